@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#ifndef WETONARA_SITE_ADDRESS
+#error "WETONARA_SITE_ADDRESS comes from the build (CMake cache variable of the same name)"
+#endif
+
+// The program's names, each kept once.
+namespace Identity {
+
+// Title of every message box.
+inline const QString ApplicationTitle = QStringLiteral("Wetonara");
+// Caption of the entry, result, report and about windows, and heading of the companion screen.
+inline const QString VersionCaption = QStringLiteral("Wetonara v1.65");
+// The maker's site, scheme and host without a trailing slash; every page address starts with it.
+#define WETONARA_SITE WETONARA_SITE_ADDRESS
+inline const QString SiteAddress = QStringLiteral(WETONARA_SITE);
+
+} // namespace Identity

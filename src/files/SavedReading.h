@@ -1,0 +1,44 @@
+#pragma once
+
+#include "weton/CurrentReading.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+// The saved-reading file (".jav"): four lines (name, day, month name, year), each scrambled, each ended
+// by CR LF, stored as Windows-1252 bytes. No results are stored: they are always reckoned afresh.
+namespace SavedReading {
+
+struct Fields
+{
+    QString name;
+    QString day;    // "1" .. "31"
+    QString month;  // "January" .. "December"
+    QString year;   // "1901" .. "2036"
+
+    friend bool operator==(const Fields &, const Fields &) = default;
+};
+
+// The bytes of the file for a reading.
+[[nodiscard]] QByteArray compose(const CurrentReading &reading);
+
+// The characters of a name that the file cannot hold, each once, in order of first appearance.
+[[nodiscard]] QString unstorableCharacters(const QString &name);
+
+// The four unscrambled lines of a saved reading; empty when the bytes are not a complete one: fewer
+// than four lines, a line longer than any saved line can be, or a day, month or year that the entry
+// window does not list. An empty name is a complete reading (the entry check refuses it later).
+[[nodiscard]] std::optional<Fields> parse(QByteArrayView bytes);
+
+// Reads at most the first bytes that four lines can take; refuses anything but a readable regular file.
+[[nodiscard]] std::optional<Fields> readFile(const QString &path);
+
+// Replaces the file as a whole or not at all: on any failure an earlier file stays as it was.
+[[nodiscard]] bool writeFile(const QString &path, const QByteArray &bytes);
+
+// Only a path whose last three characters are exactly "jav" is opened.
+[[nodiscard]] bool hasSavedReadingExtension(const QString &path);
+
+} // namespace SavedReading

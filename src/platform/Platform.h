@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QtGlobal>
+
+class QTextDocument;
+
+// Everything the program asks of the system goes through these small interfaces: thin Qt
+// implementations for the program (platform/qt), fakes for the tests, so every window's logic runs
+// headless and no modal box ever blocks a test.
+namespace platform {
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct Message
+{
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;  // Yes is the default button of a Yes/No box
+};
+
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MessageAnswer show(const Message &message) = 0;  // modal; returns the answer
+};
+
+struct FileDialogRequest
+{
+    QString title;
+    QString filter;         // Qt filter syntax, e.g. "Wetonara (*.jav)"
+    QString defaultSuffix;  // added to a name typed without an extension
+};
+
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    // Both return the chosen path, or an empty text when the user cancels. The open dialog accepts only
+    // existing files; the save dialog asks before overwriting and needs an existing folder.
+    virtual QString openFileName(const FileDialogRequest &request) = 0;
+    virtual QString saveFileName(const FileDialogRequest &request) = 0;
+};
+
+class Browser
+{
+public:
+    virtual ~Browser() = default;
+    // Hands the address to the user's browser and returns at once; whether it started is not reported.
+    virtual void open(const QString &address) = 0;
+};
+
+enum class PrintOutcome { Printed, NoPrinter, Failed };
+
+class Printer
+{
+public:
+    virtual ~Printer() = default;
+    // Prints the whole document on the default printer as one job, with no dialog.
+    virtual PrintOutcome print(const QTextDocument &document) = 0;
+};
+
+class SettingsArea
+{
+public:
+    virtual ~SettingsArea() = default;
+    // The per-user store of the program. An absent key, or a store that cannot be read, gives the
+    // empty text; a write that cannot be stored is lost silently.
+    virtual QString read(const QString &section, const QString &key) = 0;
+    virtual void write(const QString &section, const QString &key, const QString &value) = 0;
+};
+
+class InstanceLock
+{
+public:
+    virtual ~InstanceLock() = default;
+    // True when this is the only running copy in the user's session (held until the process ends).
+    virtual bool acquire() = 0;
+};
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const = 0;
+    virtual qint64 msecsSinceEpoch() const = 0;  // for seeding the random numbers
+};
+
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual void seed(quint64 seed) = 0;
+    virtual double next() = 0;  // in [0, 1)
+};
+
+class Process
+{
+public:
+    virtual ~Process() = default;
+    // Ends the run with the status: the event loop stops and main returns it.
+    virtual void exit(int status) = 0;
+};
+
+struct Platform
+{
+    MessageBoxes &messages;
+    FileDialogs &fileDialogs;
+    Browser &browser;
+    Printer &printer;
+    SettingsArea &settings;
+    InstanceLock &instanceLock;
+    Clock &clock;
+    RandomSource &random;
+    Process &process;
+};
+
+} // namespace platform

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+class QtFileDialogs final : public FileDialogs
+{
+public:
+    QString openFileName(const FileDialogRequest &request) override;
+    QString saveFileName(const FileDialogRequest &request) override;
+};
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+class QtPrinter final : public Printer
+{
+public:
+    PrintOutcome print(const QTextDocument &document) override;
+};
+
+} // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+
+class FormWindow;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QString;
+class WindowSet;
+
+// The parts of the two menu bars that the entry and result windows share.
+namespace AppMenus {
+
+QAction *addEntry(QMenu *menu, const char *name, const QString &caption, std::function<void()> onChoose);
+QAction *addSeparator(QMenu *menu, const char *name);
+QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption);
+
+// Help (online help, visit, update, about; separators named as given), then Donate and Make Money Online.
+void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit,
+                      const char *separatorBeforeAbout);
+
+} // namespace AppMenus

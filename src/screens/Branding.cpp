@@ -1,0 +1,57 @@
+#include "Branding.h"
+
+#include "LinkCaption.h"
+#include "WindowSet.h"
+#include "frmMain.h"
+#include "web/CoBrand.h"
+#include "web/modHelp.h"
+
+namespace Branding {
+
+const QString FullBrandCaption = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this software "
+    "fully branded for your website. Click here for more details.");
+const QString CoBrandCaption = QStringLiteral(
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name "
+    "&&  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+const QString ForumCaption =
+    QStringLiteral("The Most Popular Online Tarvex Discussion Forum. Click Here To Visit Nolvane Now.");
+const QString ForumShortCaption = QStringLiteral("The Most Popular Online Tarvex Discussion Forum");
+const QString VisitCaption = QStringLiteral("Click Here To Visit Nolvane Now");
+
+Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look, OnTop onTop, WindowSet &set)
+{
+    platform::Browser &browser = set.platform().browser;
+    const auto addFull = [&] {
+        return Controls::link(frame, "lblFullBrand", FullBrandCaption, place, look,
+                              [&browser] { modHelp::OpenFullyBrandedPage(browser); });
+    };
+    const auto addCo = [&] {
+        return Controls::link(frame, "lblCobrand", CoBrandCaption, place, look,
+                              [&browser] { modHelp::OpenCoBrandPage(browser); });
+    };
+    Offers offers;
+    if (onTop == OnTop::CoBrand) {
+        offers.lblFullBrand = addFull();
+        offers.lblCobrand = addCo();
+    } else {
+        offers.lblCobrand = addCo();
+        offers.lblFullBrand = addFull();
+    }
+    return offers;
+}
+
+LinkCaption *addForumLink(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+                          const Controls::Text &look, WindowSet &set)
+{
+    platform::Browser &browser = set.platform().browser;
+    return Controls::link(parent, name, caption, place, look, [&browser] { modHelp::OpenHomePage(browser); });
+}
+
+void CoBrand_Randomize(WindowSet &set)
+{
+    set.intCoBrandRandomNumber = CoBrand::drawValue(set.platform().random.next());
+    set.main().bringOfferToFront(CoBrand::frontFor(set.intCoBrandRandomNumber));
+}
+
+} // namespace Branding

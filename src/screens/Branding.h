@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Controls.h"
+
+class LinkCaption;
+class WindowSet;
+
+// The promotional captions shared by the entry, result and report windows.
+namespace Branding {
+
+extern const QString FullBrandCaption;
+extern const QString CoBrandCaption;
+extern const QString ForumCaption;       // entry and result windows
+extern const QString ForumShortCaption;  // report window, first line
+extern const QString VisitCaption;       // report window, second line
+
+struct Offers
+{
+    LinkCaption *lblFullBrand = nullptr;
+    LinkCaption *lblCobrand = nullptr;
+};
+
+// Both offers on the same place inside the frame; the one created later lies on top.
+enum class OnTop { CoBrand, FullBrand };
+Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look, OnTop onTop, WindowSet &set);
+
+// The forum caption that opens the home page.
+LinkCaption *addForumLink(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+                          const Controls::Text &look, WindowSet &set);
+
+// The start-up draw: which offer of the entry window lies in front. Stores the draw value.
+void CoBrand_Randomize(WindowSet &set);
+
+} // namespace Branding

@@ -1,0 +1,67 @@
+#include "Controls.h"
+
+#include "LinkCaption.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace Controls {
+namespace {
+
+void shape(QLabel *label, const char *name, const QRect &place, const Text &look)
+{
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    QFont font = look.font;
+    font.setUnderline(font.underline() || qobject_cast<LinkCaption *>(label));
+    label->setFont(font);
+    label->setAlignment(look.alignment);
+    label->setWordWrap(look.wordWrap);
+    setTextColour(label, look.colour);
+}
+
+} // namespace
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &place, const Text &look)
+{
+    auto *control = new QLabel(text, parent);
+    control->setTextFormat(Qt::PlainText);
+    shape(control, name, place, look);
+    return control;
+}
+
+LinkCaption *link(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+                  const Text &look, std::function<void()> onClick)
+{
+    auto *control = new LinkCaption(caption, std::move(onClick), parent);
+    shape(control, name, place, look);
+    return control;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+                    const QFont &font)
+{
+    auto *control = new QPushButton(caption, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(place);
+    control->setFont(font);
+    return control;
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace Controls

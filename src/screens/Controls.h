@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Look.h"
+
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+class LinkCaption;
+
+// Builders for the controls of the windows: each sets the Qt objectName to the control's name, places
+// it by its twips rectangle and gives it its font and colour.
+namespace Controls {
+
+struct Text
+{
+    QFont font;
+    QColor colour = Look::Black;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    bool wordWrap = false;
+};
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &place, const Text &look);
+LinkCaption *link(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+                  const Text &look, std::function<void()> onClick);
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+                    const QFont &font);
+
+void setTextColour(QWidget *widget, const QColor &colour);
+void setBackground(QWidget *widget, const QColor &colour);
+
+} // namespace Controls

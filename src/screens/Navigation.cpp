@@ -1,0 +1,28 @@
+#include "Navigation.h"
+
+#include "WindowSet.h"
+#include "frmJavaneseAstrology.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+
+namespace Navigation {
+
+void showCompanionScreen(WindowSet &set)
+{
+    set.nag().showAtExit();
+}
+
+void hideCompanionScreen(WindowSet &set)
+{
+    set.nag().hide();
+}
+
+void Back(WindowSet &set)
+{
+    set.main().showCentred();
+    if (frmJavaneseAstrology *result = set.openResult())
+        result->close();
+    hideCompanionScreen(set);
+}
+
+} // namespace Navigation

@@ -1,0 +1,18 @@
+#pragma once
+
+class WindowSet;
+
+// The moves between the two main windows, and the close step they share.
+namespace Navigation {
+
+// Close step of the entry and result windows: the companion screen comes up.
+void showCompanionScreen(WindowSet &set);
+
+// After a main window has been replaced by the other, the companion screen its close step brought up
+// goes out of sight again.
+void hideCompanionScreen(WindowSet &set);
+
+// Back: a fresh entry window replaces the result window.
+void Back(WindowSet &set);
+
+} // namespace Navigation

@@ -1,0 +1,55 @@
+#include "WindowSet.h"
+
+#include "Identity.h"
+#include "frmAbout.h"
+#include "frmJavaneseAstrology.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+#include "frmSave.h"
+
+#include <QCoreApplication>
+
+WindowSet::WindowSet(platform::Platform &platform) : m_platform(platform) {}
+
+WindowSet::~WindowSet()
+{
+    // Windows already closed wait for deletion in the event queue; release them with the rest.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmMain &WindowSet::main() { return m_main.get(*this); }
+frmJavaneseAstrology &WindowSet::result() { return m_result.get(*this); }
+frmSave &WindowSet::report() { return m_report.get(*this); }
+frmAbout &WindowSet::about() { return m_about.get(*this); }
+frmNagScreen2 &WindowSet::nag() { return m_nag.get(*this); }
+
+void WindowSet::setResultText(int index, const QString &text)
+{
+    result().setResultText(index, text);
+}
+
+platform::MessageAnswer WindowSet::message(const QString &text, platform::MessageIcon icon,
+                                           platform::MessageButtons buttons)
+{
+    return m_platform.messages.show({text, Identity::ApplicationTitle, icon, buttons});
+}
+
+void WindowSet::EndApplication()
+{
+    if (!m_ending) {
+        m_ending = true;
+        const auto closeIfOpen = [this](FormWindow *window) {
+            if (window && !m_ended && !window->isClosing())
+                window->close();
+        };
+        closeIfOpen(openReport());
+        closeIfOpen(openAbout());
+        closeIfOpen(openMain());
+        closeIfOpen(openResult());
+        closeIfOpen(openNag());
+    }
+    if (!m_ended) {
+        m_ended = true;
+        m_platform.process.exit(0);
+    }
+}

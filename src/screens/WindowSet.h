@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "weton/CurrentReading.h"
+#include "weton/WetonResult.h"
+
+#include <QObject>
+
+class frmMain;
+class frmJavaneseAstrology;
+class frmSave;
+class frmAbout;
+class frmNagScreen2;
+class WindowSet;
+
+// One place for a window class: a closed window is created (and its load step run) on first use;
+// closing it discards it, so the next use starts afresh from its design.
+template <class Window>
+class WindowSlot
+{
+public:
+    WindowSlot() = default;
+    WindowSlot(const WindowSlot &) = delete;
+    WindowSlot &operator=(const WindowSlot &) = delete;
+    ~WindowSlot() { delete m_window; }
+
+    Window &get(WindowSet &set)
+    {
+        if (!m_window) {
+            m_window = new Window(set);
+            Window *created = m_window;
+            QObject::connect(created, &Window::closed, created, [this, created] {
+                if (m_window == created)
+                    m_window = nullptr;
+                created->deleteLater();
+            });
+        }
+        return *m_window;
+    }
+    Window *ifOpen() const { return m_window; }
+
+private:
+    Window *m_window = nullptr;
+};
+
+// The program's windows (one of each class), the reading on screen and the services they use.
+class WindowSet final : public ResultLabels
+{
+public:
+    explicit WindowSet(platform::Platform &platform);
+    ~WindowSet() override;
+
+    platform::Platform &platform() { return m_platform; }
+    CurrentReading &reading() { return m_reading; }
+
+    frmMain &main();
+    frmJavaneseAstrology &result();
+    frmSave &report();
+    frmAbout &about();
+    frmNagScreen2 &nag();
+
+    frmMain *openMain() const { return m_main.ifOpen(); }
+    frmJavaneseAstrology *openResult() const { return m_result.ifOpen(); }
+    frmSave *openReport() const { return m_report.ifOpen(); }
+    frmAbout *openAbout() const { return m_about.ifOpen(); }
+    frmNagScreen2 *openNag() const { return m_nag.ifOpen(); }
+
+    // The reckoning writes into the result window's labels, creating the window hidden if needed.
+    void setResultText(int index, const QString &text) override;
+
+    // A message box with the application title.
+    platform::MessageAnswer message(const QString &text, platform::MessageIcon icon,
+                                    platform::MessageButtons buttons = platform::MessageButtons::Ok);
+
+    // Closes every open window, each running its close step, then ends the run. Called again from a
+    // close step while it runs, it ends the run there.
+    void EndApplication();
+    bool hasEnded() const { return m_ended; }
+
+    // The last branding draw (1 to 7); nothing but the draw reads it.
+    qint16 intCoBrandRandomNumber = 0;
+
+private:
+    platform::Platform &m_platform;
+    CurrentReading m_reading;
+    WindowSlot<frmMain> m_main;
+    WindowSlot<frmJavaneseAstrology> m_result;
+    WindowSlot<frmSave> m_report;
+    WindowSlot<frmAbout> m_about;
+    WindowSlot<frmNagScreen2> m_nag;
+    bool m_ending = false;
+    bool m_ended = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The four texts of a reading, in the order of the result window's labels 0 to 3.
+struct WetonResult
+{
+    QString MarketDay;
+    QString IndonesianWeekday;
+    QString EnglishWeekday;
+    QString Description;
+
+    friend bool operator==(const WetonResult &, const WetonResult &) = default;
+};
+
+// Where the reckoning delivers its texts: the result window's labels, reached through the window set.
+class ResultLabels
+{
+public:
+    virtual ~ResultLabels() = default;
+    virtual void setResultText(int index, const QString &text) = 0;
+};

@@ -1,0 +1,63 @@
+#include "modJavaneseAstrology.h"
+
+#include "Calendar.h"
+#include "DaySignCatalogue.h"
+
+#include <limits>
+
+namespace modJavaneseAstrology {
+namespace {
+
+constexpr int WeekdaySumFirst = 1, WeekdaySumLast = 37;
+constexpr int MarketSumFirst = 0, MarketSumLast = 35;
+
+// The sums are 16-bit in the original arithmetic: past 32767 they overflow rather than wrap.
+constexpr bool fitsInt16(int value)
+{
+    return value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max();
+}
+
+} // namespace
+
+std::optional<Sign> ReckonSign(qint16 year, QStringView month, qint16 day) noexcept
+{
+    const std::optional<int> m = Calendar::monthIndex(month);
+    const int weekdayCode = m ? Calendar::weekdayCode(year, *m) : 0;
+    const int marketCode = m ? Calendar::marketCode(year, *m) : 0;
+    const int weekdaySum = weekdayCode + day;
+    const int marketSum = marketCode + day;
+    if (!fitsInt16(weekdaySum) || !fitsInt16(marketSum))
+        return std::nullopt;
+
+    Sign sign;
+    if (weekdaySum >= WeekdaySumFirst && weekdaySum <= WeekdaySumLast)
+        sign.weekday = (weekdaySum - 1) % 7;
+    if (marketSum >= MarketSumFirst && marketSum <= MarketSumLast)
+        sign.market = marketSum % 5;
+    return sign;
+}
+
+WetonResult ResultOf(Sign sign)
+{
+    WetonResult result;
+    result.MarketDay = DaySignCatalogue::marketDay(sign.market);
+    result.IndonesianWeekday = DaySignCatalogue::indonesianWeekday(sign.weekday);
+    result.EnglishWeekday = DaySignCatalogue::englishWeekday(sign.weekday);
+    result.Description = DaySignCatalogue::description(result.IndonesianWeekday, result.MarketDay);
+    return result;
+}
+
+Outcome CalculateWeton(qint16 year, QStringView month, qint16 day, ResultLabels &labels)
+{
+    const std::optional<Sign> sign = ReckonSign(year, month, day);
+    if (!sign)
+        return Outcome::Overflow;
+    const WetonResult result = ResultOf(*sign);
+    labels.setResultText(0, result.MarketDay);
+    labels.setResultText(1, result.IndonesianWeekday);
+    labels.setResultText(2, result.EnglishWeekday);
+    labels.setResultText(3, result.Description);
+    return Outcome::Written;
+}
+
+} // namespace modJavaneseAstrology

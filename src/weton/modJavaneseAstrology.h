@@ -1,0 +1,32 @@
+#pragma once
+
+#include "WetonResult.h"
+
+#include <QStringView>
+#include <QtGlobal>
+#include <optional>
+
+namespace modJavaneseAstrology {
+
+// Weekday position 0 (Sunday) .. 6 and market remainder 0 (Pon) .. 4 (Pahing); -1 where the sum
+// falls outside the case lists and the text stays empty.
+struct Sign
+{
+    int weekday = -1;
+    int market = -1;
+
+    friend bool operator==(const Sign &, const Sign &) = default;
+};
+
+// The reckoning's core step. Empty when a 16-bit sum of code and day overflows (a day near 32767).
+[[nodiscard]] std::optional<Sign> ReckonSign(qint16 year, QStringView month, qint16 day) noexcept;
+
+// The four texts of a sign.
+[[nodiscard]] WetonResult ResultOf(Sign sign);
+
+enum class Outcome { Written, Overflow };
+
+// Reckons the date and writes the result labels 0 to 3 in order; on overflow nothing is written.
+[[nodiscard]] Outcome CalculateWeton(qint16 year, QStringView month, qint16 day, ResultLabels &labels);
+
+} // namespace modJavaneseAstrology

@@ -31,12 +31,17 @@ Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look,
                               [&browser] { modHelp::OpenCoBrandPage(browser); });
     };
     Offers offers;
+    // The offers are opaque, so the one on top hides the other completely.
+    const auto opaque = [frame](LinkCaption *offer) {
+        Controls::setBackground(offer, frame->palette().color(QPalette::Window));
+        return offer;
+    };
     if (onTop == OnTop::CoBrand) {
-        offers.lblFullBrand = addFull();
-        offers.lblCobrand = addCo();
+        offers.lblFullBrand = opaque(addFull());
+        offers.lblCobrand = opaque(addCo());
     } else {
-        offers.lblCobrand = addCo();
-        offers.lblFullBrand = addFull();
+        offers.lblCobrand = opaque(addCo());
+        offers.lblFullBrand = opaque(addFull());
     }
     return offers;
 }

@@ -2,6 +2,7 @@
 
 #include "LinkCaption.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -18,6 +19,28 @@ void shape(QLabel *label, const char *name, const QRect &place, const Text &look
     label->setAlignment(look.alignment);
     label->setWordWrap(look.wordWrap);
     setTextColour(label, look.colour);
+}
+
+// Push buttons do not wrap their captions; a long one is broken between words to fit the button.
+QString wrapped(const QString &caption, const QFont &font, int width)
+{
+    const QFontMetrics metrics(font);
+    const int room = width - 12;
+    if (metrics.horizontalAdvance(caption) <= room)
+        return caption;
+    QStringList lines;
+    QString line;
+    for (const QString &word : caption.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines << line;
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -41,7 +64,7 @@ LinkCaption *link(QWidget *parent, const char *name, const QString &caption, con
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place,
                     const QFont &font)
 {
-    auto *control = new QPushButton(caption, parent);
+    auto *control = new QPushButton(wrapped(caption, font, place.width()), parent);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(place);
     control->setFont(font);

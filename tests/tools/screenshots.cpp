@@ -1,0 +1,52 @@
+// Renders every window of the program to a PNG file, on whatever Qt platform is in use (offscreen in
+// scripts/screenshots), so the layouts can be looked at without a display.
+#include "fakes/FakePlatform.h"
+#include "screens/WindowSet.h"
+#include "screens/frmAbout.h"
+#include "screens/frmJavaneseAstrology.h"
+#include "screens/frmMain.h"
+#include "screens/frmNagScreen2.h"
+#include "screens/frmSave.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget &window, const QString &folder, const QString &name)
+{
+    window.show();
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+    fakes::FakePlatform fake;
+    WindowSet set(fake.platform());
+    bool ok = save(set.main(), folder, QStringLiteral("frmMain"));
+
+    // 2 October 2001 is a Selasa Legi, whose description is the longest of all.
+    frmMain &entry = set.main();
+    entry.txtName->setText(QStringLiteral("Siti Rahayu"));
+    entry.cboMonth->setCurrentText(QStringLiteral("October"));
+    entry.cboDate->setCurrentText(QStringLiteral("2"));
+    entry.cboYear->setCurrentText(QStringLiteral("2001"));
+    entry.Calculate();
+    ok &= save(set.result(), folder, QStringLiteral("frmJavaneseAstrology"));
+    ok &= save(set.report(), folder, QStringLiteral("frmSave"));
+    ok &= save(set.about(), folder, QStringLiteral("frmAbout"));
+    ok &= save(set.nag(), folder, QStringLiteral("frmNagScreen2"));
+    return ok ? 0 : 1;
+}

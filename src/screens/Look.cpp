@@ -26,9 +26,14 @@ QString shownCaption(const QString &caption)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/wetonara-%1.png").arg(size), QSize(size, size));
+    // Window icons need the small sizes only; the large images are for the desktop's icon theme.
+    // QIcon decodes each file as it is added, so the set is made once.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (int size : {16, 32, 48})
+            sizes.addFile(QStringLiteral(":/icons/wetonara-%1.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QDate>
+#include <QString>
+
+namespace WetonCli {
+
+// The dates the reckoning's tables cover; the tool reckons nothing outside them.
+[[nodiscard]] QDate firstReckonedDate();
+[[nodiscard]] QDate lastReckonedDate();
+
+enum class DateProblem { None, Empty, NotIsoForm, NotARealDate, OutOfRange };
+
+struct ParsedDate
+{
+    QDate date;  // valid only when problem is None
+    DateProblem problem = DateProblem::NotIsoForm;
+};
+
+// Exactly YYYY-MM-DD, four, two and two ASCII digits, a real Gregorian date within the reckoned range.
+[[nodiscard]] ParsedDate parseIsoDate(QByteArrayView text) noexcept;
+[[nodiscard]] ParsedDate parseIsoDate(const QString &text);
+
+// The text in double quotes for a message: control and non-ASCII bytes escaped as \xHH, and cut short
+// after a few dozen bytes.
+[[nodiscard]] QString quotedForMessage(QByteArrayView text);
+
+// One sentence saying what is wrong with the text, quoted as above so that a line of binary input
+// cannot disturb the terminal.
+[[nodiscard]] QString describeProblem(QByteArrayView text, DateProblem problem);
+
+} // namespace WetonCli

@@ -1,0 +1,184 @@
+#include "WetonCli.h"
+
+#include "BufferedOutput.h"
+#include "DateReading.h"
+#include "IsoDate.h"
+#include "NextDates.h"
+#include "TsvMode.h"
+#include "weton/Text.h"
+
+#include <QCommandLineParser>
+
+namespace WetonCli {
+namespace {
+
+constexpr char HelpText[] =
+    "Usage: weton [--name NAME] DATE\n"
+    "       weton --tsv\n"
+    "       weton --next N [--from START] DATE\n"
+    "\n"
+    "Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.\n"
+    "Every date is written YYYY-MM-DD.\n"
+    "\n"
+    "  DATE            print the reading of DATE: day sign, weekdays and description\n"
+    "  --name NAME     head the reading with NAME\n"
+    "  --tsv           read dates from standard input, one a line, and write for each\n"
+    "                  DATE, market day, Indonesian weekday, English weekday and\n"
+    "                  description, separated by tabs; lines that are not dates are\n"
+    "                  reported on standard error and skipped\n"
+    "  --next N        list the next N dates after today that share DATE's weton\n"
+    "                  (it returns every 35 days), up to 2036-12-31\n"
+    "  --from START    with --next, list the dates after START instead of today\n"
+    "  -h, --help      show this help\n"
+    "  -v, --version   show the version\n"
+    "\n"
+    "Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked\n"
+    "for exist, or the output could not be written; 2 bad arguments.\n";
+
+struct Options
+{
+    QCommandLineOption name{QStringLiteral("name"), QString(), QStringLiteral("NAME")};
+    QCommandLineOption tsv{QStringLiteral("tsv")};
+    QCommandLineOption next{QStringLiteral("next"), QString(), QStringLiteral("N")};
+    QCommandLineOption from{QStringLiteral("from"), QString(), QStringLiteral("START")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
+};
+
+int badArguments(QIODevice &err, const QString &problem)
+{
+    err.write("weton: " + problem.toUtf8() + '\n');
+    return BadArguments;
+}
+
+int writeOut(const Streams &streams, const QByteArray &bytes, int status)
+{
+    BufferedOutput output(streams.out);
+    output.append(bytes);
+    if (output.flush())
+        return status;
+    streams.err.write("weton: cannot write the output: " + streams.out.errorString().toUtf8() + '\n');
+    return Incomplete;
+}
+
+QString quotedArgument(const QString &text)
+{
+    return quotedForMessage(text.toUtf8());
+}
+
+int runReading(const QString &name, QDate date, const Streams &streams)
+{
+    const std::optional<modJavaneseAstrology::Sign> sign = signOf(date);
+    if (!sign)
+        return badArguments(streams.err, describeProblem(date.toString(Qt::ISODate).toUtf8(), DateProblem::OutOfRange));
+    const QString text = reportText(readingOf(name, date), modJavaneseAstrology::ResultOf(*sign));
+    return writeOut(streams, text.toUtf8(), Success);
+}
+
+int runNext(const QString &countText, QDate signDate, QDate after, const Streams &streams)
+{
+    bool isNumber = false;
+    const int count = countText.toInt(&isNumber);
+    if (!isNumber || count < 1)
+        return badArguments(streams.err,
+                            QStringLiteral("--next needs a positive whole number, not %1").arg(quotedArgument(countText)));
+    const QList<QDate> dates = datesSharingWeton(signDate, after, count);
+    QByteArray text;
+    for (const QDate &date : dates)
+        text += date.toString(Qt::ISODate).toLatin1() + '\n';
+    if (dates.size() == count)
+        return writeOut(streams, text, Success);
+    const int status = writeOut(streams, text, Incomplete);
+    const QString last = lastReckonedDate().toString(Qt::ISODate);
+    const QString problem =
+        after >= lastReckonedDate()
+            ? QStringLiteral("no dates after %1 can be listed: %2 is the last date weton reckons")
+                  .arg(after.toString(Qt::ISODate), last)
+            : QStringLiteral("only %1 of the %2 dates asked for fall after %3 and up to %4, the last date weton reckons")
+                  .arg(dates.size())
+                  .arg(count)
+                  .arg(after.toString(Qt::ISODate), last);
+    streams.err.write("weton: " + problem.toUtf8() + '\n');
+    return status;
+}
+
+// A name goes on a line of its own: it must say something and must not break that line.
+std::optional<QString> problemWithName(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("--name needs a name that is not blank");
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return QStringLiteral("--name must not contain line breaks or other control characters");
+    return std::nullopt;
+}
+
+std::optional<QString> problemWithCombination(const QCommandLineParser &parser, const Options &options)
+{
+    for (const QCommandLineOption *option : {&options.name, &options.next, &options.from})
+        if (parser.values(*option).size() > 1)
+            return QStringLiteral("--%1 is given more than once").arg(option->names().constFirst());
+    if (parser.isSet(options.tsv)) {
+        if (parser.isSet(options.name) || parser.isSet(options.next) || parser.isSet(options.from))
+            return QStringLiteral("--tsv cannot be combined with --name, --next or --from");
+        if (!parser.positionalArguments().isEmpty())
+            return QStringLiteral("--tsv takes no date; it reads dates from standard input");
+        return std::nullopt;
+    }
+    if (parser.isSet(options.from) && !parser.isSet(options.next))
+        return QStringLiteral("--from is only used with --next");
+    if (parser.isSet(options.name) && parser.isSet(options.next))
+        return QStringLiteral("--name is not used with --next");
+    if (parser.positionalArguments().isEmpty())
+        return QStringLiteral("missing date (YYYY-MM-DD); try 'weton --help'");
+    if (parser.positionalArguments().size() > 1)
+        return QStringLiteral("one date expected, but %1 arguments given: %2")
+            .arg(parser.positionalArguments().size())
+            .arg(quotedArgument(parser.positionalArguments().join(QLatin1Char(' '))));
+    return std::nullopt;
+}
+
+std::optional<QDate> dateArgument(const QString &text, QIODevice &err)
+{
+    const ParsedDate parsed = parseIsoDate(text);
+    if (parsed.problem == DateProblem::None)
+        return parsed.date;
+    (void)badArguments(err, describeProblem(text.toUtf8(), parsed.problem));
+    return std::nullopt;
+}
+
+} // namespace
+
+int run(const QStringList &arguments, const Streams &streams, QDate today)
+{
+    Options options;
+    QCommandLineParser parser;
+    parser.addOptions({options.name, options.tsv, options.next, options.from, options.help, options.version});
+    if (!parser.parse(QStringList{QStringLiteral("weton")} + arguments))
+        return badArguments(streams.err, parser.errorText() + QStringLiteral(" Try 'weton --help'."));
+    if (parser.isSet(options.help))
+        return writeOut(streams, HelpText, Success);
+    if (parser.isSet(options.version))
+        return writeOut(streams, QByteArrayLiteral("weton " WETONARA_VERSION "\n"), Success);
+    if (const std::optional<QString> problem = problemWithCombination(parser, options))
+        return badArguments(streams.err, *problem);
+    if (parser.isSet(options.tsv))
+        return runTsv(streams.in, streams.out, streams.err);
+
+    const std::optional<QDate> date = dateArgument(parser.positionalArguments().constFirst(), streams.err);
+    if (!date)
+        return BadArguments;
+    if (parser.isSet(options.next)) {
+        std::optional<QDate> after = today;
+        if (parser.isSet(options.from) && !(after = dateArgument(parser.value(options.from), streams.err)))
+            return BadArguments;
+        return runNext(parser.value(options.next), *date, *after, streams);
+    }
+    const QString name = parser.isSet(options.name) ? Text::trimSpaces(parser.value(options.name)) : QString();
+    if (parser.isSet(options.name))
+        if (const std::optional<QString> problem = problemWithName(name))
+            return badArguments(streams.err, *problem);
+    return runReading(name, *date, streams);
+}
+
+} // namespace WetonCli

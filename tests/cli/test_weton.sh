@@ -1,0 +1,67 @@
+#!/bin/bash
+# Drives the built `weton` program as a user would: real standard streams, exit statuses, the whole
+# date range checked against GNU date, a 10 MB line through a pipe, and a full disk.
+set -uo pipefail
+
+weton="${WETONARA_BUILD_DIR:?}/src/weton"
+if [[ ! -x $weton ]]; then
+    echo "weton is not built at $weton" >&2
+    exit 77
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# Every reckoned date, and what GNU date says of it: the weekday, and the market day from the Julian Day
+# Number (a multiple of 5 is Legi; 1970-01-01 is JDN 2440588).
+seq 0 49673 | sed 's/^/1901-01-01 + /; s/$/ days/' | date -u -f - '+%F %A %s' > "$work/calendar"
+cut -d' ' -f1 "$work/calendar" > "$work/dates"
+awk 'BEGIN { split("Legi Pahing Pon Wage Kliwon", market, " ") }
+     { jdn = $3 / 86400 + 2440588; printf "%s\t%s\t%s\n", $1, market[jdn % 5 + 1], $2 }' \
+    "$work/calendar" > "$work/expected"
+
+"$weton" --tsv < "$work/dates" > "$work/out" 2> "$work/err"
+status=$?
+[[ $status -eq 0 ]] || fail "--tsv over every date exited $status"
+[[ ! -s $work/err ]] || fail "--tsv over every date wrote errors: $(head -c 200 "$work/err")"
+cut -f1,2,4 "$work/out" > "$work/got"
+cmp -s "$work/got" "$work/expected" ||
+    fail "--tsv disagrees with the calendar: $(diff "$work/got" "$work/expected" | head -4)"
+[[ $(awk -F'\t' 'NF != 5 || length($5) < 381' "$work/out" | wc -l) -eq 0 ]] ||
+    fail "--tsv wrote a line without five columns or with a short description"
+
+# A 10 MB line between two dates: refused with one message, the dates still answered.
+{ echo 2000-01-01; head -c 10485760 /dev/zero | tr '\0' x; echo; echo 1945-08-17; } |
+    "$weton" --tsv > "$work/out" 2> "$work/err"
+status=$?
+[[ $status -eq 1 ]] || fail "10 MB line: exit status $status, expected 1"
+[[ $(cut -f1 "$work/out" | tr '\n' ' ') == "2000-01-01 1945-08-17 " ]] || fail "10 MB line: output $(cut -f1 "$work/out")"
+[[ $(cat "$work/err") == "weton: line 2: longer than 256 bytes, not a date" ]] || fail "10 MB line: $(head -c 200 "$work/err")"
+
+# The reading of one date, exactly as laid out.
+"$weton" --name "Ann Lee" 1945-08-17 > "$work/out"
+status=$?
+printf 'Name: Ann Lee\n\nDate of Birth: August 17, 1945\n\nIndonesian Day Sign: Legi\n\nIndonesian Weekday: Jumat\n\nEnglish Weekday: Friday\n\nDescription:\n' > "$work/expected"
+[[ $status -eq 0 ]] || fail "reading exited $status"
+cmp -s <(head -n 11 "$work/out") "$work/expected" || fail "reading head: $(head -n 11 "$work/out")"
+[[ $(sed -n 12p "$work/out") == "Jumat Legi folks are well known for their"* && $(wc -l < "$work/out") -eq 12 ]] ||
+    fail "reading description: $(sed -n '12,$p' "$work/out" | head -c 100)"
+
+# Statuses and streams.
+[[ $("$weton" --version) == "weton 1.65" ]] || fail "--version"
+"$weton" --help | grep -q '^Usage: weton' || fail "--help"
+err=$("$weton" 2001-02-29 2>&1 >/dev/null); status=$?
+[[ $status -eq 2 && $err == 'weton: "2001-02-29" is not a real date' ]] || fail "bad date: $status $err"
+"$weton" --frobnicate > /dev/null 2>&1; status=$?
+[[ $status -eq 2 ]] || fail "unknown option exited $status"
+[[ $("$weton" --next 2 --from 2024-01-01 1945-08-17 | tr '\n' ' ') == "2024-01-05 2024-02-09 " ]] || fail "--next"
+if [[ -w /dev/full ]]; then
+    err=$("$weton" 2000-01-01 2>&1 > /dev/full); status=$?
+    [[ $status -eq 1 && $err == "weton: cannot write the output"* ]] || fail "full disk: $status $err"
+    err=$("$weton" --tsv < "$work/dates" 2>&1 > /dev/full); status=$?
+    [[ $status -eq 1 && $err == "weton: cannot write the output"* ]] || fail "full disk, --tsv: $status $err"
+fi
+
+[[ $failures -eq 0 ]] && echo "all checks passed"
+exit $((failures > 0))

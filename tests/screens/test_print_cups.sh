@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Prints a report through a real CUPS spooler and checks what came out. The default queue is a
+# PDF writer, so the job lands as a PDF in the job owner's home folder: it must be exactly one page and
+# carry ink, some of it in the labels' magenta. Needs root: it may start cupsd and adds a queue, and it
+# leaves the spooler as it found it (queue removed, earlier default restored, cupsd stopped if it was
+# started here), so it can run again.
+set -euo pipefail
+
+queue=WetonaraPDF
+wait_seconds=60
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "skipped: adding a print queue needs root"
+    exit 77
+fi
+for package in cups printer-driver-cups-pdf poppler-utils; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        echo "skipped: package $package is not installed"
+        exit 77
+    fi
+done
+if ! command -v python3 >/dev/null; then
+    echo "skipped: python3 is missing"
+    exit 77
+fi
+program="${WETONARA_BUILD_DIR:?set by ctest}/tests/tst_frmSave"
+[[ -x $program ]] || { echo "FAIL: $program is not built"; exit 1; }
+
+work=$(mktemp -d)
+cupsd_pid=""
+previous_default=""
+pdf=""
+cleanup() {
+    lpadmin -x "$queue" 2>/dev/null || true
+    if [[ -n $previous_default && $previous_default != "$queue" ]]; then
+        lpadmin -d "$previous_default" 2>/dev/null || true
+    fi
+    if [[ -n $cupsd_pid ]]; then
+        kill "$cupsd_pid" 2>/dev/null || true
+        wait "$cupsd_pid" 2>/dev/null || true
+    fi
+    [[ -n $pdf ]] && rm -f "$pdf"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+spooler_up() { lpstat -r 2>/dev/null | grep -q 'is running'; }
+
+if ! spooler_up; then
+    /usr/sbin/cupsd -f &
+    cupsd_pid=$!
+    for _ in $(seq 1 50); do
+        spooler_up && break
+        sleep 0.2
+    done
+    spooler_up || { echo "FAIL: cupsd did not come up"; exit 1; }
+fi
+previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p' || true)
+
+lpadmin -p "$queue" -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+lpadmin -d "$queue"
+
+# cups-pdf writes under the folder named in its configuration, ${HOME} being the job owner's home
+# from the password database.
+home=$(getent passwd "$(id -un)" | cut -d: -f6)
+out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf | tail -n 1)
+out=${out:-'${HOME}/PDF'}
+out=${out//'${HOME}'/$home}
+mkdir -p "$out"
+touch "$work/before"
+sleep 1  # so the job's file is strictly newer than the mark
+
+echo "printing on $queue; PDF expected in $out"
+QT_QPA_PLATFORM=offscreen WETONARA_PRINT_ON_SYSTEM_PRINTER=1 "$program" printsOnTheSystemPrinter >"$work/run.txt" 2>&1 ||
+    { cat "$work/run.txt"; echo "FAIL: the report window did not print"; exit 1; }
+grep -q '^PASS   : tst_frmSave::printsOnTheSystemPrinter()' "$work/run.txt" ||
+    { cat "$work/run.txt"; echo "FAIL: the print step did not run"; exit 1; }
+
+for _ in $(seq 1 $((wait_seconds * 2))); do
+    if [[ -z $(lpstat -o "$queue" 2>/dev/null) ]]; then
+        pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$work/before" -print -quit)
+        [[ -n $pdf ]] && break
+    fi
+    sleep 0.5
+done
+[[ -n $pdf ]] || { echo "FAIL: no PDF appeared in $out within ${wait_seconds} s"; lpstat -o; exit 1; }
+echo "job written to $pdf"
+
+pages=$(pdfinfo "$pdf" | sed -n 's/^Pages:[[:space:]]*//p')
+[[ $pages == 1 ]] || { echo "FAIL: the report took $pages pages, not 1"; exit 1; }
+
+pdftoppm -r 100 -f 1 -l 1 "$pdf" "$work/page" 2>"$work/pdftoppm.txt" ||
+    { cat "$work/pdftoppm.txt"; echo "FAIL: the PDF cannot be rendered"; exit 1; }
+python3 - "$work"/page*.ppm <<'EOF'
+import sys
+
+with open(sys.argv[1], "rb") as f:
+    data = f.read()
+# Binary PPM: "P6", width, height, maximum, each followed by one blank; comments do not occur here.
+fields, pos = [], 0
+while len(fields) < 4:
+    while data[pos:pos + 1].isspace():
+        pos += 1
+    start = pos
+    while not data[pos:pos + 1].isspace():
+        pos += 1
+    fields.append(data[start:pos])
+pixels = data[pos + 1:]
+width, height = int(fields[1]), int(fields[2])
+ink = magenta = 0
+for i in range(0, width * height * 3, 3):
+    r, g, b = pixels[i], pixels[i + 1], pixels[i + 2]
+    if r < 200 or g < 200 or b < 200:
+        ink += 1
+        if r > g + 40 and b > g + 40:
+            magenta += 1
+print(f"page {width}x{height}: {ink} inked pixels, {magenta} of them magenta")
+if ink < 2000 or magenta < 200:
+    sys.exit("FAIL: the printed page is blank or lost the report's formatting")
+EOF
+echo "PASS: one page, printed with the report's formatting"

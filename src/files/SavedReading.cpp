@@ -5,10 +5,18 @@
 #include "weton/Calendar.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <QFileInfo>
+#endif
 
 namespace SavedReading {
 namespace {
@@ -18,13 +26,15 @@ constexpr int LineCount = 4;
 constexpr qsizetype LongestLine = 32767;
 constexpr qsizetype MostBytesRead = LineCount * (LongestLine + 2);
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+constexpr int LastListedDay = 31;  // the day list offers 1..31 for every month; the entry check does the rest
 
 QByteArray storedLine(const QString &plain)
 {
     return Windows1252::encode(modHelp::ScrambleText(plain)) + LineEnd;
 }
 
-// Lines end at CR LF, a lone CR or a lone LF. Only the first four are taken; the last may lack its end.
+// Lines end at CR LF, a lone CR or a lone LF (a copy whose line ends some tool rewrote still opens). Only
+// the first four are taken; the last may lack its end.
 std::optional<std::array<QByteArrayView, LineCount>> firstLines(QByteArrayView bytes)
 {
     std::array<QByteArrayView, LineCount> lines;
@@ -32,8 +42,10 @@ std::optional<std::array<QByteArrayView, LineCount>> firstLines(QByteArrayView b
     for (int line = 0; line < LineCount; ++line) {
         if (start >= bytes.size())
             return std::nullopt;  // fewer than four lines
+        // The search stops one byte past the longest line, so a file of one endless line costs no time.
+        const qsizetype limit = std::min(bytes.size(), start + LongestLine + 1);
         qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+        while (end < limit && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         if (end - start > LongestLine)
             return std::nullopt;
@@ -50,18 +62,33 @@ std::optional<std::array<QByteArrayView, LineCount>> firstLines(QByteArrayView b
     return lines;
 }
 
-bool isListedDay(const QString &day)
+// The entry window lists the numbers as plain decimals: "7" is an item, "07", "+7" and " 7" are not.
+bool isListedNumber(const QString &text, int first, int last)
 {
     bool ok = false;
-    const int value = day.toInt(&ok);
-    return ok && value >= 1 && value <= 31 && QString::number(value) == day;
+    const int value = text.toInt(&ok);
+    return ok && value >= first && value <= last && QString::number(value) == text;
 }
 
-bool isListedYear(const QString &year)
+// Opens only a regular file: a folder cannot be read, and a FIFO or a device would wait for a writer or
+// never end. On Unix the type is checked on the opened descriptor, which is opened without waiting, so a
+// FIFO put in the file's place between a check and the open cannot stall the program either.
+bool openRegularFile(QFile &file, const QString &path)
 {
-    bool ok = false;
-    const int value = year.toInt(&ok);
-    return ok && value >= Calendar::FirstWeekdayYear && value <= Calendar::LastYear && QString::number(value) == year;
+#ifdef Q_OS_UNIX
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return false;
+    }
+    return true;
+#else
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+#endif
 }
 
 } // namespace
@@ -75,9 +102,13 @@ QByteArray compose(const CurrentReading &reading)
 QString unstorableCharacters(const QString &name)
 {
     QString left;
-    for (QChar character : name) {
-        const std::optional<uchar> code = Windows1252::fromUnicode(character);
-        if ((!code || *code > 255 - 85) && !left.contains(character))
+    for (qsizetype i = 0; i < name.size();) {
+        // A character beyond the Basic Multilingual Plane is two UTF-16 units; it is reported whole,
+        // never as a lone half.
+        const bool pair = name.at(i).isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate();
+        const QStringView character = QStringView(name).sliced(i, pair ? 2 : 1);
+        i += character.size();
+        if ((pair || !modHelp::survivesScrambling(character.front())) && !left.contains(character))
             left.append(character);
     }
     return left;
@@ -90,22 +121,19 @@ std::optional<Fields> parse(QByteArrayView bytes)
         return std::nullopt;
     const auto plain = [&](int line) { return modHelp::UnscrambleText(Windows1252::decode((*lines)[line])); };
     Fields fields{plain(0), plain(1), plain(2), plain(3)};
-    if (!isListedDay(fields.day) || !Calendar::monthIndex(fields.month) || !isListedYear(fields.year))
+    if (!isListedNumber(fields.day, 1, LastListedDay) || !Calendar::monthIndex(fields.month)
+        || !isListedNumber(fields.year, Calendar::FirstWeekdayYear, Calendar::LastYear))
         return std::nullopt;
     return fields;
 }
 
 std::optional<Fields> readFile(const QString &path)
 {
-    // Only a regular file: a folder cannot be read, and opening a FIFO would wait for a writer.
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
+    QFile file;
+    if (!openRegularFile(file, path))
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(MostBytesRead);
-    return parse(bytes);
+    // Never more than four lines can take: a huge file costs no more than a saved reading.
+    return parse(file.read(MostBytesRead));
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

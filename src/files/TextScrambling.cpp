@@ -8,6 +8,7 @@ namespace modHelp {
 namespace {
 
 constexpr int Shift = 85;
+constexpr int HighestCode = 255;
 constexpr qsizetype LongestText = 32767;  // character positions are 16-bit
 
 QString shifted(const QString &text, int by)
@@ -21,7 +22,7 @@ QString shifted(const QString &text, int by)
         if (!code)
             continue;  // not in the code page: left out like any code that leaves 0..255
         const int moved = *code + by;
-        if (moved >= 0 && moved <= 255)
+        if (moved >= 0 && moved <= HighestCode)
             result.append(Windows1252::toUnicode(uchar(moved)));
     }
     return result;
@@ -31,5 +32,11 @@ QString shifted(const QString &text, int by)
 
 QString ScrambleText(const QString &text) { return shifted(text, Shift); }
 QString UnscrambleText(const QString &text) { return shifted(text, -Shift); }
+
+bool survivesScrambling(QChar character)
+{
+    const std::optional<uchar> code = Windows1252::fromUnicode(character);
+    return code && *code + Shift <= HighestCode;
+}
 
 } // namespace modHelp

@@ -12,4 +12,7 @@ namespace modHelp {
 // Codes 85..255 move down by 85; a character whose code would fall below 0 is left out.
 [[nodiscard]] QString UnscrambleText(const QString &text);
 
+// Whether ScrambleText keeps the character, so that it comes back from UnscrambleText.
+[[nodiscard]] bool survivesScrambling(QChar character);
+
 } // namespace modHelp

@@ -153,7 +153,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 bool hasSavedReadingExtension(const QString &path)
 {
-    return path.endsWith(QLatin1String("jav"), Qt::CaseSensitive);
+    return path.endsWith(Extension, Qt::CaseSensitive);
 }
 
 } // namespace SavedReading

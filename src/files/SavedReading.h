@@ -21,6 +21,10 @@ struct Fields
     friend bool operator==(const Fields &, const Fields &) = default;
 };
 
+// What the file dialogs offer and add to a name typed without an extension.
+inline const QString FileFilter = QStringLiteral("Wetonara (*.jav)");
+inline const QString Extension = QStringLiteral("jav");
+
 // The bytes of the file for a reading.
 [[nodiscard]] QByteArray compose(const CurrentReading &reading);
 

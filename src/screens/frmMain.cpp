@@ -213,7 +213,7 @@ void frmMain::Open()
 bool frmMain::loadSavedReading()
 {
     const QString path = m_set.platform().fileDialogs.openFileName(
-        {QStringLiteral("Select the source file"), QStringLiteral("Wetonara (*.jav)"), QStringLiteral("jav")});
+        {QStringLiteral("Select the source file"), SavedReading::FileFilter, SavedReading::Extension});
     if (path.isEmpty())
         return false;  // cancelled: nothing to say
     const std::optional<SavedReading::Fields> fields =

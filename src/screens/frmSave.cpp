@@ -165,7 +165,7 @@ void frmSave::cmdSave_Click()
     if (!mayLeaveOut(reading.PersonName))
         return;
     const QString path = m_set.platform().fileDialogs.saveFileName(
-        {Identity::ApplicationTitle, QStringLiteral("Wetonara (*.jav)"), QStringLiteral("jav")});
+        {Identity::ApplicationTitle, SavedReading::FileFilter, SavedReading::Extension});
     if (path.isEmpty())
         return;  // cancelled: nothing to say
     if (!SavedReading::writeFile(path, SavedReading::compose(reading)))

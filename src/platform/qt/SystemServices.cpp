@@ -22,7 +22,8 @@ void MersenneRandom::seed(quint64 seed)
 
 double MersenneRandom::next()
 {
-    return std::generate_canonical<double, 53>(m_engine);
+    // The top 53 bits as a fraction: always below 1, which std::generate_canonical does not promise.
+    return double(m_engine() >> 11) * 0x1.0p-53;
 }
 
 void QtProcess::exit(int status)

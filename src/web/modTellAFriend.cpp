@@ -1,0 +1,77 @@
+#include "modTellAFriend.h"
+
+#include "Identity.h"
+#include "weton/Text.h"
+
+#include <QUrl>
+
+namespace modTellAFriend {
+
+const QString NamePlaceholder = QStringLiteral("Your Name");
+const QString EmailPlaceholder = QStringLiteral("Your Email Address");
+const QString MessagePlaceholder = QStringLiteral("Your Message");
+const QString FriendNamePlaceholder = QStringLiteral("Friend's Name");
+const QString FriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+
+const QString ReferralPageAddress = QStringLiteral(WETONARA_SITE "/wetonara/ssd.php?page=qvms-refer-a-friend");
+
+namespace {
+
+Outcome refused(const char *message)
+{
+    return {QString::fromLatin1(message), {}};
+}
+
+// An entry still showing its placeholder holds nothing of the user's.
+bool missing(const QString &value, const QString &placeholder)
+{
+    return value.isEmpty() || value == placeholder;
+}
+
+// The checks are deliberately loose: the site does the real validation of an address.
+bool looksLikeEmailAddress(const QString &address)
+{
+    return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
+}
+
+QString queryValue(const QString &value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+} // namespace
+
+Outcome cmdSubmit(const Entries &typed)
+{
+    const Entries trimmed{Text::trimSpaces(typed.name), Text::trimSpaces(typed.email),
+                          Text::trimSpaces(typed.message), Text::trimSpaces(typed.friendName),
+                          Text::trimSpaces(typed.friendEmail)};
+    // Equal addresses come first, so two empty boxes are reported as not distinct.
+    if (trimmed.email == trimmed.friendEmail)
+        return refused("Please Enter Distinct Email Addresses");
+    if (!looksLikeEmailAddress(trimmed.email) || !looksLikeEmailAddress(trimmed.friendEmail))
+        return refused("Please Enter Proper Email Address");
+    return SubmitReferral(trimmed);
+}
+
+Outcome SubmitReferral(const Entries &trimmed)
+{
+    if (missing(trimmed.name, NamePlaceholder))
+        return refused("Please Enter Your Name");
+    if (missing(trimmed.message, MessagePlaceholder))
+        return refused("Please Enter Your Message");
+    if (missing(trimmed.friendName, FriendNamePlaceholder))
+        return refused("Please Enter Your Friend's Name");
+    return {{}, referralAddress(trimmed)};
+}
+
+QString referralAddress(const Entries &trimmed)
+{
+    return ReferralPageAddress + QStringLiteral("&taf1=") + queryValue(trimmed.name) + QStringLiteral("&taf2=")
+           + queryValue(trimmed.email) + QStringLiteral("&taf3=") + queryValue(trimmed.message)
+           + QStringLiteral("&taf4=") + queryValue(trimmed.friendName) + QStringLiteral("&taf5=")
+           + queryValue(trimmed.friendEmail) + QStringLiteral("&taf6=")
+           + queryValue(Identity::SiteAddress + QStringLiteral("/wetonara/"));
+}
+
+} // namespace modTellAFriend

@@ -1,10 +1,117 @@
 #include "frmAbout.h"
 
+#include "Controls.h"
 #include "Identity.h"
+#include "LinkCaption.h"
 #include "Look.h"
 #include "WindowSet.h"
+#include "web/modHelp.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// The leftmost a right-aligned caption may start: the box's own left margin.
+constexpr int LeftMarginTwips = 120;
+
+QString aboutText()
+{
+    QFile file(QStringLiteral(":/content/about.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+// The site address is a build setting and may be longer than the caption's designed place; the caption
+// is right-aligned, so it grows to the left instead of being cut off.
+void widenLeftwards(QLabel *caption)
+{
+    const int needed = QFontMetrics(caption->font()).horizontalAdvance(caption->text()) + 2;
+    QRect place = caption->geometry();
+    if (needed <= place.width())
+        return;
+    place.setLeft(qMax(Look::px(LeftMarginTwips), place.right() + 1 - needed));
+    caption->setGeometry(place);
+}
+
+} // namespace
 
 frmAbout::frmAbout(WindowSet &set) : FormWindow(Identity::VersionCaption, 7080, 3780, Look::PaleYellow), m_set(set)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    // A dialog frame: no minimise or maximise button, and, being transient, no entry of its own in the
+    // task bar. The size is fixed by FormWindow.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    buildHeading();
+    buildLinks();
+    buildFoot();
+    cmdOK->setFocus();
+}
+
+void frmAbout::buildHeading()
+{
+    picIcon = new QLabel(client());
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(Look::rect(120, 120, 480, 480));
+    picIcon->setPixmap(Look::programIcon().pixmap(QSize(32, 32)));
+    Label2 = Controls::label(client(), "Label2", Identity::VersionCaption, Look::rect(720, 120, 4080, 270),
+                             {Look::verdana(12, Look::Bold), Look::Green});
+    Label1 = Controls::label(client(), "Label1", aboutText(), Look::rect(720, 510, 6285, 1575),
+                             {Look::verdana(8.25), Look::Green, Qt::AlignLeft | Qt::AlignTop, true});
+}
+
+void frmAbout::buildLinks()
+{
+    platform::Browser &browser = m_set.platform().browser;
+    const Controls::Text link{Look::verdana(8.25), Look::Teal, Qt::AlignRight | Qt::AlignTop};
+    lblHomePage =
+        Controls::link(client(), "lblHomePage", QStringLiteral("Click here to visit ") + Identity::SiteAddress,
+                       Look::rect(2955, 2085, 4050, 195), link, [&browser] { modHelp::OpenHomePage(browser); });
+    widenLeftwards(lblHomePage);
+    Label3 = Controls::label(client(), "Label3",
+                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                            "money online. Get this software fully branded for your website."),
+                             Look::rect(120, 2400, 6885, 435),
+                             {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignLeft | Qt::AlignTop, true});
+    // The offer of a fully branded copy, not the co-branding page the other windows' captions open.
+    lblCoBrand =
+        Controls::link(client(), "lblCoBrand", QStringLiteral("Click here for more details"),
+                       Look::rect(4710, 2835, 2295, 195), link, [&browser] { modHelp::OpenFullyBrandedPage(browser); });
+    widenLeftwards(lblCoBrand);
+}
+
+void frmAbout::buildFoot()
+{
+    Line1 = new QFrame(client());
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setGeometry(Look::rect(0, 3240, 7080, 2 * 15)); // two pixels thick
+    Controls::setBackground(Line1, Look::DarkRed);
+    cmdOK = Controls::button(client(), "cmdOK", QStringLiteral("OK"), Look::rect(5745, 3360, 1260, 345),
+                             Look::verdana(8.25));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // OK is both the default and the cancel button. This is not a QDialog, so the keys that a dialog
+    // would route to those buttons are caught here, wherever the focus is.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            FormWindow::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        cmdOK->click();
+        return;
+    default: FormWindow::keyPressEvent(event);
+    }
 }

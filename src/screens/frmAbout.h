@@ -2,15 +2,36 @@
 
 #include "FormWindow.h"
 
+class LinkCaption;
+class QFrame;
+class QLabel;
+class QPushButton;
 class WindowSet;
 
-// The about box: names the program and links to the maker's pages.
+// The about box: names the program and its version, describes it, and links to the maker's pages.
+// Opened modal over a main window; it reads nothing and changes nothing.
 class frmAbout final : public FormWindow
 {
     Q_OBJECT
 public:
     explicit frmAbout(WindowSet &set);
 
+    QLabel *picIcon = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label1 = nullptr;
+    LinkCaption *lblHomePage = nullptr;
+    QLabel *Label3 = nullptr;
+    LinkCaption *lblCoBrand = nullptr;
+    QFrame *Line1 = nullptr;
+    QPushButton *cmdOK = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void buildHeading();
+    void buildLinks();
+    void buildFoot();
+
     WindowSet &m_set;
 };

@@ -112,11 +112,11 @@ void benchTsvPath(const std::vector<BirthDate> &dates)
         if (status != 0)
             std::printf("tsv path failed with status %d\n", status);
     }
-    std::printf("tsv path in memory: %zu dates, %lld bytes out, median of %d rounds: %.1f ms\n",
-                dates.size(), static_cast<long long>(outputSize), Rounds, median(times) * 1e3);
+    std::printf("tsv path in memory: %zu dates, %lld bytes out, median of %d rounds: %.1f ms\n", dates.size(),
+                static_cast<long long>(outputSize), Rounds, median(times) * 1e3);
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

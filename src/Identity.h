@@ -17,4 +17,4 @@ inline const QString VersionCaption = QStringLiteral("Wetonara v1.65");
 #define WETONARA_SITE WETONARA_SITE_ADDRESS
 inline const QString SiteAddress = QStringLiteral(WETONARA_SITE);
 
-} // namespace Identity
+}  // namespace Identity

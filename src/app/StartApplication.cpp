@@ -24,4 +24,4 @@ bool StartApplication(WindowSet &windows)
     return true;
 }
 
-} // namespace Application
+}  // namespace Application

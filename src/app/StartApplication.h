@@ -8,4 +8,4 @@ namespace Application {
 // the entry window, the branding draw. False when another copy runs (this one has then ended).
 bool StartApplication(WindowSet &windows);
 
-} // namespace Application
+}  // namespace Application

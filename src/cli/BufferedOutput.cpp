@@ -2,15 +2,9 @@
 
 namespace WetonCli {
 
-BufferedOutput::BufferedOutput(QIODevice &output) : device(output)
-{
-    pending.reserve(FlushSize + 4096);
-}
+BufferedOutput::BufferedOutput(QIODevice &output) : device(output) { pending.reserve(FlushSize + 4096); }
 
-BufferedOutput::~BufferedOutput()
-{
-    (void)flush();
-}
+BufferedOutput::~BufferedOutput() { (void)flush(); }
 
 void BufferedOutput::append(QByteArrayView bytes)
 {
@@ -19,10 +13,7 @@ void BufferedOutput::append(QByteArrayView bytes)
         (void)flush();
 }
 
-void BufferedOutput::append(char byte)
-{
-    pending.append(byte);
-}
+void BufferedOutput::append(char byte) { pending.append(byte); }
 
 bool BufferedOutput::flush()
 {
@@ -41,4 +32,4 @@ bool BufferedOutput::flush()
     return !failed;
 }
 
-} // namespace WetonCli
+}  // namespace WetonCli

@@ -29,4 +29,4 @@ private:
     bool failed = false;
 };
 
-} // namespace WetonCli
+}  // namespace WetonCli

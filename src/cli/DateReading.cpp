@@ -39,4 +39,4 @@ QString reportText(const CurrentReading &reading, const WetonResult &result)
     return text;
 }
 
-} // namespace WetonCli
+}  // namespace WetonCli

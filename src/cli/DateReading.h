@@ -19,4 +19,4 @@ namespace WetonCli {
 // "Name:" only when there is a name, and the description on the line after its heading.
 [[nodiscard]] QString reportText(const CurrentReading &reading, const WetonResult &result);
 
-} // namespace WetonCli
+}  // namespace WetonCli

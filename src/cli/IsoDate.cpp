@@ -28,17 +28,11 @@ bool hasIsoShape(QByteArrayView text)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-QDate firstReckonedDate()
-{
-    return QDate(Calendar::FirstWeekdayYear, 1, 1);
-}
+QDate firstReckonedDate() { return QDate(Calendar::FirstWeekdayYear, 1, 1); }
 
-QDate lastReckonedDate()
-{
-    return QDate(Calendar::LastYear, 12, 31);
-}
+QDate lastReckonedDate() { return QDate(Calendar::LastYear, 12, 31); }
 
 QString quotedForMessage(QByteArrayView text)
 {
@@ -79,14 +73,10 @@ ParsedDate parseIsoDate(const QString &text)
 QString describeProblem(QByteArrayView text, DateProblem problem)
 {
     switch (problem) {
-    case DateProblem::None:
-        return {};
-    case DateProblem::Empty:
-        return QStringLiteral("empty, expected a date as YYYY-MM-DD");
-    case DateProblem::NotIsoForm:
-        return QStringLiteral("%1 is not a date as YYYY-MM-DD").arg(quotedForMessage(text));
-    case DateProblem::NotARealDate:
-        return QStringLiteral("%1 is not a real date").arg(quotedForMessage(text));
+    case DateProblem::None: return {};
+    case DateProblem::Empty: return QStringLiteral("empty, expected a date as YYYY-MM-DD");
+    case DateProblem::NotIsoForm: return QStringLiteral("%1 is not a date as YYYY-MM-DD").arg(quotedForMessage(text));
+    case DateProblem::NotARealDate: return QStringLiteral("%1 is not a real date").arg(quotedForMessage(text));
     case DateProblem::OutOfRange:
         return QStringLiteral("%1 is outside %2 to %3")
             .arg(quotedForMessage(text), firstReckonedDate().toString(Qt::ISODate),
@@ -95,4 +85,4 @@ QString describeProblem(QByteArrayView text, DateProblem problem)
     return {};
 }
 
-} // namespace WetonCli
+}  // namespace WetonCli

@@ -30,4 +30,4 @@ struct ParsedDate
 // cannot disturb the terminal.
 [[nodiscard]] QString describeProblem(QByteArrayView text, DateProblem problem);
 
-} // namespace WetonCli
+}  // namespace WetonCli

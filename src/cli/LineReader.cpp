@@ -2,10 +2,7 @@
 
 namespace WetonCli {
 
-LineReader::LineReader(QIODevice &input) : device(input)
-{
-    line.reserve(MaxLineLength);
-}
+LineReader::LineReader(QIODevice &input) : device(input) { line.reserve(MaxLineLength); }
 
 bool LineReader::haveData()
 {
@@ -71,4 +68,4 @@ bool LineReader::next()
     return false;
 }
 
-} // namespace WetonCli
+}  // namespace WetonCli

@@ -41,4 +41,4 @@ private:
     bool failed = false;
 };
 
-} // namespace WetonCli
+}  // namespace WetonCli

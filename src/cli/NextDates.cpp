@@ -23,4 +23,4 @@ QList<QDate> datesSharingWeton(QDate signDate, QDate after, int count)
     return dates;
 }
 
-} // namespace WetonCli
+}  // namespace WetonCli

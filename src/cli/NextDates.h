@@ -10,4 +10,4 @@ namespace WetonCli {
 // reckoned date, so fewer than asked for near the end of the range.
 [[nodiscard]] QList<QDate> datesSharingWeton(QDate signDate, QDate after, int count);
 
-} // namespace WetonCli
+}  // namespace WetonCli

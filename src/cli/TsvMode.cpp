@@ -30,7 +30,7 @@ void reportLine(QIODevice &err, qint64 number, const QString &problem)
     err.write(QStringLiteral("weton: line %1: %2\n").arg(number).arg(problem).toUtf8());
 }
 
-} // namespace
+}  // namespace
 
 int runTsv(QIODevice &in, QIODevice &out, QIODevice &err)
 {
@@ -65,4 +65,4 @@ int runTsv(QIODevice &in, QIODevice &out, QIODevice &err)
     return allDates && written && !reader.readFailed() ? 0 : 1;
 }
 
-} // namespace WetonCli
+}  // namespace WetonCli

@@ -9,4 +9,4 @@ namespace WetonCli {
 // status: 0 when every line was a date and all output was written, else 1.
 [[nodiscard]] int runTsv(QIODevice &in, QIODevice &out, QIODevice &err);
 
-} // namespace WetonCli
+}  // namespace WetonCli

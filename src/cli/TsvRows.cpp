@@ -7,12 +7,12 @@ QByteArray encodedTail(modJavaneseAstrology::Sign sign)
 {
     const WetonResult result = modJavaneseAstrology::ResultOf(sign);
     const QChar tab = QLatin1Char('\t');
-    return (result.MarketDay + tab + result.IndonesianWeekday + tab + result.EnglishWeekday + tab
-            + result.Description + QLatin1Char('\n'))
+    return (result.MarketDay + tab + result.IndonesianWeekday + tab + result.EnglishWeekday + tab + result.Description
+            + QLatin1Char('\n'))
         .toUtf8();
 }
 
-} // namespace
+}  // namespace
 
 const QByteArray &TsvRows::tailOf(modJavaneseAstrology::Sign sign)
 {
@@ -28,4 +28,4 @@ const QByteArray &TsvRows::tailOf(modJavaneseAstrology::Sign sign)
     return tail;
 }
 
-} // namespace WetonCli
+}  // namespace WetonCli

@@ -21,4 +21,4 @@ private:
     QByteArray outsideTables;
 };
 
-} // namespace WetonCli
+}  // namespace WetonCli

@@ -12,28 +12,27 @@
 namespace WetonCli {
 namespace {
 
-constexpr char HelpText[] =
-    "Usage: weton [--name NAME] DATE\n"
-    "       weton --tsv\n"
-    "       weton --next N [--from START] DATE\n"
-    "\n"
-    "Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.\n"
-    "Every date is written YYYY-MM-DD.\n"
-    "\n"
-    "  DATE            print the reading of DATE: day sign, weekdays and description\n"
-    "  --name NAME     head the reading with NAME\n"
-    "  --tsv           read dates from standard input, one a line, and write for each\n"
-    "                  DATE, market day, Indonesian weekday, English weekday and\n"
-    "                  description, separated by tabs; lines that are not dates are\n"
-    "                  reported on standard error and skipped\n"
-    "  --next N        list the next N dates after today that share DATE's weton\n"
-    "                  (it returns every 35 days), up to 2036-12-31\n"
-    "  --from START    with --next, list the dates after START instead of today\n"
-    "  -h, --help      show this help\n"
-    "  -v, --version   show the version\n"
-    "\n"
-    "Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked\n"
-    "for exist, or the output could not be written; 2 bad arguments.\n";
+constexpr char HelpText[] = "Usage: weton [--name NAME] DATE\n"
+                            "       weton --tsv\n"
+                            "       weton --next N [--from START] DATE\n"
+                            "\n"
+                            "Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.\n"
+                            "Every date is written YYYY-MM-DD.\n"
+                            "\n"
+                            "  DATE            print the reading of DATE: day sign, weekdays and description\n"
+                            "  --name NAME     head the reading with NAME\n"
+                            "  --tsv           read dates from standard input, one a line, and write for each\n"
+                            "                  DATE, market day, Indonesian weekday, English weekday and\n"
+                            "                  description, separated by tabs; lines that are not dates are\n"
+                            "                  reported on standard error and skipped\n"
+                            "  --next N        list the next N dates after today that share DATE's weton\n"
+                            "                  (it returns every 35 days), up to 2036-12-31\n"
+                            "  --from START    with --next, list the dates after START instead of today\n"
+                            "  -h, --help      show this help\n"
+                            "  -v, --version   show the version\n"
+                            "\n"
+                            "Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked\n"
+                            "for exist, or the output could not be written; 2 bad arguments.\n";
 
 struct Options
 {
@@ -61,10 +60,7 @@ int writeOut(const Streams &streams, const QByteArray &bytes, int status)
     return Incomplete;
 }
 
-QString quotedArgument(const QString &text)
-{
-    return quotedForMessage(text.toUtf8());
-}
+QString quotedArgument(const QString &text) { return quotedForMessage(text.toUtf8()); }
 
 int runReading(const QString &name, QDate date, const Streams &streams)
 {
@@ -80,8 +76,8 @@ int runNext(const QString &countText, QDate signDate, QDate after, const Streams
     bool isNumber = false;
     const int count = countText.toInt(&isNumber);
     if (!isNumber || count < 1)
-        return badArguments(streams.err,
-                            QStringLiteral("--next needs a positive whole number, not %1").arg(quotedArgument(countText)));
+        return badArguments(
+            streams.err, QStringLiteral("--next needs a positive whole number, not %1").arg(quotedArgument(countText)));
     const QList<QDate> dates = datesSharingWeton(signDate, after, count);
     QByteArray text;
     for (const QDate &date : dates)
@@ -94,7 +90,8 @@ int runNext(const QString &countText, QDate signDate, QDate after, const Streams
         after >= lastReckonedDate()
             ? QStringLiteral("no dates after %1 can be listed: %2 is the last date weton reckons")
                   .arg(after.toString(Qt::ISODate), last)
-            : QStringLiteral("only %1 of the %2 dates asked for fall after %3 and up to %4, the last date weton reckons")
+            : QStringLiteral(
+                  "only %1 of the %2 dates asked for fall after %3 and up to %4, the last date weton reckons")
                   .arg(dates.size())
                   .arg(count)
                   .arg(after.toString(Qt::ISODate), last);
@@ -147,7 +144,7 @@ std::optional<QDate> dateArgument(const QString &text, QIODevice &err)
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 int run(const QStringList &arguments, const Streams &streams, QDate today)
 {
@@ -181,4 +178,4 @@ int run(const QStringList &arguments, const Streams &streams, QDate today)
     return runReading(name, *date, streams);
 }
 
-} // namespace WetonCli
+}  // namespace WetonCli

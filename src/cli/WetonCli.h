@@ -26,4 +26,4 @@ enum ExitStatus : int {
 // unless --from is given.
 [[nodiscard]] int run(const QStringList &arguments, const Streams &streams, QDate today);
 
-} // namespace WetonCli
+}  // namespace WetonCli

@@ -28,10 +28,7 @@ constexpr qsizetype MostBytesRead = LineCount * (LongestLine + 2);
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 constexpr int LastListedDay = 31;  // the day list offers 1..31 for every month; the entry check does the rest
 
-QByteArray storedLine(const QString &plain)
-{
-    return Windows1252::encode(modHelp::ScrambleText(plain)) + LineEnd;
-}
+QByteArray storedLine(const QString &plain) { return Windows1252::encode(modHelp::ScrambleText(plain)) + LineEnd; }
 
 // Lines end at CR LF, a lone CR or a lone LF (a copy whose line ends some tool rewrote still opens). Only
 // the first four are taken; the last may lack its end.
@@ -79,7 +76,8 @@ bool openRegularFile(QFile &file, const QString &path)
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return false;
-    struct stat status {};
+    struct stat status
+    {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
         || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
@@ -91,7 +89,7 @@ bool openRegularFile(QFile &file, const QString &path)
 #endif
 }
 
-} // namespace
+}  // namespace
 
 QByteArray compose(const CurrentReading &reading)
 {
@@ -151,9 +149,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.commit();
 }
 
-bool hasSavedReadingExtension(const QString &path)
-{
-    return path.endsWith(Extension, Qt::CaseSensitive);
-}
+bool hasSavedReadingExtension(const QString &path) { return path.endsWith(Extension, Qt::CaseSensitive); }
 
-} // namespace SavedReading
+}  // namespace SavedReading

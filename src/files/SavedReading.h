@@ -45,4 +45,4 @@ inline const QString Extension = QStringLiteral("jav");
 // Only a path whose last three characters are exactly "jav" is opened.
 [[nodiscard]] bool hasSavedReadingExtension(const QString &path);
 
-} // namespace SavedReading
+}  // namespace SavedReading

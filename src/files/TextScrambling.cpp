@@ -28,7 +28,7 @@ QString shifted(const QString &text, int by)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 QString ScrambleText(const QString &text) { return shifted(text, Shift); }
 QString UnscrambleText(const QString &text) { return shifted(text, -Shift); }
@@ -39,4 +39,4 @@ bool survivesScrambling(QChar character)
     return code && *code + Shift <= HighestCode;
 }
 
-} // namespace modHelp
+}  // namespace modHelp

@@ -15,4 +15,4 @@ namespace modHelp {
 // Whether ScrambleText keeps the character, so that it comes back from UnscrambleText.
 [[nodiscard]] bool survivesScrambling(QChar character);
 
-} // namespace modHelp
+}  // namespace modHelp

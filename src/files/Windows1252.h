@@ -18,4 +18,4 @@ namespace Windows1252 {
 // Characters that cannot be represented are left out.
 [[nodiscard]] QByteArray encode(const QString &text);
 
-} // namespace Windows1252
+}  // namespace Windows1252

@@ -120,4 +120,4 @@ struct Platform
     Process &process;
 };
 
-} // namespace platform
+}  // namespace platform

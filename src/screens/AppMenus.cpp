@@ -31,8 +31,7 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
     return menu;
 }
 
-void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit,
-                      const char *separatorBeforeAbout)
+void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit, const char *separatorBeforeAbout)
 {
     platform::Browser &browser = set.platform().browser;
     QMenu *help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
@@ -54,4 +53,4 @@ void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterV
     QObject::connect(makeMoney, &QAction::triggered, bar, [&browser] { modHelp::OpenFullyBrandedPage(browser); });
 }
 
-} // namespace AppMenus
+}  // namespace AppMenus

@@ -17,7 +17,6 @@ QAction *addSeparator(QMenu *menu, const char *name);
 QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption);
 
 // Help (online help, visit, update, about; separators named as given), then Donate and Make Money Online.
-void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit,
-                      const char *separatorBeforeAbout);
+void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit, const char *separatorBeforeAbout);
 
-} // namespace AppMenus
+}  // namespace AppMenus

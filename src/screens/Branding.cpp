@@ -59,4 +59,4 @@ void CoBrand_Randomize(WindowSet &set)
     set.main().bringOfferToFront(CoBrand::frontFor(set.intCoBrandRandomNumber));
 }
 
-} // namespace Branding
+}  // namespace Branding

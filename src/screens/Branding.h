@@ -31,4 +31,4 @@ LinkCaption *addForumLink(QWidget *parent, const char *name, const QString &capt
 // The start-up draw: which offer of the entry window lies in front. Stores the draw value.
 void CoBrand_Randomize(WindowSet &set);
 
-} // namespace Branding
+}  // namespace Branding

@@ -43,7 +43,7 @@ QString wrapped(const QString &caption, const QFont &font, int width)
     return lines.join(QLatin1Char('\n'));
 }
 
-} // namespace
+}  // namespace
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &place, const Text &look)
 {
@@ -53,16 +53,15 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QRec
     return control;
 }
 
-LinkCaption *link(QWidget *parent, const char *name, const QString &caption, const QRect &place,
-                  const Text &look, std::function<void()> onClick)
+LinkCaption *link(QWidget *parent, const char *name, const QString &caption, const QRect &place, const Text &look,
+                  std::function<void()> onClick)
 {
     auto *control = new LinkCaption(caption, std::move(onClick), parent);
     shape(control, name, place, look);
     return control;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place,
-                    const QFont &font)
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place, const QFont &font)
 {
     auto *control = new QPushButton(wrapped(caption, font, place.width()), parent);
     control->setObjectName(QString::fromLatin1(name));
@@ -87,4 +86,4 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-} // namespace Controls
+}  // namespace Controls

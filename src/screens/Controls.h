@@ -23,12 +23,11 @@ struct Text
 };
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &place, const Text &look);
-LinkCaption *link(QWidget *parent, const char *name, const QString &caption, const QRect &place,
-                  const Text &look, std::function<void()> onClick);
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place,
-                    const QFont &font);
+LinkCaption *link(QWidget *parent, const char *name, const QString &caption, const QRect &place, const Text &look,
+                  std::function<void()> onClick);
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place, const QFont &font);
 
 void setTextColour(QWidget *widget, const QColor &colour);
 void setBackground(QWidget *widget, const QColor &colour);
 
-} // namespace Controls
+}  // namespace Controls

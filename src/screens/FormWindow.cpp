@@ -11,8 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-FormWindow::FormWindow(const QString &caption, int clientWidthTwips, int clientHeightTwips,
-                       const QColor &background)
+FormWindow::FormWindow(const QString &caption, int clientWidthTwips, int clientHeightTwips, const QColor &background)
 {
     setWindowTitle(caption);
     setWindowIcon(Look::programIcon());

@@ -17,9 +17,9 @@ QCursor makePointer()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(9, 2, 5, 15), 2.5, 2.5);    // pointing finger
-    hand.addRoundedRect(QRectF(9, 12, 15, 14), 4, 4);      // palm with folded fingers
-    hand.addRoundedRect(QRectF(4, 14, 7, 5), 2.5, 2.5);    // thumb
+    hand.addRoundedRect(QRectF(9, 2, 5, 15), 2.5, 2.5);  // pointing finger
+    hand.addRoundedRect(QRectF(9, 12, 15, 14), 4, 4);    // palm with folded fingers
+    hand.addRoundedRect(QRectF(4, 14, 7, 5), 2.5, 2.5);  // thumb
     painter.setPen(QPen(Qt::black, 1.4));
     painter.setBrush(QColor(255, 240, 200));
     painter.drawPath(hand.simplified());
@@ -30,7 +30,7 @@ QCursor makePointer()
     return QCursor(image, 11, 2);
 }
 
-} // namespace
+}  // namespace
 
 LinkCaption::LinkCaption(const QString &caption, std::function<void()> onClick, QWidget *parent)
     : QLabel(Look::shownCaption(caption), parent)

@@ -37,4 +37,4 @@ QIcon programIcon()
     return icon;
 }
 
-} // namespace Look
+}  // namespace Look

@@ -39,4 +39,4 @@ enum Style { Regular = 0, Bold = 1, Underlined = 2 };
 // The program's icon, carried by every window.
 [[nodiscard]] QIcon programIcon();
 
-} // namespace Look
+}  // namespace Look

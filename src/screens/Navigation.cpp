@@ -7,15 +7,9 @@
 
 namespace Navigation {
 
-void showCompanionScreen(WindowSet &set)
-{
-    set.nag().showAtExit();
-}
+void showCompanionScreen(WindowSet &set) { set.nag().showAtExit(); }
 
-void hideCompanionScreen(WindowSet &set)
-{
-    set.nag().hide();
-}
+void hideCompanionScreen(WindowSet &set) { set.nag().hide(); }
 
 void Back(WindowSet &set)
 {
@@ -25,4 +19,4 @@ void Back(WindowSet &set)
     hideCompanionScreen(set);
 }
 
-} // namespace Navigation
+}  // namespace Navigation

@@ -15,4 +15,4 @@ void hideCompanionScreen(WindowSet &set);
 // Back: a fresh entry window replaces the result window.
 void Back(WindowSet &set);
 
-} // namespace Navigation
+}  // namespace Navigation

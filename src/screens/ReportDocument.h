@@ -24,4 +24,4 @@ void compose(QTextCursor &cursor, const CurrentReading &reading, const WetonResu
 // the header line again.
 [[nodiscard]] QString printCopy(const QString &reportText);
 
-} // namespace ReportDocument
+}  // namespace ReportDocument

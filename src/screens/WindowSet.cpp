@@ -23,10 +23,7 @@ frmSave &WindowSet::report() { return m_report.get(*this); }
 frmAbout &WindowSet::about() { return m_about.get(*this); }
 frmNagScreen2 &WindowSet::nag() { return m_nag.get(*this); }
 
-void WindowSet::setResultText(int index, const QString &text)
-{
-    result().setResultText(index, text);
-}
+void WindowSet::setResultText(int index, const QString &text) { result().setResultText(index, text); }
 
 platform::MessageAnswer WindowSet::message(const QString &text, platform::MessageIcon icon,
                                            platform::MessageButtons buttons)

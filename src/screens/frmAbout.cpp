@@ -38,7 +38,7 @@ void widenLeftwards(QLabel *caption)
     caption->setGeometry(place);
 }
 
-} // namespace
+}  // namespace
 
 frmAbout::frmAbout(WindowSet &set) : FormWindow(Identity::VersionCaption, 7080, 3780, Look::PaleYellow), m_set(set)
 {
@@ -89,7 +89,7 @@ void frmAbout::buildFoot()
 {
     Line1 = new QFrame(client());
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(Look::rect(0, 3240, 7080, 2 * 15)); // two pixels thick
+    Line1->setGeometry(Look::rect(0, 3240, 7080, 2 * 15));  // two pixels thick
     Controls::setBackground(Line1, Look::DarkRed);
     cmdOK = Controls::button(client(), "cmdOK", QStringLiteral("OK"), Look::rect(5745, 3360, 1260, 345),
                              Look::verdana(8.25));

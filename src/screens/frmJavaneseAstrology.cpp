@@ -35,15 +35,15 @@ QLabel *descriptionLabel(QWidget *parent, const Controls::Text &look)
     return label;
 }
 
-} // namespace
+}  // namespace
 
 frmJavaneseAstrology::frmJavaneseAstrology(WindowSet &set)
     : FormWindow(Identity::VersionCaption, 9045, 5460, Look::PaleYellow), m_set(set)
 {
     setObjectName(QStringLiteral("frmJavaneseAstrology"));
-    Label14 = Branding::addForumLink(client(), "Label14", Branding::ForumCaption, Look::rect(2040, 0, 4965, 390),
-                                     {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true},
-                                     set);
+    Label14 = Branding::addForumLink(
+        client(), "Label14", Branding::ForumCaption, Look::rect(2040, 0, 4965, 390),
+        {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, set);
     Shape1 = new QFrame(client());
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(Look::rect(122, 600, 8800, 3855));
@@ -63,12 +63,14 @@ void frmJavaneseAstrology::buildResultRows()
     const int captionWidths[] = {2115, 2160, 1695};
     for (int i = 0; i < 3; ++i) {
         const int top = 720 + 360 * i;
-        Label1[i] = Controls::label(client(), "Label1", captions[i], Look::rect(240, top, captionWidths[i], 210), caption);
+        Label1[i] =
+            Controls::label(client(), "Label1", captions[i], Look::rect(240, top, captionWidths[i], 210), caption);
         Label1[i]->setProperty("index", i);
         lblJavaneseResult[i] =
             Controls::label(client(), "lblJavaneseResult", DesignResult, Look::rect(2520, top + 15, 1575, 195), value);
     }
-    lblJavaneseResult[3] = descriptionLabel(client(), {Look::verdana(8.25), Look::Green, Qt::AlignLeft | Qt::AlignTop, true});
+    lblJavaneseResult[3] =
+        descriptionLabel(client(), {Look::verdana(8.25), Look::Green, Qt::AlignLeft | Qt::AlignTop, true});
     for (int i = 0; i < 4; ++i)
         lblJavaneseResult[i]->setProperty("index", i);
 }
@@ -113,17 +115,8 @@ QString frmJavaneseAstrology::resultText(int index) const
     return index >= 0 && index < int(lblJavaneseResult.size()) ? lblJavaneseResult[index]->text() : QString();
 }
 
-void frmJavaneseAstrology::closeStep()
-{
-    Navigation::showCompanionScreen(m_set);
-}
+void frmJavaneseAstrology::closeStep() { Navigation::showCompanionScreen(m_set); }
 
-void frmJavaneseAstrology::cmdSave_Click()
-{
-    m_set.report().showModal();
-}
+void frmJavaneseAstrology::cmdSave_Click() { m_set.report().showModal(); }
 
-void frmJavaneseAstrology::cmdBack_Click()
-{
-    Navigation::Back(m_set);
-}
+void frmJavaneseAstrology::cmdBack_Click() { Navigation::Back(m_set); }

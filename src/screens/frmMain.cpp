@@ -7,8 +7,8 @@
 #include "LinkCaption.h"
 #include "Navigation.h"
 #include "WindowSet.h"
-#include "frmJavaneseAstrology.h"
 #include "files/SavedReading.h"
+#include "frmJavaneseAstrology.h"
 #include "weton/Calendar.h"
 #include "weton/Text.h"
 #include "weton/modJavaneseAstrology.h"
@@ -39,7 +39,7 @@ void selectItem(QComboBox *box, const QString &text)
         box->setCurrentIndex(index);
 }
 
-} // namespace
+}  // namespace
 
 frmMain::frmMain(WindowSet &set) : FormWindow(Identity::VersionCaption, 8205, 4455, Look::PaleYellow), m_set(set)
 {
@@ -59,9 +59,9 @@ frmMain::frmMain(WindowSet &set) : FormWindow(Identity::VersionCaption, 8205, 44
 
 void frmMain::buildIntroduction()
 {
-    Label14 = Branding::addForumLink(client(), "Label14", Branding::ForumCaption, Look::rect(1620, 0, 4965, 390),
-                                     {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true},
-                                     m_set);
+    Label14 = Branding::addForumLink(
+        client(), "Label14", Branding::ForumCaption, Look::rect(1620, 0, 4965, 390),
+        {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, m_set);
     const Controls::Text intro{Look::verdana(8.25), Look::DarkGreen, Qt::AlignLeft | Qt::AlignTop, true};
     Label2[0] = Controls::label(
         client(), "Label2",
@@ -89,7 +89,8 @@ void frmMain::buildPersonalDetails()
     Controls::setTextColour(Frame1, Look::DarkGreen);
     const Controls::Text caption{Look::verdana(8.25, Look::Bold), Look::Green};
     Label1[0] = Controls::label(Frame1, "Label1", QStringLiteral("Name"), Look::rect(120, 450, 555, 195), caption);
-    Label1[1] = Controls::label(Frame1, "Label1", QStringLiteral("Date of Birth"), Look::rect(120, 855, 1230, 195), caption);
+    Label1[1] =
+        Controls::label(Frame1, "Label1", QStringLiteral("Date of Birth"), Look::rect(120, 855, 1230, 195), caption);
     Label1[0]->setProperty("index", 0);
     Label1[1]->setProperty("index", 1);
     txtName = new QLineEdit(Frame1);
@@ -237,7 +238,4 @@ void frmMain::bringOfferToFront(CoBrand::Front front)
         lblFullBrand->raise();
 }
 
-void frmMain::closeStep()
-{
-    Navigation::showCompanionScreen(m_set);
-}
+void frmMain::closeStep() { Navigation::showCompanionScreen(m_set); }

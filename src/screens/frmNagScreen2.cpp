@@ -24,10 +24,7 @@ namespace {
 
 constexpr QColor CheckBlue{0, 0, 192};
 // A function, not a constant: the placeholder lives in another file, initialised in an order of its own.
-QString initialMessage()
-{
-    return modTellAFriend::MessagePlaceholder + QStringLiteral("\r\n");
-}
+QString initialMessage() { return modTellAFriend::MessagePlaceholder + QStringLiteral("\r\n"); }
 
 QString advertText()
 {
@@ -39,10 +36,7 @@ QString advertText()
 
 // r in [0, 1) gives 0 to 3, each a quarter of the range; the clamp keeps a generator that reaches 1.0
 // (or a stray value) on a valid text.
-int promotionDraw(double r)
-{
-    return std::clamp(static_cast<int>(r * 4), 0, 3);
-}
+int promotionDraw(double r) { return std::clamp(static_cast<int>(r * 4), 0, 3); }
 
 QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QRect &place)
 {
@@ -73,7 +67,7 @@ bool movesBetweenControls(const QEvent *event)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-} // namespace
+}  // namespace
 
 const std::array<QString, 4> frmNagScreen2::Promotions{
     QStringLiteral("Tarvex Softwares, such as this can be created and maintained only with your support. The best "
@@ -125,10 +119,10 @@ void frmNagScreen2::buildReferralForm()
     Frame2 = frame(client(), "Frame2", QStringLiteral("Refer A Friend"), Look::rect(120, 3240, 7065, 1455));
     txtName = textBox(Frame2, "txtName", modTellAFriend::NamePlaceholder, Look::rect(85, 360, 3375, 285));
     txtEmail = textBox(Frame2, "txtEmail", modTellAFriend::EmailPlaceholder, Look::rect(3600, 360, 3375, 285));
-    txtFriendName = textBox(Frame2, "txtFriendName", modTellAFriend::FriendNamePlaceholder,
-                            Look::rect(85, 720, 3375, 285));
-    txtFriendEmail = textBox(Frame2, "txtFriendEmail", modTellAFriend::FriendEmailPlaceholder,
-                             Look::rect(3600, 720, 3375, 285));
+    txtFriendName =
+        textBox(Frame2, "txtFriendName", modTellAFriend::FriendNamePlaceholder, Look::rect(85, 720, 3375, 285));
+    txtFriendEmail =
+        textBox(Frame2, "txtFriendEmail", modTellAFriend::FriendEmailPlaceholder, Look::rect(3600, 720, 3375, 285));
     cmdSubmit = Controls::button(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
                                  Look::rect(1920, 1080, 3375, 285), Look::verdana(8.25, Look::Bold));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
@@ -142,9 +136,9 @@ void frmNagScreen2::buildReferralForm()
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setPlainText(initialMessage());
-    for (QWidget *box : {static_cast<QWidget *>(txtName), static_cast<QWidget *>(txtEmail),
-                         static_cast<QWidget *>(txtFriendName), static_cast<QWidget *>(txtFriendEmail),
-                         static_cast<QWidget *>(txtMessage)})
+    for (QWidget *box :
+         {static_cast<QWidget *>(txtName), static_cast<QWidget *>(txtEmail), static_cast<QWidget *>(txtFriendName),
+          static_cast<QWidget *>(txtFriendEmail), static_cast<QWidget *>(txtMessage)})
         box->installEventFilter(this);
 }
 
@@ -190,10 +184,7 @@ void frmNagScreen2::Form_Load()
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
-void frmNagScreen2::showAtExit()
-{
-    showCentred();
-}
+void frmNagScreen2::showAtExit() { showCentred(); }
 
 QString frmNagScreen2::messageText() const
 {
@@ -273,15 +264,10 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
         if (movesBetweenControls(event) && Text::trimSpaces(boxText(watched)).isEmpty())
             setBoxText(watched, *placeholder);
         break;
-    case QEvent::KeyPress:
-        return refuseSpace(static_cast<QWidget *>(watched), event);
-    default:
-        break;
+    case QEvent::KeyPress: return refuseSpace(static_cast<QWidget *>(watched), event);
+    default: break;
     }
     return FormWindow::eventFilter(watched, event);
 }
 
-void frmNagScreen2::closeStep()
-{
-    m_set.EndApplication();
-}
+void frmNagScreen2::closeStep() { m_set.EndApplication(); }

@@ -6,8 +6,8 @@
 #include "LinkCaption.h"
 #include "ReportDocument.h"
 #include "WindowSet.h"
-#include "frmJavaneseAstrology.h"
 #include "files/SavedReading.h"
+#include "frmJavaneseAstrology.h"
 #include "weton/Text.h"
 
 #include <QDir>
@@ -62,7 +62,7 @@ QString withoutUnstorable(const QString &name)
     return kept;
 }
 
-} // namespace
+}  // namespace
 
 frmSave::frmSave(WindowSet &set) : FormWindow(Identity::VersionCaption, 6540, 4695, Look::PaleYellow), m_set(set)
 {
@@ -80,10 +80,10 @@ frmSave::frmSave(WindowSet &set) : FormWindow(Identity::VersionCaption, 6540, 46
 void frmSave::buildLinks()
 {
     const Controls::Text look{Look::verdana(8.25), Look::Green, Qt::AlignHCenter | Qt::AlignTop, false};
-    Label14 = Branding::addForumLink(client(), "Label14", Branding::ForumShortCaption,
-                                     Look::rect(1155, 0, 4230, 195), look, m_set);
-    Label1 = Branding::addForumLink(client(), "Label1", Branding::VisitCaption, Look::rect(1275, 180, 3990, 195),
-                                    look, m_set);
+    Label14 = Branding::addForumLink(client(), "Label14", Branding::ForumShortCaption, Look::rect(1155, 0, 4230, 195),
+                                     look, m_set);
+    Label1 = Branding::addForumLink(client(), "Label1", Branding::VisitCaption, Look::rect(1275, 180, 3990, 195), look,
+                                    m_set);
 }
 
 void frmSave::buildReportBoxes()
@@ -134,8 +134,7 @@ void frmSave::cmdPrint_Click()
 {
     appendPrintCopy();
     switch (m_set.platform().printer.print(*RTB->document())) {
-    case platform::PrintOutcome::Printed:
-        break;
+    case platform::PrintOutcome::Printed: break;
     case platform::PrintOutcome::NoPrinter:
         m_set.message(QStringLiteral("The report could not be printed because no printer is set up. Please set up "
                                      "a printer, make it the default printer and try again."),

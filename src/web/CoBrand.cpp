@@ -14,13 +14,14 @@ qint16 drawValue(double r)
 Front frontFor(qint16 value)
 {
     switch (value) {
-    case 1: case 3: case 5:
-        return Front::CoBrand;
-    case 2: case 4: case 6:
-        return Front::FullBrand;
-    default:
-        return Front::Unchanged;
+    case 1:
+    case 3:
+    case 5: return Front::CoBrand;
+    case 2:
+    case 4:
+    case 6: return Front::FullBrand;
+    default: return Front::Unchanged;
     }
 }
 
-} // namespace CoBrand
+}  // namespace CoBrand

@@ -12,4 +12,4 @@ enum class Front { CoBrand, FullBrand, Unchanged };
 // 1, 3, 5: the co-branding offer; 2, 4, 6: the full-branding offer; 7: no change.
 [[nodiscard]] Front frontFor(qint16 drawValue);
 
-} // namespace CoBrand
+}  // namespace CoBrand

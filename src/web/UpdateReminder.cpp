@@ -18,7 +18,7 @@ void storeToday(platform::Platform &platform)
                             ScrambleText(platform.clock.today().toString(Qt::ISODate)));
 }
 
-} // namespace
+}  // namespace
 
 ReminderStep reminderStep(const QString &storedDate, const QDate &today)
 {
@@ -35,13 +35,9 @@ void CheckForUpdateReminder(platform::Platform &platform)
 {
     const QString stored = UnscrambleText(platform.settings.read(Section, ScrambleText(PlainKey)));
     switch (reminderStep(stored, platform.clock.today())) {
-    case ReminderStep::FirstStart:
-        storeToday(platform);
-        return;
-    case ReminderStep::Quiet:
-        return;
-    case ReminderStep::Ask:
-        break;
+    case ReminderStep::FirstStart: storeToday(platform); return;
+    case ReminderStep::Quiet: return;
+    case ReminderStep::Ask: break;
     }
     const platform::MessageAnswer answer = platform.messages.show(
         {QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
@@ -51,4 +47,4 @@ void CheckForUpdateReminder(platform::Platform &platform)
         OpenDownloadPage(platform.browser);
 }
 
-} // namespace modHelp
+}  // namespace modHelp

@@ -20,4 +20,4 @@ enum class ReminderStep {
 // download page on Yes. The last-check date is kept scrambled in the settings store.
 void CheckForUpdateReminder(platform::Platform &platform);
 
-} // namespace modHelp
+}  // namespace modHelp

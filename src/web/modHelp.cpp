@@ -14,10 +14,7 @@ const QString FullyBrandedPageAddress = WETONARA_PAGE("fully-branded");
 const QString TarvexSoftwaresPageAddress = WETONARA_PAGE("tarvexsoftwares");
 #undef WETONARA_PAGE
 
-void OpenWebAddress(platform::Browser &browser, const QString &address)
-{
-    browser.open(address);
-}
+void OpenWebAddress(platform::Browser &browser, const QString &address) { browser.open(address); }
 
 void OpenHomePage(platform::Browser &browser) { OpenWebAddress(browser, HomePageAddress); }
 void OpenHelpPage(platform::Browser &browser) { OpenWebAddress(browser, HelpPageAddress); }
@@ -27,4 +24,4 @@ void OpenCoBrandPage(platform::Browser &browser) { OpenWebAddress(browser, CoBra
 void OpenFullyBrandedPage(platform::Browser &browser) { OpenWebAddress(browser, FullyBrandedPageAddress); }
 void OpenTarvexSoftwaresPage(platform::Browser &browser) { OpenWebAddress(browser, TarvexSoftwaresPageAddress); }
 
-} // namespace modHelp
+}  // namespace modHelp

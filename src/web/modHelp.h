@@ -26,4 +26,4 @@ void OpenCoBrandPage(platform::Browser &browser);
 void OpenFullyBrandedPage(platform::Browser &browser);
 void OpenTarvexSoftwaresPage(platform::Browser &browser);
 
-} // namespace modHelp
+}  // namespace modHelp

@@ -17,16 +17,10 @@ const QString ReferralPageAddress = QStringLiteral(WETONARA_SITE "/wetonara/ssd.
 
 namespace {
 
-Outcome refused(const char *message)
-{
-    return {QString::fromLatin1(message), {}};
-}
+Outcome refused(const char *message) { return {QString::fromLatin1(message), {}}; }
 
 // An entry still showing its placeholder holds nothing of the user's.
-bool missing(const QString &value, const QString &placeholder)
-{
-    return value.isEmpty() || value == placeholder;
-}
+bool missing(const QString &value, const QString &placeholder) { return value.isEmpty() || value == placeholder; }
 
 // The checks are deliberately loose: the site does the real validation of an address.
 bool looksLikeEmailAddress(const QString &address)
@@ -34,18 +28,14 @@ bool looksLikeEmailAddress(const QString &address)
     return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
 }
 
-QString queryValue(const QString &value)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
-}
+QString queryValue(const QString &value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
 
-} // namespace
+}  // namespace
 
 Outcome cmdSubmit(const Entries &typed)
 {
-    const Entries trimmed{Text::trimSpaces(typed.name), Text::trimSpaces(typed.email),
-                          Text::trimSpaces(typed.message), Text::trimSpaces(typed.friendName),
-                          Text::trimSpaces(typed.friendEmail)};
+    const Entries trimmed{Text::trimSpaces(typed.name), Text::trimSpaces(typed.email), Text::trimSpaces(typed.message),
+                          Text::trimSpaces(typed.friendName), Text::trimSpaces(typed.friendEmail)};
     // Equal addresses come first, so two empty boxes are reported as not distinct.
     if (trimmed.email == trimmed.friendEmail)
         return refused("Please Enter Distinct Email Addresses");
@@ -74,4 +64,4 @@ QString referralAddress(const Entries &trimmed)
            + queryValue(Identity::SiteAddress + QStringLiteral("/wetonara/"));
 }
 
-} // namespace modTellAFriend
+}  // namespace modTellAFriend

@@ -43,4 +43,4 @@ struct Outcome
 // spaces, line breaks) stays inside its own field and cannot add or end one.
 [[nodiscard]] QString referralAddress(const Entries &trimmed);
 
-} // namespace modTellAFriend
+}  // namespace modTellAFriend

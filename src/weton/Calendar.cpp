@@ -5,9 +5,9 @@
 namespace Calendar {
 namespace {
 
-constexpr std::array<QStringView, 12> MonthNames = {
-    u"January", u"February", u"March",     u"April",   u"May",      u"June",
-    u"July",    u"August",   u"September", u"October", u"November", u"December"};
+constexpr std::array<QStringView, 12> MonthNames = {u"January",   u"February", u"March",    u"April",
+                                                    u"May",       u"June",     u"July",     u"August",
+                                                    u"September", u"October",  u"November", u"December"};
 
 // Days from 1970-01-01 to a proleptic Gregorian date (Howard Hinnant's days_from_civil).
 constexpr long daysFromCivil(long y, int m, int d)
@@ -46,10 +46,7 @@ constexpr auto makeTable(int (*codeOf)(int, int))
 }
 
 constexpr int firstOfMonthWeekday(int year, int month) { return weekdayOf(daysFromCivil(year, month + 1, 1)); }
-constexpr int lastOfPreviousMonthMarket(int year, int month)
-{
-    return marketOf(daysFromCivil(year, month + 1, 1) - 1);
-}
+constexpr int lastOfPreviousMonthMarket(int year, int month) { return marketOf(daysFromCivil(year, month + 1, 1) - 1); }
 
 constexpr auto WeekdayTable = makeTable<FirstWeekdayYear>(firstOfMonthWeekday);
 constexpr auto MarketTable = makeTable<FirstMarketYear>(lastOfPreviousMonthMarket);
@@ -59,7 +56,7 @@ static_assert(WeekdayTable[2000 - FirstWeekdayYear][0] == 6, "1 January 2000 was
 static_assert(MarketTable[2000 - FirstMarketYear][0] == 2, "31 December 1999 was a Kliwon day");
 static_assert(MarketTable[1900 - FirstMarketYear][0] == 3, "31 December 1899 was a Legi day");
 
-} // namespace
+}  // namespace
 
 std::optional<int> monthIndex(QStringView name) noexcept
 {
@@ -69,10 +66,7 @@ std::optional<int> monthIndex(QStringView name) noexcept
     return std::nullopt;
 }
 
-QStringView monthName(int index) noexcept
-{
-    return index >= 0 && index < 12 ? MonthNames[index] : QStringView();
-}
+QStringView monthName(int index) noexcept { return index >= 0 && index < 12 ? MonthNames[index] : QStringView(); }
 
 int weekdayCode(int year, int month) noexcept
 {
@@ -88,4 +82,4 @@ int marketCode(int year, int month) noexcept
     return MarketTable[year - FirstMarketYear][month];
 }
 
-} // namespace Calendar
+}  // namespace Calendar

@@ -20,4 +20,4 @@ inline constexpr int LastYear = 2036;
 // for 1900..2036; 0 outside.
 [[nodiscard]] int marketCode(int year, int month) noexcept;
 
-} // namespace Calendar
+}  // namespace Calendar

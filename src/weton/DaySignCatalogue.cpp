@@ -7,15 +7,13 @@
 namespace DaySignCatalogue {
 namespace {
 
-constexpr std::array<QStringView, WeekdayCount> English = {
-    u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"};
+constexpr std::array<QStringView, WeekdayCount> English = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
+                                                           u"Thursday", u"Friday", u"Saturday"};
 // Thursday is "Kemis" in the names, although two descriptions say "Kamis" in their own text.
-constexpr std::array<QStringView, WeekdayCount> Indonesian = {
-    u"Minggu", u"Senin", u"Selasa", u"Rabu", u"Kemis", u"Jumat", u"Sabtu"};
-constexpr std::array<QStringView, MarketDayCount> MarketByRemainder = {
-    u"Pon", u"Wage", u"Kliwon", u"Legi", u"Pahing"};
-constexpr std::array<QStringView, MarketDayCount> MarketLookupOrder = {
-    u"Legi", u"Pahing", u"Pon", u"Wage", u"Kliwon"};
+constexpr std::array<QStringView, WeekdayCount> Indonesian = {u"Minggu", u"Senin", u"Selasa", u"Rabu",
+                                                              u"Kemis",  u"Jumat", u"Sabtu"};
+constexpr std::array<QStringView, MarketDayCount> MarketByRemainder = {u"Pon", u"Wage", u"Kliwon", u"Legi", u"Pahing"};
+constexpr std::array<QStringView, MarketDayCount> MarketLookupOrder = {u"Legi", u"Pahing", u"Pon", u"Wage", u"Kliwon"};
 
 // The texts are data under content/descriptions, numbered weekday by weekday (Minggu first) and, within
 // a weekday, in the lookup order of the market days.
@@ -42,7 +40,7 @@ int indexOf(const std::array<QStringView, N> &names, QStringView name)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 QString englishWeekday(int position)
 {
@@ -71,4 +69,4 @@ QString description(QStringView weekdayName, QStringView marketName)
     return descriptionAt(indexOf(Indonesian, weekdayName), indexOf(MarketLookupOrder, marketName));
 }
 
-} // namespace DaySignCatalogue
+}  // namespace DaySignCatalogue

@@ -21,4 +21,4 @@ inline constexpr int MarketDayCount = 5;
 // Kliwon (0..4); empty outside.
 [[nodiscard]] QString descriptionAt(int weekday, int marketInLookupOrder);
 
-} // namespace DaySignCatalogue
+}  // namespace DaySignCatalogue

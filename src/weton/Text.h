@@ -15,4 +15,4 @@ namespace Text {
     return text.mid(first, last - first);
 }
 
-} // namespace Text
+}  // namespace Text

@@ -17,7 +17,7 @@ constexpr bool fitsInt16(int value)
     return value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max();
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Sign> ReckonSign(qint16 year, QStringView month, qint16 day) noexcept
 {
@@ -60,4 +60,4 @@ Outcome CalculateWeton(qint16 year, QStringView month, qint16 day, ResultLabels 
     return Outcome::Written;
 }
 
-} // namespace modJavaneseAstrology
+}  // namespace modJavaneseAstrology

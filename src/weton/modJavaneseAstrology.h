@@ -29,4 +29,4 @@ enum class Outcome { Written, Overflow };
 // Reckons the date and writes the result labels 0 to 3 in order; on overflow nothing is written.
 [[nodiscard]] Outcome CalculateWeton(qint16 year, QStringView month, qint16 day, ResultLabels &labels);
 
-} // namespace modJavaneseAstrology
+}  // namespace modJavaneseAstrology

@@ -27,7 +27,7 @@ QList<QWidget *> visibleWindows()
     return shown;
 }
 
-} // namespace
+}  // namespace
 
 class tst_StartApplication : public QObject
 {

@@ -27,7 +27,7 @@ Numbers reportedLines(const CliRun &run)
     return numbers;
 }
 
-} // namespace
+}  // namespace
 
 class tst_TsvMode : public QObject
 {
@@ -59,17 +59,19 @@ void tst_TsvMode::linesInInputOrder_data()
     QTest::newRow("input order kept") << QByteArray("2036-12-31\n1901-01-01\n1945-08-17\n")
                                       << Lines{y2036, y1901, y1945} << Numbers{};
     QTest::newRow("empty input") << QByteArray() << Lines{} << Numbers{};
-    QTest::newRow("last line without a line break") << QByteArray("1945-08-17\n2000-01-01") << Lines{y1945, y2000}
-                                                    << Numbers{};
+    QTest::newRow("last line without a line break")
+        << QByteArray("1945-08-17\n2000-01-01") << Lines{y1945, y2000} << Numbers{};
     QTest::newRow("CR LF line ends") << QByteArray("2000-01-01\r\n1945-08-17\r\n") << Lines{y2000, y1945} << Numbers{};
     QTest::newRow("lone CR line ends") << QByteArray("2000-01-01\r1945-08-17\r") << Lines{y2000, y1945} << Numbers{};
     QTest::newRow("spaces and tabs around a date") << QByteArray(" \t2000-01-01  \t\n") << Lines{y2000} << Numbers{};
-    QTest::newRow("byte-order mark before the first date") << QByteArray("\xEF\xBB\xBF" "2000-01-01\n")
+    QTest::newRow("byte-order mark before the first date") << QByteArray("\xEF\xBB\xBF"
+                                                                         "2000-01-01\n")
                                                            << Lines{y2000} << Numbers{};
-    QTest::newRow("byte-order mark later is not forgiven")
-        << QByteArray("2000-01-01\n\xEF\xBB\xBF" "1945-08-17\n") << Lines{y2000} << Numbers{2};
-    QTest::newRow("empty line reported, rest kept") << QByteArray("2000-01-01\n\n1945-08-17\n") << Lines{y2000, y1945}
-                                                    << Numbers{2};
+    QTest::newRow("byte-order mark later is not forgiven") << QByteArray("2000-01-01\n\xEF\xBB\xBF"
+                                                                         "1945-08-17\n")
+                                                           << Lines{y2000} << Numbers{2};
+    QTest::newRow("empty line reported, rest kept")
+        << QByteArray("2000-01-01\n\n1945-08-17\n") << Lines{y2000, y1945} << Numbers{2};
     QTest::newRow("blank line reported") << QByteArray("  \t\n2000-01-01\n") << Lines{y2000} << Numbers{1};
     QTest::newRow("impossible and out-of-range dates")
         << QByteArray("2001-02-29\n1900-12-31\n2000-01-01\n2037-01-01\n2000-00-10\n") << Lines{y2000}
@@ -77,10 +79,10 @@ void tst_TsvMode::linesInInputOrder_data()
     QTest::newRow("other date forms") << QByteArray("1980/06/07\n7 June 1980\n1980-6-7\n19800607\n+980-06-07\n")
                                       << Lines{} << Numbers{1, 2, 3, 4, 5};
     QTest::newRow("two dates on a line") << QByteArray("2000-01-01 2000-01-02\n") << Lines{} << Numbers{1};
-    QTest::newRow("binary bytes and NULs") << QByteArray("\x00\xff\xfe\x01\n2000-01-01\n\x00", 19) << Lines{y2000}
-                                           << Numbers{1, 3};
-    QTest::newRow("CR LF counts as one line end") << QByteArray("x\r\ny\r\n2000-01-01\r\n\r\nz") << Lines{y2000}
-                                                  << Numbers{1, 2, 4, 5};
+    QTest::newRow("binary bytes and NULs")
+        << QByteArray("\x00\xff\xfe\x01\n2000-01-01\n\x00", 17) << Lines{y2000} << Numbers{1, 3};
+    QTest::newRow("CR LF counts as one line end")
+        << QByteArray("x\r\ny\r\n2000-01-01\r\n\r\nz") << Lines{y2000} << Numbers{1, 2, 4, 5};
 }
 
 void tst_TsvMode::linesInInputOrder()
@@ -110,16 +112,18 @@ void tst_TsvMode::messagesSayWhatIsWrong_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("message");
-    QTest::newRow("empty line") << QByteArray("\n") << QByteArray("weton: line 1: empty, expected a date as YYYY-MM-DD\n");
+    QTest::newRow("empty line") << QByteArray("\n")
+                                << QByteArray("weton: line 1: empty, expected a date as YYYY-MM-DD\n");
     QTest::newRow("wrong form") << QByteArray("2000-01-01\n07.06.1980\n")
                                 << QByteArray("weton: line 2: \"07.06.1980\" is not a date as YYYY-MM-DD\n");
     QTest::newRow("not a real date") << QByteArray("2001-04-31\n")
                                      << QByteArray("weton: line 1: \"2001-04-31\" is not a real date\n");
-    QTest::newRow("outside the range")
-        << QByteArray("1900-12-31") << QByteArray("weton: line 1: \"1900-12-31\" is outside 1901-01-01 to 2036-12-31\n");
+    QTest::newRow("outside the range") << QByteArray(
+        "1900-12-31") << QByteArray("weton: line 1: \"1900-12-31\" is outside 1901-01-01 to 2036-12-31\n");
     QTest::newRow("terminal controls escaped, long text cut")
         << QByteArray("\x1b]0;owned\x07" + QByteArray(50, 'a'))
-        << QByteArray("weton: line 1: \"\\x1b]0;owned\\x07" + QByteArray(30, 'a') + "...\" is not a date as YYYY-MM-DD\n");
+        << QByteArray("weton: line 1: \"\\x1b]0;owned\\x07" + QByteArray(30, 'a')
+                      + "...\" is not a date as YYYY-MM-DD\n");
     QTest::newRow("quote and backslash escaped")
         << QByteArray("\"\\") << QByteArray("weton: line 1: \"\\x22\\x5c\" is not a date as YYYY-MM-DD\n");
 }
@@ -140,8 +144,8 @@ void tst_TsvMode::longLines_data()
     QTest::newRow("10 MB line between dates") << "2000-01-01\n" + tenMegabytes + "\n2000-01-01\n" << 2 << Numbers{2};
     QTest::newRow("10 MB line with no line break") << tenMegabytes << 0 << Numbers{1};
     QTest::newRow("date padded to 256 bytes is kept") << "2000-01-01" + QByteArray(246, ' ') + "\n" << 1 << Numbers{};
-    QTest::newRow("date padded to 257 bytes is refused") << "2000-01-01" + QByteArray(247, ' ') + "\n" << 0
-                                                         << Numbers{1};
+    QTest::newRow("date padded to 257 bytes is refused") << "2000-01-01" + QByteArray(247, ' ') + "\n"
+                                                         << 0 << Numbers{1};
 }
 
 // A long line is refused whole, without being kept, and the lines after it are read as usual.

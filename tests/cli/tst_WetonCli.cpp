@@ -28,26 +28,46 @@ void tst_WetonCli::readingLikeTheReport_data()
     QTest::addColumn<QByteArray>("opening");
     QTest::addColumn<int>("length");
 
-    const Lines june7 = {"Date of Birth: June 7, 1980", "", "Indonesian Day Sign: Wage", "",
-                         "Indonesian Weekday: Sabtu", "", "English Weekday: Saturday", "", "Description:"};
+    const Lines june7 = {"Date of Birth: June 7, 1980",
+                         "",
+                         "Indonesian Day Sign: Wage",
+                         "",
+                         "Indonesian Weekday: Sabtu",
+                         "",
+                         "English Weekday: Saturday",
+                         "",
+                         "Description:"};
     const QByteArray sabtuWage = "You are 'forceful' and 'dynamic'. The Sabtu Wage";
     QTest::newRow("date alone") << QStringList{"1980-06-07"} << june7 << sabtuWage << 674;
-    QTest::newRow("name first") << QStringList{"--name", "Ann Lee", "1980-06-07"}
-                                << Lines{"Name: Ann Lee", ""} + june7 << sabtuWage << 674;
-    QTest::newRow("name after the date, as --name=") << QStringList{"1980-06-07", "--name=Ann Lee"}
-                                                     << Lines{"Name: Ann Lee", ""} + june7 << sabtuWage << 674;
+    QTest::newRow("name first") << QStringList{"--name", "Ann Lee", "1980-06-07"} << Lines{"Name: Ann Lee", ""} + june7
+                                << sabtuWage << 674;
+    QTest::newRow("name after the date, as --name=")
+        << QStringList{"1980-06-07", "--name=Ann Lee"} << Lines{"Name: Ann Lee", ""} + june7 << sabtuWage << 674;
     QTest::newRow("name trimmed of spaces only") << QStringList{"--name", "  Ann  Lee ", "1980-06-07"}
                                                  << Lines{"Name: Ann  Lee", ""} + june7 << sabtuWage << 674;
     QTest::newRow("single-digit day, Thursday is Kemis")
         << QStringList{"2009-01-01"}
-        << Lines{"Date of Birth: January 1, 2009", "", "Indonesian Day Sign: Wage", "", "Indonesian Weekday: Kemis",
-                 "", "English Weekday: Thursday", "", "Description:"}
+        << Lines{"Date of Birth: January 1, 2009",
+                 "",
+                 "Indonesian Day Sign: Wage",
+                 "",
+                 "Indonesian Weekday: Kemis",
+                 "",
+                 "English Weekday: Thursday",
+                 "",
+                 "Description:"}
         << QByteArray("Kemis Wage people are the well-known dreamers of") << 633;
-    QTest::newRow("last reckoned date")
-        << QStringList{"2036-12-31"}
-        << Lines{"Date of Birth: December 31, 2036", "", "Indonesian Day Sign: Kliwon", "", "Indonesian Weekday: Rabu",
-                 "", "English Weekday: Wednesday", "", "Description:"}
-        << QByteArray("Rabu Kliwon folks think more and act less.") << 516;
+    QTest::newRow("last reckoned date") << QStringList{"2036-12-31"}
+                                        << Lines{"Date of Birth: December 31, 2036",
+                                                 "",
+                                                 "Indonesian Day Sign: Kliwon",
+                                                 "",
+                                                 "Indonesian Weekday: Rabu",
+                                                 "",
+                                                 "English Weekday: Wednesday",
+                                                 "",
+                                                 "Description:"}
+                                        << QByteArray("Rabu Kliwon folks think more and act less.") << 516;
 }
 
 void tst_WetonCli::readingLikeTheReport()
@@ -84,23 +104,23 @@ void tst_WetonCli::nextDatesSharingTheWeton_data()
     // multiple of 5); the weton comes back every 35 days.
     QTest::newRow("next three after today") << QStringList{"--next", "3", "1945-08-17"} << QDate(2024, 1, 1)
                                             << Lines{"2024-01-05", "2024-02-09", "2024-03-15"} << 0;
-    QTest::newRow("today itself is not listed") << QStringList{"--next", "2", "1945-08-17"} << QDate(2024, 1, 5)
-                                                << Lines{"2024-02-09", "2024-03-15"} << 0;
+    QTest::newRow("today itself is not listed")
+        << QStringList{"--next", "2", "1945-08-17"} << QDate(2024, 1, 5) << Lines{"2024-02-09", "2024-03-15"} << 0;
     QTest::newRow("--from instead of today, across 29 February")
         << QStringList{"--next", "2", "--from", "2000-01-01", "2000-01-01"} << QDate(2024, 1, 1)
         << Lines{"2000-02-05", "2000-03-11"} << 0;
     QTest::newRow("sign date after the start") << QStringList{"--from", "1950-01-01", "--next", "1", "2000-01-01"}
                                                << QDate(2024, 1, 1) << Lines{"1950-01-28"} << 0;
     QTest::newRow("stops at 2036-12-31 with fewer than asked")
-        << QStringList{"--next", "3", "--from", "2036-12-01", "1945-08-17"} << QDate(2024, 1, 1)
-        << Lines{"2036-12-12"} << 1;
+        << QStringList{"--next", "3", "--from", "2036-12-01", "1945-08-17"} << QDate(2024, 1, 1) << Lines{"2036-12-12"}
+        << 1;
     QTest::newRow("huge count lists to the end of the range")
         << QStringList{"--next", "2147483647", "--from", "2036-11-01", "1945-08-17"} << QDate(2024, 1, 1)
         << Lines{"2036-11-07", "2036-12-12"} << 1;
-    QTest::newRow("clock past the range lists nothing") << QStringList{"--next", "1", "1945-08-17"}
-                                                        << QDate(2040, 6, 1) << Lines{} << 1;
-    QTest::newRow("clock before the range starts at 1901-01-01") << QStringList{"--next", "1", "1901-01-01"}
-                                                                 << QDate(1800, 1, 1) << Lines{"1901-01-01"} << 0;
+    QTest::newRow("clock past the range lists nothing")
+        << QStringList{"--next", "1", "1945-08-17"} << QDate(2040, 6, 1) << Lines{} << 1;
+    QTest::newRow("clock before the range starts at 1901-01-01")
+        << QStringList{"--next", "1", "1901-01-01"} << QDate(1800, 1, 1) << Lines{"1901-01-01"} << 0;
 }
 
 void tst_WetonCli::nextDatesSharingTheWeton()
@@ -129,29 +149,30 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
     QTest::newRow("no leading zeros") << QStringList{"2000-1-1"} << QByteArray("not a date as YYYY-MM-DD");
     QTest::newRow("not a real date") << QStringList{"2001-02-29"} << QByteArray("\"2001-02-29\" is not a real date");
     QTest::newRow("month 13") << QStringList{"2001-13-01"} << QByteArray("not a real date");
-    QTest::newRow("before the range")
-        << QStringList{"1900-12-31"} << QByteArray("\"1900-12-31\" is outside 1901-01-01 to 2036-12-31");
+    QTest::newRow("before the range") << QStringList{"1900-12-31"}
+                                      << QByteArray("\"1900-12-31\" is outside 1901-01-01 to 2036-12-31");
     QTest::newRow("after the range") << QStringList{"2037-01-01"} << QByteArray("outside 1901-01-01 to 2036-12-31");
     QTest::newRow("control characters shown escaped") << QStringList{"20\x1b[2J"} << QByteArray("\"20\\x1b[2J\"");
     QTest::newRow("--tsv with a date") << QStringList{"--tsv", "2000-01-01"} << QByteArray("--tsv takes no date");
     QTest::newRow("--tsv with --name") << QStringList{"--tsv", "--name", "Ann"} << QByteArray("cannot be combined");
-    QTest::newRow("--from without --next") << QStringList{"--from", "2000-01-01", "2000-01-01"}
-                                           << QByteArray("--from is only used with --next");
+    QTest::newRow("--from without --next")
+        << QStringList{"--from", "2000-01-01", "2000-01-01"} << QByteArray("--from is only used with --next");
     QTest::newRow("--name with --next") << QStringList{"--next", "2", "--name", "Ann", "2000-01-01"}
                                         << QByteArray("--name is not used with --next");
     QTest::newRow("--next without its count") << QStringList{"2000-01-01", "--next"} << QByteArray("--next");
     QTest::newRow("--next 0") << QStringList{"--next", "0", "2000-01-01"} << QByteArray("positive whole number");
-    QTest::newRow("--next negative") << QStringList{"--next", "-3", "2000-01-01"} << QByteArray("positive whole number");
+    QTest::newRow("--next negative") << QStringList{"--next", "-3", "2000-01-01"}
+                                     << QByteArray("positive whole number");
     QTest::newRow("--next beyond int") << QStringList{"--next", "99999999999", "2000-01-01"}
                                        << QByteArray("positive whole number");
     QTest::newRow("--next with a date missing") << QStringList{"--next", "3"} << QByteArray("missing date");
     QTest::newRow("--from not a date") << QStringList{"--next", "1", "--from", "soon", "2000-01-01"}
                                        << QByteArray("\"soon\" is not a date");
-    QTest::newRow("--from outside the range") << QStringList{"--next", "1", "--from", "1850-01-01", "2000-01-01"}
-                                              << QByteArray("outside");
+    QTest::newRow("--from outside the range")
+        << QStringList{"--next", "1", "--from", "1850-01-01", "2000-01-01"} << QByteArray("outside");
     QTest::newRow("blank name") << QStringList{"--name", "   ", "2000-01-01"} << QByteArray("not blank");
-    QTest::newRow("name with a line break") << QStringList{"--name", "Ann\nDate of Birth: never", "2000-01-01"}
-                                            << QByteArray("control characters");
+    QTest::newRow("name with a line break")
+        << QStringList{"--name", "Ann\nDate of Birth: never", "2000-01-01"} << QByteArray("control characters");
     QTest::newRow("name given twice") << QStringList{"--name", "A", "--name", "B", "2000-01-01"}
                                       << QByteArray("more than once");
 }

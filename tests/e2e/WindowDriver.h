@@ -40,7 +40,7 @@ struct Run
     {
         fake.random.values = std::move(draws);
         QVERIFY(Application::StartApplication(set));
-        fake.messages.shown.clear(); // the update reminder is not what these tests look at
+        fake.messages.shown.clear();  // the update reminder is not what these tests look at
         fake.browser.opened.clear();
     }
 
@@ -100,10 +100,7 @@ inline QAction *entryOf(QWidget *window, const char *name)
     return window->findChild<QAction *>(QString::fromLatin1(name));
 }
 
-inline void freeClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+inline void freeClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // Opens a modal window with `open`, runs `during` once it is up, then closes what is still modal. A
 // window that never closes is closed by a fallback, so no case can hang. True when `during` ran on a
@@ -148,6 +145,6 @@ inline void clickThroughWindow(QWidget *control, bool twice = false)
         QTest::mouseClick(window, Qt::LeftButton, {}, at);
 }
 
-} // namespace driver
+}  // namespace driver
 
 Q_DECLARE_METATYPE(driver::Birth)

@@ -61,4 +61,4 @@ double FakeRandom::next()
     return values.isEmpty() ? 0.5 : values.takeFirst();
 }
 
-} // namespace fakes
+}  // namespace fakes

@@ -70,7 +70,11 @@ public:
 class FakeInstanceLock final : public platform::InstanceLock
 {
 public:
-    bool acquire() override { ++attempts; return free; }
+    bool acquire() override
+    {
+        ++attempts;
+        return free;
+    }
     bool free = true;
     int attempts = 0;
 };
@@ -118,8 +122,8 @@ public:
     FakeProcess process;
 
 private:
-    platform::Platform m_platform{messages, fileDialogs, browser, printer, settings,
-                                  instanceLock, clock, random, process};
+    platform::Platform m_platform{messages,     fileDialogs, browser, printer, settings,
+                                  instanceLock, clock,       random,  process};
 };
 
-} // namespace fakes
+}  // namespace fakes

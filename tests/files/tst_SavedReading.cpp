@@ -18,7 +18,8 @@ static QStringList asList(const std::optional<SavedReading::Fields> &fields)
     return fields ? QStringList{fields->name, fields->day, fields->month, fields->year} : QStringList();
 }
 
-static const char *const Abc = "B6 B7 B8", *const Day7 = "8C", *const June = "9F CA C3 BA", *const Y1980 = "86 8E 8D 85";
+static const char *const Abc = "B6 B7 B8", *const Day7 = "8C", *const June = "9F CA C3 BA",
+                         *const Y1980 = "86 8E 8D 85";
 
 class tst_SavedReading : public QObject
 {
@@ -46,13 +47,11 @@ void tst_SavedReading::compose_data()
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("abc, 7 June 1980: the 20 bytes")
-        << u"abc"_s << 7 << u"June"_s << 1980
-        << QByteArray::fromHex("B6B7B8 0D0A 8C 0D0A 9FCAC3BA 0D0A 868E8D85 0D0A");
-    QTest::newRow("e acute is not stored")
-        << u"José"_s << 31 << u"December"_s << 2036
-        << lines({"9F C4 C8", "88 86", "99 BA B8 BA C2 B7 BA C7", "87 85 88 8B"});
-    QTest::newRow("empty name still makes four lines") << QString() << 1 << u"January"_s << 1901
-        << lines({"", "86", "9F B6 C3 CA B6 C7 CE", "86 8E 85 86"});
+        << u"abc"_s << 7 << u"June"_s << 1980 << QByteArray::fromHex("B6B7B8 0D0A 8C 0D0A 9FCAC3BA 0D0A 868E8D85 0D0A");
+    QTest::newRow("e acute is not stored") << u"José"_s << 31 << u"December"_s << 2036
+                                           << lines({"9F C4 C8", "88 86", "99 BA B8 BA C2 B7 BA C7", "87 85 88 8B"});
+    QTest::newRow("empty name still makes four lines")
+        << QString() << 1 << u"January"_s << 1901 << lines({"", "86", "9F B6 C3 CA B6 C7 CE", "86 8E 85 86"});
 }
 
 void tst_SavedReading::compose()
@@ -104,9 +103,8 @@ void tst_SavedReading::parse_data()
         << lines({"B6 00 B7 41 B8", "8C 20", "9F 09 CA C3 BA", "54 86 8E 8D 85"}) << abc;
     QTest::newRow("high bytes in the name become characters up to 170")
         << lines({"FF D5", Day7, June, Y1980}) << QStringList{u"ª€"_s, u"7"_s, u"June"_s, u"1980"_s};
-    QTest::newRow("first listed date, 1 January 1901")
-        << lines({Abc, "86", "9F B6 C3 CA B6 C7 CE", "86 8E 85 86"})
-        << QStringList{u"abc"_s, u"1"_s, u"January"_s, u"1901"_s};
+    QTest::newRow("first listed date, 1 January 1901") << lines({Abc, "86", "9F B6 C3 CA B6 C7 CE", "86 8E 85 86"})
+                                                       << QStringList{u"abc"_s, u"1"_s, u"January"_s, u"1901"_s};
     QTest::newRow("name line of 32,767 bytes, the longest a save writes")
         << QByteArray(32767, '\xB6') + "\r\n" + lines({Day7, June, Y1980})
         << QStringList{QString(32767, u'a'), u"7"_s, u"June"_s, u"1980"_s};

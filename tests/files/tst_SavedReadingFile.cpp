@@ -18,7 +18,18 @@ namespace {
 const QString Example = QStringLiteral(WETONARA_TEST_DATA "/abc-7-June-1980.jav");
 constexpr qint64 TwoGigabytes = qint64(2) << 30;
 
-enum class Picked { Example, Missing, Empty, Folder, Fifo, CharacterDevice, SparseZeros, SparseAfterReading, Link, Unreadable };
+enum class Picked {
+    Example,
+    Missing,
+    Empty,
+    Folder,
+    Fifo,
+    CharacterDevice,
+    SparseZeros,
+    SparseAfterReading,
+    Link,
+    Unreadable
+};
 enum class Obstacle { None, FileSizeLimit, ReadOnlyFile, ReadOnlyFolder };
 
 QByteArray contents(const QString &path)
@@ -57,7 +68,7 @@ private:
     void (*m_handler)(int) = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Picked)
 Q_DECLARE_METATYPE(Obstacle)
@@ -193,8 +204,8 @@ void tst_SavedReadingFile::failedWriteKeepsOldFile()
             QVERIFY(QFile::setPermissions(oldPath, QFileDevice::ReadOwner));
         if (obstacle == Obstacle::ReadOnlyFolder)
             QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        written = SavedReading::writeFile(target.isEmpty() ? QString() : dir.filePath(target),
-                                          QByteArray(64 * 1024, '\xB6'));
+        written =
+            SavedReading::writeFile(target.isEmpty() ? QString() : dir.filePath(target), QByteArray(64 * 1024, '\xB6'));
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 

@@ -6,10 +6,7 @@
 using namespace Qt::StringLiterals;
 
 // Texts are given by their Windows-1252 bytes, as they stand in a saved-reading file.
-static QString fromBytes(const char *hex)
-{
-    return Windows1252::decode(QByteArray::fromHex(hex));
-}
+static QString fromBytes(const char *hex) { return Windows1252::decode(QByteArray::fromHex(hex)); }
 
 class tst_TextScrambling : public QObject
 {

@@ -84,7 +84,8 @@ void tst_Windows1252::characters()
 
 void tst_Windows1252::encodeLeavesOutWhatItCannotHold()
 {
-    QCOMPARE(Windows1252::encode(u"a€Āb😀c"_s), QByteArray("a\x80" "bc"));
+    QCOMPARE(Windows1252::encode(u"a€Āb😀c"_s), QByteArray("a\x80"
+                                                          "bc"));
     QCOMPARE(Windows1252::encode(QString()), QByteArray());
 }
 

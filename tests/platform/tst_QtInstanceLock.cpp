@@ -40,12 +40,9 @@ QByteArray startCopy(QProcess &copy)
     return copy.readLine().trimmed();
 }
 
-QString runtimeLock()
-{
-    return qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/wetonara.lock");
-}
+QString runtimeLock() { return qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/wetonara.lock"); }
 
-} // namespace
+}  // namespace
 
 class tst_QtInstanceLock : public QObject
 {
@@ -149,8 +146,9 @@ int main(int argc, char *argv[])
         return holdLockForParent(argc, argv);
     // A runtime folder of this test's own (mode 0700, as the session's is), inherited by the helpers.
     QTemporaryDir runtime;
-    if (!runtime.isValid() || !QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                                          | QFileDevice::ExeOwner))
+    if (!runtime.isValid()
+        || !QFile::setPermissions(runtime.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
         return 1;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QCoreApplication app(argc, argv);

@@ -19,9 +19,9 @@ const char ReadMode[] = "--read-setting";
 
 // Bytes 128..159 of Windows-1252, as the scrambled texts carry them; the five undefined bytes stay C1
 // controls.
-const QString Windows1252High = QStringLiteral(
-    "\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F"
-    "\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178");
+const QString Windows1252High =
+    QStringLiteral("\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F"
+                   "\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178");
 
 QString codes85To255()
 {
@@ -34,10 +34,7 @@ QString codes85To255()
     return text;
 }
 
-void useFolder(const QString &folder)
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-}
+void useFolder(const QString &folder) { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder); }
 
 // What a later run reads: a fresh process of this test, reading one key from the given folder.
 QString readInAnotherRun(const QString &folder, const QString &key)
@@ -62,7 +59,7 @@ int readSettingForParent(int argc, char *argv[])
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 class tst_QtSettingsArea : public QObject
 {
@@ -147,11 +144,21 @@ void tst_QtSettingsArea::unusableStoreActsEmpty_data()
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("beforeWrite");  // what a read gives from the damaged store
     QTest::addColumn<QString>("afterWrite");   // what the next run reads once a write was tried
-    QTest::newRow("binary garbage: empty, then replaced by the write") << "garbage" << "" << "new";
-    QTest::newRow("malformed file: empty, then replaced by the write") << "malformed" << "" << "new";
-    QTest::newRow("a folder where the file belongs: write lost") << "folder" << "" << "";
-    QTest::newRow("configuration folder under a plain file: write lost") << "under-file" << "" << "";
-    QTest::newRow("read-only folder and file (not for root): write lost") << "read-only" << "kept" << "kept";
+    QTest::newRow("binary garbage: empty, then replaced by the write") << "garbage"
+                                                                       << ""
+                                                                       << "new";
+    QTest::newRow("malformed file: empty, then replaced by the write") << "malformed"
+                                                                       << ""
+                                                                       << "new";
+    QTest::newRow("a folder where the file belongs: write lost") << "folder"
+                                                                 << ""
+                                                                 << "";
+    QTest::newRow("configuration folder under a plain file: write lost") << "under-file"
+                                                                         << ""
+                                                                         << "";
+    QTest::newRow("read-only folder and file (not for root): write lost") << "read-only"
+                                                                          << "kept"
+                                                                          << "kept";
 }
 
 void tst_QtSettingsArea::unusableStoreActsEmpty()
@@ -163,8 +170,8 @@ void tst_QtSettingsArea::unusableStoreActsEmpty()
     const QString file = folder + QStringLiteral("/Wetonara/Wetonara.conf");
     QDir().mkpath(folder + QStringLiteral("/Wetonara"));
     const auto restore = qScopeGuard([&] {
-        QFile::setPermissions(folder + QStringLiteral("/Wetonara"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                                       | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder + QStringLiteral("/Wetonara"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     });
     if (damage == QStringLiteral("garbage") || damage == QStringLiteral("malformed")) {

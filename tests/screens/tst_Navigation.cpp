@@ -43,7 +43,7 @@ Outcome outcomeOf(Run &run)
     return outcome;
 }
 
-} // namespace
+}  // namespace
 
 class tst_Navigation : public QObject
 {
@@ -76,7 +76,7 @@ void tst_Navigation::cleanup()
 void tst_Navigation::menuBars_data()
 {
     QTest::addColumn<bool>("onResult");
-    QTest::addColumn<QStringList>("entries"); // name, level, caption (or "-" for a separator), shown
+    QTest::addColumn<QStringList>("entries");  // name, level, caption (or "-" for a separator), shown
 
     const QStringList helpAndOffers = [](const char *sepAfterVisit, const char *sepBeforeAbout) {
         return QStringList{
@@ -121,7 +121,7 @@ void tst_Navigation::menuBars()
     };
     for (QAction *top : window.menuBar()->actions()) {
         describe(top, QStringLiteral("bar"));
-        QCOMPARE(top->isEnabled(), top->isVisible()); // a hidden entry cannot be chosen either
+        QCOMPARE(top->isEnabled(), top->isVisible());  // a hidden entry cannot be chosen either
         if (QMenu *menu = top->menu())
             for (QAction *entry : menu->actions())
                 describe(entry, top->objectName());
@@ -168,7 +168,7 @@ void tst_Navigation::stateTable_data()
 {
     QTest::addColumn<bool>("fromResult");
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QStringList>("during"); // the modal window, then the others on screen under it
+    QTest::addColumn<QStringList>("during");  // the modal window, then the others on screen under it
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<QStringList>("messages");
 
@@ -250,14 +250,14 @@ void tst_Navigation::stateTable()
     if (after == QStringList{Result} && fromResult)
         QCOMPARE(resultTexts(run.set), resultsBefore);
     if (after == QStringList{Entry} && !fromResult)
-        QCOMPARE(run.set.openMain(), entry); // the same entry window, not a new one
+        QCOMPARE(run.set.openMain(), entry);  // the same entry window, not a new one
     if (after == QStringList{Companion}) {
         QVERIFY2(run.fake.process.exits.isEmpty(), "the run goes on while the companion screen is up");
         run.set.openNag()->close();
         freeClosedWindows();
         QCOMPARE(run.fake.process.exits, QList<int>{0});
         QCOMPARE(visibleWindows(), QStringList{});
-        QCOMPARE(run.set.openMain(), nullptr); // neither main window comes back
+        QCOMPARE(run.set.openMain(), nullptr);  // neither main window comes back
         QCOMPARE(run.set.openResult(), nullptr);
     }
 }
@@ -266,7 +266,7 @@ void tst_Navigation::calculateShowsTheReading_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<Birth>("birth");
-    QTest::addColumn<QStringList>("shown"); // market day, Indonesian and English weekday
+    QTest::addColumn<QStringList>("shown");  // market day, Indonesian and English weekday
 
     // 17 August 1945 was a Friday, Jumat Legi. 29 February 1904 lies 15145 days earlier, a multiple of
     // five, so it is a Legi too, and a Monday. 1 January 2000, 19860 days later, is a Saturday Legi.
@@ -364,7 +364,7 @@ void tst_Navigation::buttonAndMenuAgree()
 
 void tst_Navigation::openMove_data()
 {
-    QTest::addColumn<QByteArray>("file"); // empty: the user cancels the dialog
+    QTest::addColumn<QByteArray>("file");  // empty: the user cancels the dialog
     QTest::addColumn<QStringList>("visible");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("companionExists");
@@ -410,7 +410,7 @@ void tst_Navigation::openMove()
 
 void tst_Navigation::backGivesAFreshEntryWindow()
 {
-    Run run({0.2}); // the start-up draw 0.2 * 6 + 1 rounds to 2: the full-branding offer in front
+    Run run({0.2});  // the start-up draw 0.2 * 6 + 1 rounds to 2: the full-branding offer in front
     frmMain *first = run.set.openMain();
     const QPoint offers = first->lblCobrand->geometry().center();
     QCOMPARE(first->fraFullBrand->childAt(offers), first->lblFullBrand);
@@ -427,7 +427,7 @@ void tst_Navigation::backGivesAFreshEntryWindow()
     QCOMPARE(fresh->cboMonth->currentText(), QStringLiteral("January"));
     QCOMPARE(fresh->cboDate->currentText(), QStringLiteral("1"));
     QCOMPARE(fresh->cboYear->currentText(), QStringLiteral("1901"));
-    QCOMPARE(fresh->fraFullBrand->childAt(offers), fresh->lblCobrand); // design order, no new draw
+    QCOMPARE(fresh->fraFullBrand->childAt(offers), fresh->lblCobrand);  // design order, no new draw
     QCOMPARE(run.fake.random.draws, draws);
     QCOMPARE(run.set.openResult(), nullptr);
     QVERIFY(!run.set.openNag()->isVisible());

@@ -47,12 +47,9 @@ bool closesAfter(frmAbout &about, const std::function<void(frmAbout &)> &act)
     return !forced;
 }
 
-QPoint centreInWindow(QWidget *control)
-{
-    return control->mapTo(control->window(), control->rect().center());
-}
+QPoint centreInWindow(QWidget *control) { return control->mapTo(control->window(), control->rect().center()); }
 
-} // namespace
+}  // namespace
 
 class tst_frmAbout : public QObject
 {
@@ -75,7 +72,7 @@ private slots:
 void tst_frmAbout::designPlaces_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("place"); // pixels at 96 dpi: the designed twips divided by 15
+    QTest::addColumn<QRect>("place");  // pixels at 96 dpi: the designed twips divided by 15
 
     QTest::newRow("icon in the top left corner") << "picIcon" << QRect(8, 8, 32, 32);
     QTest::newRow("heading beside the icon") << "Label2" << QRect(48, 8, 272, 18);
@@ -166,7 +163,7 @@ void tst_frmAbout::textsAreShownWhole()
     for (QLabel *link : {static_cast<QLabel *>(about.lblHomePage), static_cast<QLabel *>(about.lblCoBrand)}) {
         const int needed = link->fontMetrics().horizontalAdvance(link->text());
         QVERIFY2(needed <= link->width(), qPrintable(link->objectName()));
-        QCOMPARE(link->geometry().right(), 466); // right edges line up with the paragraph and OK
+        QCOMPARE(link->geometry().right(), 466);  // right edges line up with the paragraph and OK
     }
 }
 
@@ -184,7 +181,7 @@ void tst_frmAbout::dialogFrame()
     bool checked = false;
     closesAfter(about, [&](frmAbout &box) {
         QCOMPARE(QApplication::activeModalWidget(), &box);
-        QCOMPARE(box.minimumSize(), box.maximumSize()); // not resizable
+        QCOMPARE(box.minimumSize(), box.maximumSize());  // not resizable
         const QPoint screenCentre = box.screen()->availableGeometry().center();
         // Within the rounding of the window frame's halves.
         const QPoint offCentre = box.frameGeometry().center() - screenCentre;
@@ -230,7 +227,7 @@ void tst_frmAbout::clicks()
 
 void tst_frmAbout::closing_data()
 {
-    QTest::addColumn<int>("key"); // 0: click OK; -1: the title bar's close
+    QTest::addColumn<int>("key");  // 0: click OK; -1: the title bar's close
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("closes");
 

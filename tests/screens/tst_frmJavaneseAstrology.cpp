@@ -22,7 +22,7 @@ QLabel *indexed(QWidget &window, const char *name, int index)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 class tst_frmJavaneseAstrology : public QObject
 {
@@ -35,7 +35,8 @@ private slots:
         WindowSet set(fake.platform());
         QVERIFY(!set.openResult());
         // 17 August 1945 was a Friday and a Legi day.
-        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"August", 17, set), modJavaneseAstrology::Outcome::Written);
+        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"August", 17, set),
+                 modJavaneseAstrology::Outcome::Written);
         frmJavaneseAstrology *window = set.openResult();
         QVERIFY(window);
         QVERIFY(!window->isVisible());
@@ -49,9 +50,11 @@ private slots:
     {
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
-        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"August", 17, set), modJavaneseAstrology::Outcome::Written);
+        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"August", 17, set),
+                 modJavaneseAstrology::Outcome::Written);
         // A month name in the wrong case has no codes, and day -40 then gives sums outside every case list.
-        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"august", -40, set), modJavaneseAstrology::Outcome::Written);
+        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"august", -40, set),
+                 modJavaneseAstrology::Outcome::Written);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(set.result().resultText(i), QString());
     }

@@ -32,12 +32,9 @@ void enter(frmMain &window, const QString &name, int year, int month, int day)
 }
 
 // The offer a click at the middle of the branding frame reaches.
-QWidget *offerInFront(frmMain &window)
-{
-    return window.fraFullBrand->childAt(window.lblCobrand->geometry().center());
-}
+QWidget *offerInFront(frmMain &window) { return window.fraFullBrand->childAt(window.lblCobrand->geometry().center()); }
 
-} // namespace
+}  // namespace
 
 class tst_frmMain : public QObject
 {
@@ -81,8 +78,8 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         frmMain &window = set.main();
-        QList<QWidget *> expected{window.txtName, window.cboMonth, window.cboDate, window.cboYear,
-                                  window.cmdCalculate, window.cmdOpen};
+        QList<QWidget *> expected{window.txtName, window.cboMonth,     window.cboDate,
+                                  window.cboYear, window.cmdCalculate, window.cmdOpen};
         const auto nextTabStop = [](QWidget *widget) {
             do
                 widget = widget->nextInFocusChain();
@@ -113,8 +110,8 @@ private slots:
             if (month == 2)
                 continue;
             const bool thirtyDays = QDate(2001, month, 1).daysInMonth() == 30;
-            QTest::addRow("31 of month %d", month) << "Ann" << 2001 << month << 31
-                                                   << (thirtyDays ? ThirtyFirstMessage : QString());
+            QTest::addRow("31 of month %d", month)
+                << "Ann" << 2001 << month << 31 << (thirtyDays ? ThirtyFirstMessage : QString());
         }
         QTest::newRow("30 April") << "Ann" << 2001 << 4 << 30 << QString();
         QTest::newRow("empty name") << "" << 1980 << 6 << 7 << NameMessage;
@@ -137,7 +134,8 @@ private slots:
         QCOMPARE(fake.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty()) {
             QCOMPARE(fake.messages.shown[0].title, QStringLiteral("Wetonara"));
-            QCOMPARE(fake.messages.shown[0].icon, message == NameMessage ? MessageIcon::Critical : MessageIcon::Information);
+            QCOMPARE(fake.messages.shown[0].icon,
+                     message == NameMessage ? MessageIcon::Critical : MessageIcon::Information);
         }
     }
 

@@ -1,5 +1,5 @@
-#include "fakes/FakePlatform.h"
 #include "Identity.h"
+#include "fakes/FakePlatform.h"
 #include "screens/LinkCaption.h"
 #include "screens/Navigation.h"
 #include "screens/WindowSet.h"
@@ -56,7 +56,7 @@ void setTextOf(QWidget *box, const QString &text)
         static_cast<QPlainTextEdit *>(box)->setPlainText(text);
 }
 
-} // namespace
+}  // namespace
 
 class tst_frmNagScreen2 : public QObject
 {
@@ -162,19 +162,39 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("afterFocus");
-        QTest::newRow("name placeholder") << "txtName" << "Your Name" << "";
-        QTest::newRow("placeholder typed with spaces around it") << "txtName" << "  Your Name " << "";
-        QTest::newRow("placeholder in other case is kept") << "txtName" << "Your name" << "Your name";
-        QTest::newRow("tab is not trimmed") << "txtName" << "Your Name\t" << "Your Name\t";
-        QTest::newRow("user's own name is kept") << "txtName" << "Ann" << "Ann";
-        QTest::newRow("e-mail placeholder") << "txtEmail" << "Your Email Address" << "";
-        QTest::newRow("friend's name placeholder") << "txtFriendName" << "Friend's Name" << "";
-        QTest::newRow("friend's e-mail placeholder") << "txtFriendEmail" << "Friend's Email Address" << "";
-        QTest::newRow("another box's placeholder is kept") << "txtFriendEmail" << "Your Email Address"
+        QTest::newRow("name placeholder") << "txtName"
+                                          << "Your Name"
+                                          << "";
+        QTest::newRow("placeholder typed with spaces around it") << "txtName"
+                                                                 << "  Your Name "
+                                                                 << "";
+        QTest::newRow("placeholder in other case is kept") << "txtName"
+                                                           << "Your name"
+                                                           << "Your name";
+        QTest::newRow("tab is not trimmed") << "txtName"
+                                            << "Your Name\t"
+                                            << "Your Name\t";
+        QTest::newRow("user's own name is kept") << "txtName"
+                                                 << "Ann"
+                                                 << "Ann";
+        QTest::newRow("e-mail placeholder") << "txtEmail"
+                                            << "Your Email Address"
+                                            << "";
+        QTest::newRow("friend's name placeholder") << "txtFriendName"
+                                                   << "Friend's Name"
+                                                   << "";
+        QTest::newRow("friend's e-mail placeholder") << "txtFriendEmail"
+                                                     << "Friend's Email Address"
+                                                     << "";
+        QTest::newRow("another box's placeholder is kept") << "txtFriendEmail"
+                                                           << "Your Email Address"
                                                            << "Your Email Address";
-        QTest::newRow("message placeholder after it was restored") << "txtMessage" << "Your Message" << "";
-        QTest::newRow("initial message with its line break is kept") << "txtMessage" << "Your Message\n"
-                                                                    << "Your Message\n";
+        QTest::newRow("message placeholder after it was restored") << "txtMessage"
+                                                                   << "Your Message"
+                                                                   << "";
+        QTest::newRow("initial message with its line break is kept") << "txtMessage"
+                                                                     << "Your Message\n"
+                                                                     << "Your Message\n";
     }
 
     void focusInEmptiesOnlyThePlaceholder()
@@ -198,14 +218,30 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("afterLeaving");
-        QTest::newRow("empty name") << "txtName" << "" << "Your Name";
-        QTest::newRow("name of spaces only") << "txtName" << "   " << "Your Name";
-        QTest::newRow("name kept") << "txtName" << " Ann " << " Ann ";
-        QTest::newRow("tab only is not empty") << "txtName" << "\t" << "\t";
-        QTest::newRow("empty e-mail") << "txtEmail" << "" << "Your Email Address";
-        QTest::newRow("empty friend's name") << "txtFriendName" << "" << "Friend's Name";
-        QTest::newRow("empty friend's e-mail") << "txtFriendEmail" << "  " << "Friend's Email Address";
-        QTest::newRow("empty message: placeholder without line break") << "txtMessage" << "" << "Your Message";
+        QTest::newRow("empty name") << "txtName"
+                                    << ""
+                                    << "Your Name";
+        QTest::newRow("name of spaces only") << "txtName"
+                                             << "   "
+                                             << "Your Name";
+        QTest::newRow("name kept") << "txtName"
+                                   << " Ann "
+                                   << " Ann ";
+        QTest::newRow("tab only is not empty") << "txtName"
+                                               << "\t"
+                                               << "\t";
+        QTest::newRow("empty e-mail") << "txtEmail"
+                                      << ""
+                                      << "Your Email Address";
+        QTest::newRow("empty friend's name") << "txtFriendName"
+                                             << ""
+                                             << "Friend's Name";
+        QTest::newRow("empty friend's e-mail") << "txtFriendEmail"
+                                               << "  "
+                                               << "Friend's Email Address";
+        QTest::newRow("empty message: placeholder without line break") << "txtMessage"
+                                                                       << ""
+                                                                       << "Your Message";
     }
 
     void focusOutRestoresThePlaceholder()
@@ -246,9 +282,8 @@ private slots:
         frmNagScreen2 &window = set.nag();
         QVERIFY(showActive(window));
         QCOMPARE(QApplication::focusWidget(), window.cmdClose);
-        const QList<QWidget *> order{window.Check1,         window.txtName,        window.cmdSubmit,
-                                     window.txtEmail,       window.txtFriendEmail, window.txtFriendName,
-                                     window.txtMessage,     window.cmdClose};
+        const QList<QWidget *> order{window.Check1,         window.txtName,       window.cmdSubmit,  window.txtEmail,
+                                     window.txtFriendEmail, window.txtFriendName, window.txtMessage, window.cmdClose};
         for (QWidget *expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected);
@@ -263,10 +298,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("messages");
-        QTest::newRow("sender's e-mail") << "txtEmail" << "a b c@d.e" << "abc@d.e" << 2;
-        QTest::newRow("friend's e-mail") << "txtFriendEmail" << " x@y.z" << "x@y.z" << 1;
-        QTest::newRow("name box takes spaces") << "txtName" << "Ann Lee" << "Ann Lee" << 0;
-        QTest::newRow("friend's name box takes spaces") << "txtFriendName" << "Bo Ek" << "Bo Ek" << 0;
+        QTest::newRow("sender's e-mail") << "txtEmail"
+                                         << "a b c@d.e"
+                                         << "abc@d.e" << 2;
+        QTest::newRow("friend's e-mail") << "txtFriendEmail"
+                                         << " x@y.z"
+                                         << "x@y.z" << 1;
+        QTest::newRow("name box takes spaces") << "txtName"
+                                               << "Ann Lee"
+                                               << "Ann Lee" << 0;
+        QTest::newRow("friend's name box takes spaces") << "txtFriendName"
+                                                        << "Bo Ek"
+                                                        << "Bo Ek" << 0;
     }
 
     void spaceIsRefusedInTheEmailBoxes()
@@ -346,10 +389,11 @@ private slots:
         QCOMPARE(fake.browser.opened.size(), 1);
         // The untouched message box goes along with its line break.
         const QString sent = fake.browser.opened.first();
-        QVERIFY2(sent.startsWith(Identity::SiteAddress + QStringLiteral("/wetonara/ssd.php?page=qvms-refer-a-friend"
-                                                                        "&taf1=Ann%20Lee&taf2=ann%40example.org"
-                                                                        "&taf3=Your%20Message%0D%0A&taf4=Bo"
-                                                                        "&taf5=bo%40example.net&taf6=")),
+        QVERIFY2(sent.startsWith(Identity::SiteAddress
+                                 + QStringLiteral("/wetonara/ssd.php?page=qvms-refer-a-friend"
+                                                  "&taf1=Ann%20Lee&taf2=ann%40example.org"
+                                                  "&taf3=Your%20Message%0D%0A&taf4=Bo"
+                                                  "&taf5=bo%40example.net&taf6=")),
                  qPrintable(sent));
         // Nothing is cleared; a second click sends again.
         QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);

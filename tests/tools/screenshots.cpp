@@ -26,7 +26,7 @@ bool save(QWidget &window, const QString &folder, const QString &name)
     return saved;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

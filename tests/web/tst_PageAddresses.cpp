@@ -18,7 +18,8 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::newRow("home page") << PageRoutine(modHelp::OpenHomePage) << "/wetonara/ssd.php?page=home-page";
         QTest::newRow("help") << PageRoutine(modHelp::OpenHelpPage) << "/wetonara/ssd.php?page=help-web-page";
-        QTest::newRow("download") << PageRoutine(modHelp::OpenDownloadPage) << "/wetonara/ssd.php?page=download-web-page";
+        QTest::newRow("download") << PageRoutine(modHelp::OpenDownloadPage)
+                                  << "/wetonara/ssd.php?page=download-web-page";
         QTest::newRow("donate") << PageRoutine(modHelp::OpenDonatePage) << "/wetonara/ssd.php?page=donate";
         QTest::newRow("co-brand") << PageRoutine(modHelp::OpenCoBrandPage) << "/wetonara/ssd.php?page=co-brand";
         QTest::newRow("fully branded") << PageRoutine(modHelp::OpenFullyBrandedPage)

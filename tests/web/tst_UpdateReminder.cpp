@@ -13,8 +13,8 @@ const QString StoredKey = QStringLiteral("Settings/\u2122\u00CA\u00C7\u00B6\u00C
 // "2026-12-08" the same way: 2 50->135 (U+2021), 0 48->133 (U+2026), 6 54->139 (U+2039), - 45->130
 // (U+201A), 1 49->134 (U+2020), 8 56->141 (undefined in Windows-1252, kept as U+008D).
 const QString StoredDec8 = QStringLiteral("\u2021\u2026\u2021\u2039\u201A\u2020\u2021\u201A\u2026\u008D");
-const QString Question = QStringLiteral(
-    "There maybe an update to this software available\rDo you want to check for an update?");
+const QString Question =
+    QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
 
 void storeLastCheck(fakes::FakePlatform &fake, const QString &isoDate)
 {
@@ -38,7 +38,7 @@ private:
     fakes::FakeSettings &m_settings;
 };
 
-} // namespace
+}  // namespace
 
 class tst_UpdateReminder : public QObject
 {
@@ -169,8 +169,8 @@ void tst_UpdateReminder::todayIsStoredBeforeThePageOpens()
 {
     fakes::FakePlatform fake;
     WatchingBrowser browser(fake.settings);
-    platform::Platform services{fake.messages, fake.fileDialogs, browser,     fake.printer, fake.settings,
-                                fake.instanceLock, fake.clock,   fake.random, fake.process};
+    platform::Platform services{fake.messages,     fake.fileDialogs, browser,     fake.printer, fake.settings,
+                                fake.instanceLock, fake.clock,       fake.random, fake.process};
     storeLastCheck(fake, QStringLiteral("2026-10-01"));
     fake.messages.answers = {platform::MessageAnswer::Yes};
     modHelp::CheckForUpdateReminder(services);

@@ -29,14 +29,12 @@ QString handEncoded(const QString &value)
 
 QString address(const QString &fields)
 {
-    return Page + fields + QStringLiteral("&taf6=")
-           + handEncoded(Identity::SiteAddress + QStringLiteral("/wetonara/"));
+    return Page + fields + QStringLiteral("&taf6=") + handEncoded(Identity::SiteAddress + QStringLiteral("/wetonara/"));
 }
 
 const Entries Valid{QStringLiteral("Ann"), QStringLiteral("ann@example.org"), QStringLiteral("Hello"),
                     QStringLiteral("Bo"), QStringLiteral("bo@example.net")};
-const QString ValidFields = QStringLiteral(
-    "&taf1=Ann&taf2=ann%40example.org&taf3=Hello&taf4=Bo&taf5=bo%40example.net");
+const QString ValidFields = QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Hello&taf4=Bo&taf5=bo%40example.net");
 
 Entries with(Entries entries, QString Entries::*field, const QString &value)
 {
@@ -44,7 +42,7 @@ Entries with(Entries entries, QString Entries::*field, const QString &value)
     return entries;
 }
 
-} // namespace
+}  // namespace
 
 class tst_modTellAFriend : public QObject
 {
@@ -152,11 +150,11 @@ void tst_modTellAFriend::valuesStayInsideTheirFields_data()
                           "&taf5=bo%40example.net")
         << QStringList{"Ann", "ann@example.org", "Hello", "Ño\u00F1o \uA9AE \U0001F600", "bo@example.net"};
     const QString longName(20000, QLatin1Char('a'));
-    QTest::newRow("a very long name")
-        << with(Valid, &Entries::name, longName)
-        << QStringLiteral("&taf1=") + longName
-               + QStringLiteral("&taf2=ann%40example.org&taf3=Hello&taf4=Bo&taf5=bo%40example.net")
-        << QStringList{longName, "ann@example.org", "Hello", "Bo", "bo@example.net"};
+    QTest::newRow("a very long name") << with(Valid, &Entries::name, longName)
+                                      << QStringLiteral("&taf1=") + longName
+                                             + QStringLiteral(
+                                                 "&taf2=ann%40example.org&taf3=Hello&taf4=Bo&taf5=bo%40example.net")
+                                      << QStringList{longName, "ann@example.org", "Hello", "Bo", "bo@example.net"};
 }
 
 void tst_modTellAFriend::valuesStayInsideTheirFields()

@@ -67,4 +67,4 @@ inline const Row *rowOf(const QString &indonesianWeekday, const QString &marketD
     return nullptr;
 }
 
-} // namespace descriptionrows
+}  // namespace descriptionrows

@@ -36,7 +36,7 @@ Codes marketRow(int year)
     return codes;
 }
 
-} // namespace
+}  // namespace
 
 class tst_Calendar : public QObject
 {
@@ -98,8 +98,8 @@ void tst_Calendar::tableRowsAsPublished_data()
         << 1901 << Codes{2, 5, 5, 1, 3, 6, 1, 4, 0, 2, 5, 0} << Codes{3, 4, 2, 3, 3, 4, 4, 0, 1, 1, 2, 2};
     QTest::newRow("1903, a market group of its own")
         << 1903 << Codes{4, 0, 0, 3, 5, 1, 3, 6, 2, 4, 0, 2} << Codes{3, 4, 2, 3, 3, 4, 4, 0, 1, 1, 2, 2};
-    QTest::newRow("1945")
-        << 1945 << Codes{1, 4, 4, 0, 2, 5, 0, 3, 6, 1, 4, 6} << Codes{4, 0, 3, 4, 4, 0, 0, 1, 2, 2, 3, 3};
+    QTest::newRow("1945") << 1945 << Codes{1, 4, 4, 0, 2, 5, 0, 3, 6, 1, 4, 6}
+                          << Codes{4, 0, 3, 4, 4, 0, 0, 1, 2, 2, 3, 3};
     QTest::newRow("2000, leap year divisible by 400")
         << 2000 << Codes{6, 2, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5} << Codes{2, 3, 2, 3, 3, 4, 4, 0, 1, 1, 2, 2};
     QTest::newRow("2036, last year, leap")

@@ -12,7 +12,8 @@ namespace {
 QString descriptionNumber(int number)
 {
     const descriptionrows::Row &row = descriptionrows::Rows[number - 1];
-    return DaySignCatalogue::description(QString::fromLatin1(row.indonesianWeekday), QString::fromLatin1(row.marketDay));
+    return DaySignCatalogue::description(QString::fromLatin1(row.indonesianWeekday),
+                                         QString::fromLatin1(row.marketDay));
 }
 
 QString contentText(const QString &name)
@@ -25,10 +26,11 @@ QString contentText(const QString &name)
 // either order.
 QStringList signsNamedIn(const QString &text)
 {
-    static const QString weekdays =
-        "Minggu|Senin|Selasa|Salasa|Rabu|Kemis|Kamis|Jumat|Sabtu|Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday";
+    static const QString weekdays = "Minggu|Senin|Selasa|Salasa|Rabu|Kemis|Kamis|Jumat|Sabtu|Sunday|Monday|Tuesday|"
+                                    "Wednesday|Thursday|Friday|Saturday";
     static const QString markets = "Legi|Pahing|Pon|Wage|Kliwon";
-    static const QRegularExpression sign(QStringLiteral("\\b(?:(?:%1)\\s+(?:%2)|(?:%2)\\s+(?:%1))\\b").arg(weekdays, markets));
+    static const QRegularExpression sign(
+        QStringLiteral("\\b(?:(?:%1)\\s+(?:%2)|(?:%2)\\s+(?:%1))\\b").arg(weekdays, markets));
     QStringList found;
     for (auto it = sign.globalMatch(text); it.hasNext();) {
         const QString name = it.next().captured();
@@ -46,7 +48,7 @@ bool isPlainAsciiLine(const QString &text)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 class tst_DaySignCatalogue : public QObject
 {
@@ -122,8 +124,10 @@ void tst_DaySignCatalogue::longTexts_data()
     QTest::addColumn<QString>("opening");
     QTest::addColumn<int>("shortest");
     QTest::addColumn<int>("longest");
-    QTest::newRow("about box") << "about.txt" << "Wetonara is a unique online astrological resource" << 470 << 490;
-    QTest::newRow("companion advert") << "advert.txt" << "If you have enjoyed this software you will" << 615 << 615;
+    QTest::newRow("about box") << "about.txt"
+                               << "Wetonara is a unique online astrological resource" << 470 << 490;
+    QTest::newRow("companion advert") << "advert.txt"
+                                      << "If you have enjoyed this software you will" << 615 << 615;
 }
 
 void tst_DaySignCatalogue::longTexts()

@@ -35,7 +35,7 @@ public:
     QList<QPair<int, QString>> written;
 };
 
-} // namespace
+}  // namespace
 
 class tst_modJavaneseAstrology : public QObject
 {
@@ -87,42 +87,79 @@ void tst_modJavaneseAstrology::namedDatesAndQuirks_data()
     QTest::addColumn<QString>("englishWeekday");
     QTest::addColumn<QString>("opening");  // empty: no description
 
-    QTest::newRow("1 January 2000 is Sabtu Legi") << 2000 << "January" << 1 << "Legi" << "Sabtu" << "Saturday"
+    QTest::newRow("1 January 2000 is Sabtu Legi") << 2000 << "January" << 1 << "Legi"
+                                                  << "Sabtu"
+                                                  << "Saturday"
                                                   << "Born under this sign of Javanese astrology, you";
-    QTest::newRow("17 August 1945 is Jumat Legi") << 1945 << "August" << 17 << "Legi" << "Jumat" << "Friday"
+    QTest::newRow("17 August 1945 is Jumat Legi") << 1945 << "August" << 17 << "Legi"
+                                                  << "Jumat"
+                                                  << "Friday"
                                                   << "Jumat Legi folks are well known for their";
-    QTest::newRow("1 January 1901, the first date") << 1901 << "January" << 1 << "Pahing" << "Selasa" << "Tuesday"
+    QTest::newRow("1 January 1901, the first date") << 1901 << "January" << 1 << "Pahing"
+                                                    << "Selasa"
+                                                    << "Tuesday"
                                                     << "Selasa Pahing folks are basically sweet natured, easy";
-    QTest::newRow("31 December 2036, the last date") << 2036 << "December" << 31 << "Kliwon" << "Rabu"
-                                                     << "Wednesday" << "Rabu Kliwon folks think more and act less.";
-    QTest::newRow("29 February 2000") << 2000 << "February" << 29 << "Kliwon" << "Selasa" << "Tuesday"
+    QTest::newRow("31 December 2036, the last date") << 2036 << "December" << 31 << "Kliwon"
+                                                     << "Rabu"
+                                                     << "Wednesday"
+                                                     << "Rabu Kliwon folks think more and act less.";
+    QTest::newRow("29 February 2000") << 2000 << "February" << 29 << "Kliwon"
+                                      << "Selasa"
+                                      << "Tuesday"
                                       << "You are born a friendly person with a";
-    QTest::newRow("29 February 2036") << 2036 << "February" << 29 << "Wage" << "Jumat" << "Friday"
+    QTest::newRow("29 February 2036") << 2036 << "February" << 29 << "Wage"
+                                      << "Jumat"
+                                      << "Friday"
                                       << "Jumat Wage folks are well known for their";
-    QTest::newRow("Thursday 1 January 2009 is Kemis") << 2009 << "January" << 1 << "Wage" << "Kemis" << "Thursday"
-                                                       << "Kemis Wage people are the well-known dreamers of";
-    QTest::newRow("31 January 2000: weekday sum 37 is Monday")
-        << 2000 << "January" << 31 << "Legi" << "Senin" << "Monday" << "You are just the opposite of Minggu Legi";
-    QTest::newRow("31 January 1905: market sum 35 is Pon")
-        << 1905 << "January" << 31 << "Pon" << "Selasa" << "Tuesday" << "The Salasa Pon folks are well-known for their";
+    QTest::newRow("Thursday 1 January 2009 is Kemis") << 2009 << "January" << 1 << "Wage"
+                                                      << "Kemis"
+                                                      << "Thursday"
+                                                      << "Kemis Wage people are the well-known dreamers of";
+    QTest::newRow("31 January 2000: weekday sum 37 is Monday") << 2000 << "January" << 31 << "Legi"
+                                                               << "Senin"
+                                                               << "Monday"
+                                                               << "You are just the opposite of Minggu Legi";
+    QTest::newRow("31 January 1905: market sum 35 is Pon") << 1905 << "January" << 31 << "Pon"
+                                                           << "Selasa"
+                                                           << "Tuesday"
+                                                           << "The Salasa Pon folks are well-known for their";
 
     // Codes of 0 make day 1 a Sunday and a Wage day.
-    QTest::newRow("month in lower case has no codes") << 2009 << "january" << 1 << "Wage" << "Minggu" << "Sunday"
+    QTest::newRow("month in lower case has no codes") << 2009 << "january" << 1 << "Wage"
+                                                      << "Minggu"
+                                                      << "Sunday"
                                                       << "You are a kind, generous and a compassionate";
-    QTest::newRow("year 2037 has no codes") << 2037 << "January" << 1 << "Wage" << "Minggu" << "Sunday"
+    QTest::newRow("year 2037 has no codes") << 2037 << "January" << 1 << "Wage"
+                                            << "Minggu"
+                                            << "Sunday"
                                             << "You are a kind, generous and a compassionate";
-    QTest::newRow("year 1900: no weekday code, market code 3")
-        << 1900 << "January" << 1 << "Pahing" << "Minggu" << "Sunday" << "According to the myths and legends of the";
+    QTest::newRow("year 1900: no weekday code, market code 3") << 1900 << "January" << 1 << "Pahing"
+                                                               << "Minggu"
+                                                               << "Sunday"
+                                                               << "According to the myths and legends of the";
     QTest::newRow("30 February 2001 carries into Friday 2 March 2001")
-        << 2001 << "February" << 30 << "Pahing" << "Jumat" << "Friday" << "You are a communicative person with an honest";
+        << 2001 << "February" << 30 << "Pahing"
+        << "Jumat"
+        << "Friday"
+        << "You are a communicative person with an honest";
 
     // Sums outside the case lists leave their texts empty, and the description with them.
-    QTest::newRow("day 0 without codes: market sum 0 is Pon, no weekday")
-        << 2000 << "Smarch" << 0 << "Pon" << "" << "" << "";
-    QTest::newRow("negative day leaves everything empty") << 2000 << "January" << -7 << "" << "" << "" << "";
-    QTest::newRow("day 40 leaves everything empty") << 2000 << "January" << 40 << "" << "" << "" << "";
-    QTest::newRow("day 36 of January 1905: Sunday, market sum 40 empty")
-        << 1905 << "January" << 36 << "" << "Minggu" << "Sunday" << "";
+    QTest::newRow("day 0 without codes: market sum 0 is Pon, no weekday") << 2000 << "Smarch" << 0 << "Pon"
+                                                                          << ""
+                                                                          << ""
+                                                                          << "";
+    QTest::newRow("negative day leaves everything empty") << 2000 << "January" << -7 << ""
+                                                          << ""
+                                                          << ""
+                                                          << "";
+    QTest::newRow("day 40 leaves everything empty") << 2000 << "January" << 40 << ""
+                                                    << ""
+                                                    << ""
+                                                    << "";
+    QTest::newRow("day 36 of January 1905: Sunday, market sum 40 empty") << 1905 << "January" << 36 << ""
+                                                                         << "Minggu"
+                                                                         << "Sunday"
+                                                                         << "";
 }
 
 void tst_modJavaneseAstrology::namedDatesAndQuirks()
@@ -192,16 +229,33 @@ void tst_modJavaneseAstrology::descriptionLookupComparesExactly_data()
     QTest::addColumn<QString>("indonesianWeekday");
     QTest::addColumn<QString>("marketDay");
     QTest::addColumn<QString>("opening");  // empty: nothing found
-    QTest::newRow("Kemis Legi finds the text that says Kamis Legi")
-        << "Kemis" << "Legi" << "Kamis Legi folks generally live in their lofty";
-    QTest::newRow("first pair") << "Minggu" << "Legi" << "You are very secretive and introvert by nature.";
-    QTest::newRow("last pair") << "Sabtu" << "Kliwon" << "You are an overall impressive personality. It is";
-    QTest::newRow("Kamis is not a weekday name") << "Kamis" << "Legi" << "";
-    QTest::newRow("other case") << "kemis" << "legi" << "";
-    QTest::newRow("names swapped") << "Legi" << "Kemis" << "";
-    QTest::newRow("trailing space") << "Kemis " << "Legi" << "";
-    QTest::newRow("English weekday") << "Thursday" << "Legi" << "";
-    QTest::newRow("empty market day") << "Kemis" << "" << "";
+    QTest::newRow("Kemis Legi finds the text that says Kamis Legi") << "Kemis"
+                                                                    << "Legi"
+                                                                    << "Kamis Legi folks generally live in their lofty";
+    QTest::newRow("first pair") << "Minggu"
+                                << "Legi"
+                                << "You are very secretive and introvert by nature.";
+    QTest::newRow("last pair") << "Sabtu"
+                               << "Kliwon"
+                               << "You are an overall impressive personality. It is";
+    QTest::newRow("Kamis is not a weekday name") << "Kamis"
+                                                 << "Legi"
+                                                 << "";
+    QTest::newRow("other case") << "kemis"
+                                << "legi"
+                                << "";
+    QTest::newRow("names swapped") << "Legi"
+                                   << "Kemis"
+                                   << "";
+    QTest::newRow("trailing space") << "Kemis "
+                                    << "Legi"
+                                    << "";
+    QTest::newRow("English weekday") << "Thursday"
+                                     << "Legi"
+                                     << "";
+    QTest::newRow("empty market day") << "Kemis"
+                                      << ""
+                                      << "";
 }
 
 void tst_modJavaneseAstrology::descriptionLookupComparesExactly()

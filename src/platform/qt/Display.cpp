@@ -14,4 +14,4 @@ bool displayAvailable()
 #endif
 }
 
-} // namespace platform
+}  // namespace platform

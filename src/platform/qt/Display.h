@@ -5,4 +5,4 @@ namespace platform {
 // Whether the program can show windows here: on Unix a display server or an explicit Qt platform.
 [[nodiscard]] bool displayAvailable();
 
-} // namespace platform
+}  // namespace platform

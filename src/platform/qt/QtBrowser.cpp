@@ -11,4 +11,4 @@ void QtBrowser::open(const QString &address)
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
-} // namespace platform
+}  // namespace platform

@@ -10,4 +10,4 @@ public:
     void open(const QString &address) override;
 };
 
-} // namespace platform
+}  // namespace platform

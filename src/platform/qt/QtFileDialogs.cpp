@@ -17,7 +17,7 @@ QString runDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode
     return dialog.selectedFiles().constFirst();
 }
 
-} // namespace
+}  // namespace
 
 QString QtFileDialogs::openFileName(const FileDialogRequest &request)
 {
@@ -30,4 +30,4 @@ QString QtFileDialogs::saveFileName(const FileDialogRequest &request)
     return runDialog(request, QFileDialog::AcceptSave);
 }
 
-} // namespace platform
+}  // namespace platform

@@ -11,4 +11,4 @@ public:
     QString saveFileName(const FileDialogRequest &request) override;
 };
 
-} // namespace platform
+}  // namespace platform

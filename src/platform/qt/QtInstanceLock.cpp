@@ -18,7 +18,7 @@ const QString LockName = QStringLiteral("wetonara.lock");
 // left half-written by a copy that died, not by a copy that is starting right now.
 constexpr qint64 UnreadableLockAgeSecs = 10;
 
-} // namespace
+}  // namespace
 
 QtInstanceLock::QtInstanceLock(const QString &lockFilePath) : m_path(lockFilePath) {}
 
@@ -71,4 +71,4 @@ bool QtInstanceLock::takeOverUnreadableLock()
     return m_lock->removeStaleLockFile() && m_lock->tryLock(0);
 }
 
-} // namespace platform
+}  // namespace platform

@@ -30,4 +30,4 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
-} // namespace platform
+}  // namespace platform

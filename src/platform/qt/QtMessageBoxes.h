@@ -10,4 +10,4 @@ public:
     MessageAnswer show(const Message &message) override;
 };
 
-} // namespace platform
+}  // namespace platform

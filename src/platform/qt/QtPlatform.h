@@ -30,4 +30,4 @@ private:
                         m_lock,     m_clock,       m_random,  m_process};
 };
 
-} // namespace platform
+}  // namespace platform

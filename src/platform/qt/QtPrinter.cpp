@@ -23,4 +23,4 @@ PrintOutcome QtPrinter::print(const QTextDocument &document)
                : PrintOutcome::Printed;
 }
 
-} // namespace platform
+}  // namespace platform

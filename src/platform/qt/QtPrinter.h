@@ -10,4 +10,4 @@ public:
     PrintOutcome print(const QTextDocument &document) override;
 };
 
-} // namespace platform
+}  // namespace platform

@@ -7,12 +7,9 @@ namespace {
 
 const QString ApplicationName = QStringLiteral("Wetonara");
 
-QString address(const QString &section, const QString &key)
-{
-    return section + QLatin1Char('/') + key;
-}
+QString address(const QString &section, const QString &key) { return section + QLatin1Char('/') + key; }
 
-} // namespace
+}  // namespace
 
 QString QtSettingsArea::read(const QString &section, const QString &key)
 {
@@ -30,4 +27,4 @@ void QtSettingsArea::write(const QString &section, const QString &key, const QSt
     store.sync();  // a store that cannot be written loses the value silently
 }
 
-} // namespace platform
+}  // namespace platform

@@ -13,4 +13,4 @@ public:
     void write(const QString &section, const QString &key, const QString &value) override;
 };
 
-} // namespace platform
+}  // namespace platform

@@ -5,20 +5,11 @@
 
 namespace platform {
 
-QDate SystemClock::today() const
-{
-    return QDate::currentDate();
-}
+QDate SystemClock::today() const { return QDate::currentDate(); }
 
-qint64 SystemClock::msecsSinceEpoch() const
-{
-    return QDateTime::currentMSecsSinceEpoch();
-}
+qint64 SystemClock::msecsSinceEpoch() const { return QDateTime::currentMSecsSinceEpoch(); }
 
-void MersenneRandom::seed(quint64 seed)
-{
-    m_engine.seed(seed);
-}
+void MersenneRandom::seed(quint64 seed) { m_engine.seed(seed); }
 
 double MersenneRandom::next()
 {
@@ -26,9 +17,6 @@ double MersenneRandom::next()
     return double(m_engine() >> 11) * 0x1.0p-53;
 }
 
-void QtProcess::exit(int status)
-{
-    QCoreApplication::exit(status);
-}
+void QtProcess::exit(int status) { QCoreApplication::exit(status); }
 
-} // namespace platform
+}  // namespace platform

@@ -29,4 +29,4 @@ public:
     void exit(int status) override;
 };
 
-} // namespace platform
+}  // namespace platform

@@ -47,7 +47,9 @@ void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterV
     donate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(donate, &QAction::triggered, bar, [&browser] { modHelp::OpenDonatePage(browser); });
     // Make Money Online is defined but kept out of sight; its offer stays reachable from the captions.
-    QAction *makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    // It belongs to the bar without being placed on it: a placed entry, even hidden or greyed, keeps its
+    // access key, and Alt+O would then be ambiguous and no longer press "Open Previously Saved Reading".
+    auto *makeMoney = new QAction(QStringLiteral("Make Money &Online"), bar);
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setVisible(false);
     QObject::connect(makeMoney, &QAction::triggered, bar, [&browser] { modHelp::OpenFullyBrandedPage(browser); });

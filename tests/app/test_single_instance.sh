@@ -36,7 +36,7 @@ fail() {
 
 # A display of our own: Xvfb picks a free number and tells it through a pipe.
 exec 5> >(cat >"$work/display")
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do
     [[ -s "$work/display" ]] && break

@@ -91,7 +91,7 @@ keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 
 # A display of our own: Xvfb picks a free number and writes it once it accepts connections.
 exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 helpers+=($!)
 exec {display_fd}>&-
 wait_for 15 test -s "$work/display" || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
@@ -129,6 +129,14 @@ keys alt+i
 wait_for 10 shows_more_than || fail "no message for a missing name"
 keys Return
 wait_for 10 shows entry || fail "the message did not go away"
+
+# Alt+O presses "Open Previously Saved Reading" (no menu entry may share its access key): the file
+# dialog comes up, and Esc cancels it.
+expect_focus "$entry" "the entry window, after the message,"
+keys alt+o
+wait_for 10 shows_more_than || fail "Alt+O did not open the file dialog"
+keys Escape
+wait_for 10 shows entry || fail "Esc did not cancel the file dialog"
 
 # Key names for n presses, split into words on purpose where they are used.
 down() { printf 'Down %.0s' $(seq "$1"); }

@@ -126,6 +126,10 @@ void tst_Navigation::menuBars()
             for (QAction *entry : menu->actions())
                 describe(entry, top->objectName());
     }
+    // The hidden entry belongs to the bar without being placed on it, so its access key takes none.
+    auto *hidden = window.menuBar()->findChild<QAction *>(QStringLiteral("mnuMakeMoney"), Qt::FindDirectChildrenOnly);
+    QVERIFY(hidden && !window.menuBar()->actions().contains(hidden));
+    describe(hidden, QStringLiteral("bar"));
     QCOMPARE(found, entries);
 }
 

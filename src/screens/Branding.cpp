@@ -6,6 +6,8 @@
 #include "web/CoBrand.h"
 #include "web/modHelp.h"
 
+#include <QGroupBox>
+
 namespace Branding {
 
 const QString FullBrandCaption = QStringLiteral(
@@ -44,6 +46,18 @@ Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look,
         offers.lblFullBrand = opaque(addFull());
     }
     return offers;
+}
+
+OfferFrame addOfferFrame(QWidget *parent, const QRect &place, int offerWidthTwips, WindowSet &set)
+{
+    OfferFrame built;
+    built.fraFullBrand = new QGroupBox(parent);
+    built.fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    built.fraFullBrand->setGeometry(place);
+    built.offers = addOffers(built.fraFullBrand, Look::rect(120, 165, offerWidthTwips, 615),
+                             {Look::verdana(8.25, Look::Bold), Look::Blue, Qt::AlignHCenter | Qt::AlignTop, true},
+                             OnTop::CoBrand, set);
+    return built;
 }
 
 LinkCaption *addForumLink(QWidget *parent, const char *name, const QString &caption, const QRect &place,

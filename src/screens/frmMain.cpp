@@ -111,15 +111,10 @@ void frmMain::buildPersonalDetails()
 
 void frmMain::buildBranding()
 {
-    fraFullBrand = new QGroupBox(client());
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand->setGeometry(Look::rect(30, 3600, 8145, 855));
-    const Branding::Offers offers =
-        Branding::addOffers(fraFullBrand, Look::rect(120, 165, 7905, 615),
-                            {Look::verdana(8.25, Look::Bold), Look::Blue, Qt::AlignHCenter | Qt::AlignTop, true},
-                            Branding::OnTop::CoBrand, m_set);
-    lblFullBrand = offers.lblFullBrand;
-    lblCobrand = offers.lblCobrand;
+    const Branding::OfferFrame built = Branding::addOfferFrame(client(), Look::rect(30, 3600, 8145, 855), 7905, m_set);
+    fraFullBrand = built.fraFullBrand;
+    lblFullBrand = built.offers.lblFullBrand;
+    lblCobrand = built.offers.lblCobrand;
 }
 
 void frmMain::buildMenus()

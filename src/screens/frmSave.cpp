@@ -108,15 +108,10 @@ void frmSave::buildButtons()
 
 void frmSave::buildBranding()
 {
-    fraFullBrand = new QGroupBox(client());
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand->setGeometry(Look::rect(20, 3840, 6500, 855));
-    const Branding::Offers offers =
-        Branding::addOffers(fraFullBrand, Look::rect(120, 165, 6105, 615),
-                            {Look::verdana(8.25, Look::Bold), Look::Blue, Qt::AlignHCenter | Qt::AlignTop, true},
-                            Branding::OnTop::CoBrand, m_set);
-    lblFullBrand = offers.lblFullBrand;
-    lblCobrand = offers.lblCobrand;
+    const Branding::OfferFrame built = Branding::addOfferFrame(client(), Look::rect(20, 3840, 6500, 855), 6105, m_set);
+    fraFullBrand = built.fraFullBrand;
+    lblFullBrand = built.offers.lblFullBrand;
+    lblCobrand = built.offers.lblCobrand;
 }
 
 void frmSave::Form_Load()

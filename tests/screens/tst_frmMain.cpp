@@ -203,36 +203,6 @@ private slots:
         QCOMPARE(set.main().txtName->text(), QStringLiteral("Bob"));
     }
 
-    void menuEntryAndButtonAgree_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("day");
-        QTest::newRow("accepted") << "Dewi" << 17;
-        QTest::newRow("no name") << "" << 17;
-        QTest::newRow("bad date") << "Dewi" << 31;
-    }
-
-    void menuEntryAndButtonAgree()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, day);
-        const auto run = [&](bool viaMenu) {
-            fakes::FakePlatform fake;
-            WindowSet set(fake.platform());
-            enter(set.main(), name, 1945, 9, day);
-            if (viaMenu)
-                set.main().mnuMayan->trigger();
-            else
-                set.main().cmdCalculate->click();
-            QStringList outcome = fake.messages.texts();
-            for (int i = 0; set.openResult() && i < 4; ++i)
-                outcome << set.openResult()->resultText(i);
-            outcome << QString::number(bool(set.openMain()));
-            return outcome;
-        };
-        QCOMPARE(run(true), run(false));
-    }
-
     void anyNameIsAcceptedAndStoredTrimmed_data()
     {
         QTest::addColumn<QString>("name");

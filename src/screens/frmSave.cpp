@@ -11,7 +11,6 @@
 #include "weton/Text.h"
 
 #include <QDir>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QStringList>
 #include <QStringView>

@@ -13,6 +13,8 @@ namespace Identity {
 inline const QString ApplicationTitle = QStringLiteral("Wetonara");
 // Caption of the entry, result, report and about windows, and heading of the companion screen.
 inline const QString VersionCaption = QStringLiteral("Wetonara v1.65");
+// Name of the desktop entry (without ".desktop"): Wayland shells match the running windows to it.
+inline const QString DesktopFileName = QStringLiteral(WETONARA_APP_ID);
 // The maker's site, scheme and host without a trailing slash; every page address starts with it.
 #define WETONARA_SITE WETONARA_SITE_ADDRESS
 inline const QString SiteAddress = QStringLiteral(WETONARA_SITE);

@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "app/StartApplication.h"
 #include "platform/qt/Display.h"
 #include "platform/qt/QtPlatform.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Wetonara"));
     QApplication::setApplicationName(QStringLiteral("Wetonara"));
+    QApplication::setDesktopFileName(Identity::DesktopFileName);
     QApplication::setWindowIcon(Look::programIcon());
     // The run ends when the companion screen closes, not when the last window does.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,12 +2,15 @@
 
 #include "Controls.h"
 #include "Look.h"
+#include "ScreenPlacement.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -42,12 +45,12 @@ void FormWindow::centre()
     if (m_centred)
         return;
     m_centred = true;
+    // Read by the window manager when the window first appears: the desktop and its scripts can tell the
+    // program's windows apart by name.
+    setWindowRole(objectName());
     adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(ScreenPlacement::centredTopLeft(frameGeometry().size(), screen->availableGeometry()));
 }
 
 void FormWindow::showCentred()
@@ -64,6 +67,22 @@ void FormWindow::showModal()
     connect(this, &FormWindow::closed, &loop, &QEventLoop::quit);
     show();
     loop.exec();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Return and keypad Enter press the button that has the focus, as Space does. No button becomes a
+    // default button: in a text box or a list the keys still do nothing. A held key presses once.
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+                       && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (!enter || !button || m_closing) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat() && button->isVisible() && button->isEnabled())
+        button->click();
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

@@ -30,6 +30,8 @@ signals:
 protected:
     virtual void closeStep() {}
     void closeEvent(QCloseEvent *event) override;
+    // Return and keypad Enter press the focused button, in every window.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void centre();

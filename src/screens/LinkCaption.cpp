@@ -63,3 +63,11 @@ void LinkCaption::mouseReleaseEvent(QMouseEvent *event)
     if (click)
         emit clicked();
 }
+
+void LinkCaption::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click is not a click of its own: a person who double-clicks a link
+    // out of habit gets one page, not two.
+    m_pressed = false;
+    event->accept();
+}

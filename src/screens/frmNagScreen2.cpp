@@ -109,6 +109,7 @@ void frmNagScreen2::buildPromotion()
     Check1->setCursor(Qt::PointingHandCursor);
     Controls::setTextColour(Check1, CheckBlue);
     connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    Check1->installEventFilter(this);  // for its double-clicks
     cmdClose = Controls::button(client(), "cmdClose", QStringLiteral("E&xit"), Look::rect(6000, 2760, 1245, 375),
                                 Look::verdana(8.25));
     connect(cmdClose, &QPushButton::clicked, this, [this] { m_set.EndApplication(); });
@@ -252,6 +253,9 @@ bool frmNagScreen2::refuseSpace(QWidget *box, const QEvent *event)
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
+    // A double-click on the link box is one click: its second press would open the page again.
+    if (watched == Check1)
+        return event->type() == QEvent::MouseButtonDblClick;
     const QString *placeholder = placeholderOf(watched);
     if (!placeholder)
         return FormWindow::eventFilter(watched, event);

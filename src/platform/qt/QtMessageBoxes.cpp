@@ -1,21 +1,52 @@
 #include "QtMessageBoxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace platform {
 
-MessageAnswer QtMessageBoxes::show(const Message &message)
+namespace {
+
+// The window the user is in, which raised the message. Its box is owned by it, so the window manager
+// keeps the box above it, even above the topmost companion screen.
+QWidget *activeWindow()
 {
-    const bool yesNo = message.buttons == MessageButtons::YesNo;
-    QMessageBox box(message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    message.title, message.text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    switch (box.exec()) {
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+MessageAnswer answerOf(int button, bool yesNo)
+{
+    switch (button) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;
     default: return yesNo ? MessageAnswer::No : MessageAnswer::Ok;  // Esc on a Yes/No box means No
     }
+}
+
+}  // namespace
+
+MessageAnswer QtMessageBoxes::show(const Message &message)
+{
+    const bool yesNo = message.buttons == MessageButtons::YesNo;
+    QWidget *owner = activeWindow();
+    // The box dies with its owner if the run ends while it is open; exec() then returns and the box is
+    // not deleted twice.
+    QPointer<QMessageBox> box = new QMessageBox(
+        message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, message.title,
+        message.text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    // A topmost owner gets a topmost box, whatever the window manager does with owned windows. With no
+    // window of ours in front (a second copy, a question before the first window) the box stays on top
+    // itself: it may have to be seen above the topmost companion screen of the copy already running.
+    if (!owner || owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int button = box->exec();
+    delete box;
+    return answerOf(button, yesNo);
 }
 
 }  // namespace platform

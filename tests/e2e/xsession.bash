@@ -8,7 +8,7 @@ program=$build/src/wetonara
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-for tool in xprop openbox; do
+for tool in xprop xwininfo openbox; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/setup installs it)"; exit 1; }
 done
 [[ -x $program ]] || { echo "FAIL: $program has not been built"; exit 1; }
@@ -111,11 +111,10 @@ keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 
 # Frame of a window as the desktop shows it, title bar included: X Y WIDTH HEIGHT.
 frame_of() {
-    local X Y WIDTH HEIGHT extents
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
-    IFS=, read -r left right top bottom <<<"${extents:-0,0,0,0}"
-    echo "$((X - left)) $((Y - top)) $((WIDTH + left + right)) $((HEIGHT + top + bottom))"
+    local x y w h left right top bottom
+    read -r x y w h <<<"$(xwininfo -id "$1" | sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' | tr '\n' ' ')"
+    IFS=, read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')"
+    echo "$((x - ${left:-0})) $((y - ${top:-0})) $((w + ${left:-0} + ${right:-0})) $((h + ${top:-0} + ${bottom:-0}))"
 }
 
 # Waits for the program to end; fails unless its exit status is 0.

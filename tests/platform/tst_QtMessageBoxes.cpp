@@ -1,0 +1,107 @@
+#include "platform/qt/QtMessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace platform;
+
+// Which window a real message box belongs to, and whether it stays on top: what keeps it from opening
+// under a topmost window. Each box is looked at and answered while it is open.
+class tst_QtMessageBoxes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void boxBelongsToTheWindowInFront_data();
+    void boxBelongsToTheWindowInFront();
+};
+
+namespace {
+
+struct Seen
+{
+    QWidget *parent = nullptr;
+    bool onTop = false;
+    int boxes = 0;
+};
+
+// Runs `during` on the box once it is modal, records it, and presses its Esc.
+void whenOpen(Seen &seen, const std::function<void(QMessageBox *)> &during = {})
+{
+    QTimer::singleShot(0, [&seen, during] {
+        QPointer<QMessageBox> box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.parent = box->parentWidget();
+        seen.onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        ++seen.boxes;
+        if (during)
+            during(box);
+        if (box)
+            box->reject();
+    });
+}
+
+}  // namespace
+
+void tst_QtMessageBoxes::boxBelongsToTheWindowInFront_data()
+{
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<bool>("ownedByFront");
+    QTest::addColumn<bool>("onTop");
+
+    QTest::newRow("an ordinary window owns its box") << "ordinary" << true << false;
+    QTest::newRow("a topmost window owns its box, which stays on top too") << "topmost" << true << true;
+    QTest::newRow("with no window of ours in front the box stays on top") << "none" << false << true;
+    QTest::newRow("a box raised while another is open belongs to that one") << "box" << true << false;
+    QTest::newRow("the owner closed and freed under its box") << "freed" << true << true;
+}
+
+void tst_QtMessageBoxes::boxBelongsToTheWindowInFront()
+{
+    QFETCH(QString, front);
+    QFETCH(bool, ownedByFront);
+    QFETCH(bool, onTop);
+    QPointer<QWidget> window = new QWidget;
+    if (front == QLatin1String("topmost") || front == QLatin1String("freed"))
+        window->setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (front != QLatin1String("none")) {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    QtMessageBoxes boxes;
+    Seen first;
+    Seen second;
+    QWidget *expectedOwner = window;
+    QMessageBox *firstBox = nullptr;
+    if (front == QLatin1String("box")) {
+        whenOpen(first, [&](QMessageBox *box) {
+            firstBox = box;
+            whenOpen(second);
+            QCOMPARE(boxes.show({QStringLiteral("second"), QStringLiteral("T")}), MessageAnswer::Ok);
+        });
+    } else {
+        whenOpen(first, [&](QMessageBox *) {
+            if (front == QLatin1String("freed"))
+                delete window;
+        });
+    }
+
+    QCOMPARE(boxes.show({QStringLiteral("first"), QStringLiteral("T"), MessageIcon::Critical, MessageButtons::YesNo}),
+             MessageAnswer::No);
+    const Seen &looked = front == QLatin1String("box") ? second : first;
+    if (front == QLatin1String("box"))
+        expectedOwner = firstBox;
+    QCOMPARE(first.boxes, 1);
+    QCOMPARE(looked.parent == expectedOwner && expectedOwner, ownedByFront);
+    QCOMPARE(looked.onTop, onTop);
+    QVERIFY(!QApplication::activeModalWidget());
+    delete window;
+}
+
+QTEST_MAIN(tst_QtMessageBoxes)
+#include "tst_QtMessageBoxes.moc"

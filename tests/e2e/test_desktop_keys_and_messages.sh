@@ -7,6 +7,7 @@
 #    companion screen, lies on screen, and survives an attempt to close the companion screen under it;
 #  - Return on the companion screen's Exit button ends the program with status 0.
 set -u
+# shellcheck source=tests/e2e/xsession.bash
 source "$(dirname "$0")/xsession.bash"
 
 start_display 1280x1024
@@ -24,11 +25,17 @@ wait_for 15 shows frmJavaneseAstrology || fail "Return on the focused Calculate 
 
 # Links are double-clicked out of habit: the about box's offer link, then the companion screen's box.
 # Each x y is a point on the link's text, in the window's own pixels (twips / 15).
-double_click() {
-    xdotool mousemove --window "$1" "$2" "$3" click --repeat 2 --delay 60 1
-    sleep 1.5  # the notes of the stand-in browser come from a process of its own
-}
 opened_count() { [[ -e $work/opened ]] && wc -l <"$work/opened" || echo 0; }
+opened_more_than() { (($(opened_count) > $1)); }
+# The stand-in browser takes its notes in a process of its own: wait for the first page, then give a
+# second one time to show up.
+double_click() {
+    local before
+    before=$(opened_count)
+    xdotool mousemove --window "$1" "$2" "$3" click --repeat 2 --delay 60 1
+    wait_for 10 opened_more_than "$before" || fail "a double-click at $2,$3 opened no page"
+    sleep 1
+}
 
 expect_focus "$(window_of frmJavaneseAstrology)" "the result window"
 keys alt+h a
@@ -51,6 +58,7 @@ box_on_top() {
     local box stacking x y w h
     box=$(window_of other "$1") || return 1
     stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, / /g')
+    # shellcheck disable=SC2086 # one id a word
     [[ $(printf '%d\n' $stacking | tail -n 1) == "$box" ]] || return 1
     read -r x y w h <<<"$(frame_of "$box")"
     ((x >= 0 && y >= 0 && x + w <= 1280 && y + h <= 1024))

@@ -3,6 +3,7 @@
 # the companion screen, wider than the screen, has its title bar's left end on screen, where the user
 # can reach it; Return on the freshly shown screen's Exit button ends the program.
 set -u
+# shellcheck source=tests/e2e/xsession.bash
 source "$(dirname "$0")/xsession.bash"
 
 start_display 1280x1024

@@ -4,6 +4,7 @@
 # screen, the about box, the report window, File > Exit, the companion screen, its Exit, and the process ends with status 0.
 # Windows are told apart by their role, which is their object name.
 set -u
+# shellcheck source=tests/e2e/xsession.bash
 source "$(dirname "$0")/xsession.bash"
 
 start_display 1280x1024

@@ -5,6 +5,7 @@
 #  - a double-click on a link opens its page once;
 #  - every message box, the second copy's "already running" box included, stacks above the topmost
 #    companion screen, lies on screen, and survives an attempt to close the companion screen under it;
+#    a double-clicked button raises one box;
 #  - Return on the companion screen's Exit button ends the program with status 0.
 set -u
 # shellcheck source=tests/e2e/xsession.bash
@@ -97,6 +98,14 @@ keys Tab space
 wait_for 10 box_on_top "$app" || fail "the space message is not above the companion screen"
 keys Return
 wait_for 10 shows frmNagScreen2 || fail "Return did not dismiss the space message"
+
+# "Refer A Friend Now" double-clicked: one message for the one refusal.
+xdotool mousemove --window "$companion" 248 297 click --repeat 2 --delay 60 1
+wait_for 10 box_on_top "$app" || fail "no referral message after a double-click on Refer A Friend Now"
+sleep 1
+[[ $(message_count) == 1 ]] || fail "$(message_count) message boxes after a double-click on Refer A Friend Now"
+keys Return
+wait_for 10 shows frmNagScreen2 || fail "Return did not dismiss the referral message"
 
 double_click "$companion" 12 154
 [[ $(opened_count) == 2 ]] || fail "a double-click on the companion screen's link box opened $(($(opened_count) - 1)) pages"

@@ -10,7 +10,7 @@ namespace {
 
 // The window the user is in, which raised the message. Its box is owned by it, so the window manager
 // keeps the box above it, even above the topmost companion screen.
-QWidget *activeWindow()
+QWidget *windowInFront()
 {
     if (QWidget *modal = QApplication::activeModalWidget())
         return modal;
@@ -31,7 +31,7 @@ MessageAnswer answerOf(int button, bool yesNo)
 MessageAnswer QtMessageBoxes::show(const Message &message)
 {
     const bool yesNo = message.buttons == MessageButtons::YesNo;
-    QWidget *owner = activeWindow();
+    QWidget *owner = windowInFront();
     // The box dies with its owner if the run ends while it is open; exec() then returns and the box is
     // not deleted twice.
     QPointer<QMessageBox> box = new QMessageBox(

@@ -1,5 +1,6 @@
 #include "Identity.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Immutable.h"
 #include "platform/qt/QtPrinter.h"
 #include "screens/LinkCaption.h"
 #include "screens/WindowSet.h"
@@ -20,9 +21,6 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 using platform::MessageAnswer;
@@ -75,22 +73,6 @@ QStringList expectedRuns(const QString &name, const QString &date)
             "",
             "L:Description: ",
             "V:" + Description};
-}
-
-// Root writes through permission bits; an immutable folder holds even for root.
-bool setImmutable(const QString &folder, bool on)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
 }
 
 }  // namespace
@@ -293,11 +275,11 @@ void tst_frmSave::failedWriteKeepsTheOldFile()
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("earlier reading") == 15);
     old.close();
     const auto restore = qScopeGuard([&] {
-        setImmutable(folder.path(), false);
+        fakes::setImmutable(folder.path(), false);
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (::geteuid() == 0 && !setImmutable(folder.path(), true))
+    if (::geteuid() == 0 && !fakes::setImmutable(folder.path(), true))
         QSKIP("this file system cannot hold a folder that root may not write to");
     QVERIFY2(!QFile(folder.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly), "folder still writable");
 

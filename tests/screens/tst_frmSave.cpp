@@ -29,6 +29,11 @@ using platform::PrintOutcome;
 namespace {
 
 const QString Description = QStringLiteral("You are forceful.");
+// The saved reading of abc, born 7 June 1980.
+const QByteArray AbcBytes = QByteArray::fromHex("B6B7B80D0A"
+                                                "8C0D0A"
+                                                "9FCAC3BA0D0A"
+                                                "868E8D850D0A");
 
 void enterReading(WindowSet &set, const QString &name, qint16 year, const QString &month, qint16 day)
 {
@@ -89,6 +94,8 @@ private slots:
     void printFailureIsReported();
     void save_data();
     void save();
+    void savedUnderAnOpenableName_data();
+    void savedUnderAnOpenableName();
     void failedWriteKeepsTheOldFile();
     void clipboardStaysTheUsers();
     void reportInSightCopiesOutOfSight();
@@ -206,10 +213,7 @@ void tst_frmSave::save_data()
     QTest::addColumn<QString>("named");       // characters the question names; empty: no question
     QTest::addColumn<QByteArray>("written");  // empty: no file
     QTest::addColumn<int>("refusals");
-    const QByteArray abc = QByteArray::fromHex("B6B7B80D0A"
-                                               "8C0D0A"
-                                               "9FCAC3BA0D0A"
-                                               "868E8D850D0A");
+    const QByteArray abc = AbcBytes;
     QTest::newRow("abc born 7 June 1980 gives the 20-byte file")
         << "abc" << false << QList<MessageAnswer>{} << "" << abc << 0;
     QTest::newRow("cancelled dialog writes nothing")
@@ -267,6 +271,71 @@ void tst_frmSave::save()
     QVERIFY(report.isVisible());
 }
 
+void tst_frmSave::savedUnderAnOpenableName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("existing");  // files in the folder before, each holding "old"
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<QString>("savedAs");  // empty: nothing written
+    QTest::addColumn<bool>("asked");
+
+    const QList<MessageAnswer> none;
+    QTest::newRow("a dot inside the name is no extension")
+        << "Dr. Siti" << QStringList() << none << "Dr. Siti.jav" << false;
+    QTest::newRow("a date with dots") << "Siti 7.6.1980" << QStringList() << none << "Siti 7.6.1980.jav" << false;
+    QTest::newRow("another extension is kept before .jav") << "a.txt" << QStringList() << none << "a.txt.jav" << false;
+    QTest::newRow("capital JAV is not the extension") << "b.JAV" << QStringList() << none << "b.JAV.jav" << false;
+    QTest::newRow("jav without its dot is not the extension") << "ajav" << QStringList() << none << "ajav.jav" << false;
+    QTest::newRow("a trailing dot gives way to .jav") << "noext." << QStringList() << none << "noext.jav" << false;
+    QTest::newRow("a name of dots keeps them") << "..." << QStringList() << none << "....jav" << false;
+    QTest::newRow("a name ending in .jav is kept as typed") << "c.jav" << QStringList() << none << "c.jav" << false;
+    QTest::newRow("the typed name's own file is left alone")
+        << "a.txt" << QStringList{"a.txt"} << none << "a.txt.jav" << false;
+    QTest::newRow("the dialog already asked about a typed .jav name")
+        << "c.jav" << QStringList{"c.jav"} << none << "c.jav" << false;
+    QTest::newRow("Yes replaces the file the new name meets")
+        << "a.txt" << QStringList{"a.txt.jav"} << QList{MessageAnswer::Yes} << "a.txt.jav" << true;
+    QTest::newRow("No keeps the file the new name meets")
+        << "a.txt" << QStringList{"a.txt.jav"} << QList{MessageAnswer::No} << "" << true;
+}
+
+void tst_frmSave::savedUnderAnOpenableName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, existing);
+    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(QString, savedAs);
+    QFETCH(bool, asked);
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    for (const QString &name : existing) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+    }
+    fakes::FakePlatform fake;
+    fake.fileDialogs.nextSaveName = dir.filePath(typed);
+    fake.messages.answers = answers;
+    WindowSet set(fake.platform());
+    enterReading(set, QStringLiteral("abc"), 1980, QStringLiteral("June"), 7);
+    set.report().cmdSave->click();
+
+    QStringList expected = existing;
+    if (!savedAs.isEmpty() && !expected.contains(savedAs))
+        expected << savedAs;
+    expected.sort();
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), expected);
+    for (const QString &name : expected) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), name == savedAs ? AbcBytes : QByteArray("old"));
+    }
+    const QString question = '"' + QDir::toNativeSeparators(dir.filePath(savedAs.isEmpty() ? typed + ".jav" : savedAs))
+                             + "\" already exists.\nDo you want to replace it?";
+    QCOMPARE(fake.messages.texts(), asked ? QStringList{question} : QStringList());
+    if (asked)
+        QCOMPARE(fake.messages.shown[0].buttons, platform::MessageButtons::YesNo);
+}
+
 void tst_frmSave::failedWriteKeepsTheOldFile()
 {
     QTemporaryDir folder;
@@ -293,7 +362,8 @@ void tst_frmSave::failedWriteKeepsTheOldFile()
     QCOMPARE(old.readAll(), QByteArray("earlier reading"));
     QCOMPARE(fake.messages.shown.size(), 1);
     QCOMPARE(fake.messages.shown[0].icon, platform::MessageIcon::Critical);
-    QVERIFY2(fake.messages.shown[0].text.contains(QDir::toNativeSeparators(path)),
+    QVERIFY2(fake.messages.shown[0].text.contains(QDir::toNativeSeparators(path))
+                 && fake.messages.shown[0].text.contains(QLatin1String("cannot be written to")),
              qPrintable(fake.messages.shown[0].text));
 }
 

@@ -173,7 +173,7 @@ QString frmSave::chooseSavePath()
         {Identity::ApplicationTitle, SavedReading::FileFilter, SavedReading::Extension});
     if (chosen.isEmpty())
         return {};
-    const QString path = SaveTarget::pathFor(chosen);
+    QString path = SaveTarget::pathFor(chosen);
     if (path == chosen || SaveTarget::kindAt(path) != SaveTarget::Kind::File)
         return path;
     const platform::MessageAnswer answer = m_set.message(

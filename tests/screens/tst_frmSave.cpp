@@ -274,44 +274,49 @@ void tst_frmSave::save()
 void tst_frmSave::savedUnderAnOpenableName_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("existing");  // files in the folder before, each holding "old"
-    QTest::addColumn<QList<MessageAnswer>>("answers");
-    QTest::addColumn<QString>("savedAs");  // empty: nothing written
-    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("existing");              // a file in the folder before, holding "old"
+    QTest::addColumn<QList<MessageAnswer>>("answers");  // given: the replace question must be asked
+    QTest::addColumn<QString>("savedAs");               // empty: nothing written
 
     const QList<MessageAnswer> none;
-    QTest::newRow("a dot inside the name is no extension")
-        << "Dr. Siti" << QStringList() << none << "Dr. Siti.jav" << false;
-    QTest::newRow("a date with dots") << "Siti 7.6.1980" << QStringList() << none << "Siti 7.6.1980.jav" << false;
-    QTest::newRow("another extension is kept before .jav") << "a.txt" << QStringList() << none << "a.txt.jav" << false;
-    QTest::newRow("capital JAV is not the extension") << "b.JAV" << QStringList() << none << "b.JAV.jav" << false;
-    QTest::newRow("jav without its dot is not the extension") << "ajav" << QStringList() << none << "ajav.jav" << false;
-    QTest::newRow("a trailing dot gives way to .jav") << "noext." << QStringList() << none << "noext.jav" << false;
-    QTest::newRow("a name of dots keeps them") << "..." << QStringList() << none << "....jav" << false;
-    QTest::newRow("a name ending in .jav is kept as typed") << "c.jav" << QStringList() << none << "c.jav" << false;
-    QTest::newRow("the typed name's own file is left alone")
-        << "a.txt" << QStringList{"a.txt"} << none << "a.txt.jav" << false;
-    QTest::newRow("the dialog already asked about a typed .jav name")
-        << "c.jav" << QStringList{"c.jav"} << none << "c.jav" << false;
+    QTest::newRow("a dot inside the name is no extension") << "Dr. Siti"
+                                                           << "" << none << "Dr. Siti.jav";
+    QTest::newRow("a date with dots") << "Siti 7.6.1980"
+                                      << "" << none << "Siti 7.6.1980.jav";
+    QTest::newRow("another extension is kept before .jav") << "a.txt"
+                                                           << "" << none << "a.txt.jav";
+    QTest::newRow("capital JAV is not the extension") << "b.JAV"
+                                                      << "" << none << "b.JAV.jav";
+    QTest::newRow("jav without its dot is not the extension") << "ajav"
+                                                              << "" << none << "ajav.jav";
+    QTest::newRow("a trailing dot gives way to .jav") << "noext."
+                                                      << "" << none << "noext.jav";
+    QTest::newRow("a name of dots keeps them") << "..."
+                                               << "" << none << "....jav";
+    QTest::newRow("a name ending in .jav is kept as typed") << "c.jav"
+                                                            << "" << none << "c.jav";
+    QTest::newRow("the typed name's own file is left alone") << "a.txt"
+                                                             << "a.txt" << none << "a.txt.jav";
+    QTest::newRow("the dialog already asked about a typed .jav name") << "c.jav"
+                                                                      << "c.jav" << none << "c.jav";
     QTest::newRow("Yes replaces the file the new name meets")
-        << "a.txt" << QStringList{"a.txt.jav"} << QList{MessageAnswer::Yes} << "a.txt.jav" << true;
-    QTest::newRow("No keeps the file the new name meets")
-        << "a.txt" << QStringList{"a.txt.jav"} << QList{MessageAnswer::No} << "" << true;
+        << "a.txt"
+        << "a.txt.jav" << QList{MessageAnswer::Yes} << "a.txt.jav";
+    QTest::newRow("No keeps the file the new name meets") << "a.txt"
+                                                          << "a.txt.jav" << QList{MessageAnswer::No} << "";
 }
 
 void tst_frmSave::savedUnderAnOpenableName()
 {
     QFETCH(QString, typed);
-    QFETCH(QStringList, existing);
+    QFETCH(QString, existing);
     QFETCH(QList<MessageAnswer>, answers);
     QFETCH(QString, savedAs);
-    QFETCH(bool, asked);
     QTemporaryDir folder;
     const QDir dir(folder.path());
-    for (const QString &name : existing) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
-    }
+    QFile old(dir.filePath(existing));
+    QVERIFY(existing.isEmpty() || (old.open(QIODevice::WriteOnly) && old.write("old") == 3));
+    old.close();
     fakes::FakePlatform fake;
     fake.fileDialogs.nextSaveName = dir.filePath(typed);
     fake.messages.answers = answers;
@@ -319,21 +324,20 @@ void tst_frmSave::savedUnderAnOpenableName()
     enterReading(set, QStringLiteral("abc"), 1980, QStringLiteral("June"), 7);
     set.report().cmdSave->click();
 
-    QStringList expected = existing;
-    if (!savedAs.isEmpty() && !expected.contains(savedAs))
-        expected << savedAs;
-    expected.sort();
-    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), expected);
-    for (const QString &name : expected) {
+    QStringList files{existing, savedAs};
+    files.removeAll(QString());
+    files.removeDuplicates();
+    files.sort();
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), files);
+    for (const QString &name : files) {
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), name == savedAs ? AbcBytes : QByteArray("old"));
     }
-    const QString question = '"' + QDir::toNativeSeparators(dir.filePath(savedAs.isEmpty() ? typed + ".jav" : savedAs))
-                             + "\" already exists.\nDo you want to replace it?";
-    QCOMPARE(fake.messages.texts(), asked ? QStringList{question} : QStringList());
-    if (asked)
-        QCOMPARE(fake.messages.shown[0].buttons, platform::MessageButtons::YesNo);
+    const QString question =
+        '"' + QDir::toNativeSeparators(dir.filePath(typed + ".jav")) + "\" already exists.\nDo you want to replace it?";
+    QCOMPARE(fake.messages.texts(), answers.isEmpty() ? QStringList() : QStringList{question});
+    QVERIFY(answers.isEmpty() || fake.messages.shown[0].buttons == platform::MessageButtons::YesNo);
 }
 
 void tst_frmSave::failedWriteKeepsTheOldFile()

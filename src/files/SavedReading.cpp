@@ -22,8 +22,8 @@ namespace SavedReading {
 namespace {
 
 constexpr int LineCount = 4;
-// A scrambled line holds at most 32,767 single-byte characters, plus its CR LF.
-constexpr qsizetype LongestLine = 32767;
+// A scrambled line holds at most as many single-byte characters as the longest name, plus its CR LF.
+constexpr qsizetype LongestLine = LongestName;
 constexpr qsizetype MostBytesRead = LineCount * (LongestLine + 2);
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 constexpr int LastListedDay = 31;  // the day list offers 1..31 for every month; the entry check does the rest

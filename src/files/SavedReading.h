@@ -25,6 +25,9 @@ struct Fields
 inline const QString FileFilter = QStringLiteral("Wetonara (*.jav)");
 inline const QString Extension = QStringLiteral("jav");
 
+// A stored line holds at most this many single-byte characters, the name too.
+constexpr qsizetype LongestName = 32767;
+
 // The bytes of the file for a reading.
 [[nodiscard]] QByteArray compose(const CurrentReading &reading);
 

@@ -4,6 +4,7 @@
 #include "Branding.h"
 #include "Controls.h"
 #include "Identity.h"
+#include "LengthLimit.h"
 #include "LinkCaption.h"
 #include "Navigation.h"
 #include "WindowSet.h"
@@ -96,6 +97,8 @@ void frmMain::buildPersonalDetails()
     txtName = new QLineEdit(Frame1);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(Look::rect(1530, 360, 3300, 285));
+    // As long a name as a saved reading can hold.
+    LengthLimit::apply(txtName, SavedReading::LongestName);
     cboMonth = list(Frame1, "cboMonth", Look::rect(1530, 765, 1400, 315));
     cboDate = list(Frame1, "cboDate", Look::rect(3030, 765, 700, 315));
     cboYear = list(Frame1, "cboYear", Look::rect(3825, 765, 1000, 315));

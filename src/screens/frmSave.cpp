@@ -6,11 +6,11 @@
 #include "LinkCaption.h"
 #include "ReportDocument.h"
 #include "WindowSet.h"
+#include "files/SaveTarget.h"
 #include "files/SavedReading.h"
 #include "frmJavaneseAstrology.h"
 #include "weton/Text.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <QStringList>
 #include <QStringView>
@@ -157,15 +157,28 @@ void frmSave::cmdSave_Click()
     const CurrentReading &reading = m_set.reading();
     if (!mayLeaveOut(reading.PersonName))
         return;
-    const QString path = m_set.platform().fileDialogs.saveFileName(
-        {Identity::ApplicationTitle, SavedReading::FileFilter, SavedReading::Extension});
+    const QString path = chooseSavePath();
     if (path.isEmpty())
         return;  // cancelled: nothing to say
-    if (!SavedReading::writeFile(path, SavedReading::compose(reading)))
-        m_set.message(QStringLiteral("The reading could not be saved as \"%1\". Please check that the folder can be "
-                                     "written to and that the disk is not full, then try again.")
-                          .arg(QDir::toNativeSeparators(path)),
-                      platform::MessageIcon::Critical);
+    const SaveTarget::Outcome outcome = SaveTarget::write(path, SavedReading::compose(reading));
+    if (outcome != SaveTarget::Outcome::Saved)
+        m_set.message(SaveTarget::failureMessage(outcome, path), platform::MessageIcon::Critical);
+}
+
+// The dialog asked before replacing the name as typed; a name that gets ".jav" only here is asked about
+// here. No leaves everything as it was, like cancelling.
+QString frmSave::chooseSavePath()
+{
+    const QString chosen = m_set.platform().fileDialogs.saveFileName(
+        {Identity::ApplicationTitle, SavedReading::FileFilter, SavedReading::Extension});
+    if (chosen.isEmpty())
+        return {};
+    QString path = SaveTarget::pathFor(chosen);
+    if (path == chosen || SaveTarget::kindAt(path) != SaveTarget::Kind::File)
+        return path;
+    const platform::MessageAnswer answer = m_set.message(
+        SaveTarget::replaceQuestion(path), platform::MessageIcon::Information, platform::MessageButtons::YesNo);
+    return answer == platform::MessageAnswer::Yes ? path : QString();
 }
 
 // A saved reading holds only the characters of the Western code page that its scrambling can shift;

@@ -35,6 +35,7 @@ private:
 
     void cmdPrint_Click();
     void cmdSave_Click();
+    QString chooseSavePath();
     void appendPrintCopy();
     bool mayLeaveOut(const QString &name);
 

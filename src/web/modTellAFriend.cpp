@@ -28,6 +28,20 @@ bool looksLikeEmailAddress(const QString &address)
     return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
 }
 
+// What the person counts: characters beyond 16 bits as one, and a CR LF line break as one.
+qsizetype characterCount(const QString &text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const bool lineBreak =
+            text.at(i) == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n');
+        i += pair || lineBreak ? 1 : 0;
+        ++count;
+    }
+    return count;
+}
+
 QString queryValue(const QString &value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
 
 }  // namespace
@@ -50,6 +64,8 @@ Outcome SubmitReferral(const Entries &trimmed)
         return refused("Please Enter Your Name");
     if (missing(trimmed.message, MessagePlaceholder))
         return refused("Please Enter Your Message");
+    if (characterCount(trimmed.message) > LongestMessage)
+        return {QStringLiteral("Please Enter A Shorter Message (At Most %1 Characters)").arg(LongestMessage), {}};
     if (missing(trimmed.friendName, FriendNamePlaceholder))
         return refused("Please Enter Your Friend's Name");
     return {{}, referralAddress(trimmed)};

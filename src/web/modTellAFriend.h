@@ -17,6 +17,11 @@ extern const QString FriendEmailPlaceholder;
 // The referral page; the entries follow as the query fields taf1 to taf5, the program's folder as taf6.
 extern const QString ReferralPageAddress;
 
+// The longest message the referral address carries, in characters as the person counts them (a line
+// break and a character beyond 16 bits count as one). Longer addresses are not carried by every browser,
+// proxy and server; the message is by far the longest of the five fields.
+constexpr qsizetype LongestMessage = 2000;
+
 struct Entries
 {
     QString name;

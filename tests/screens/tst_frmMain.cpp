@@ -8,6 +8,7 @@
 #include "web/modHelp.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
@@ -223,6 +224,45 @@ private slots:
         set.main().Calculate();
         QCOMPARE(set.reading().PersonName, name);
         QVERIFY(set.openResult());
+    }
+
+    // The box holds 32,767 UTF-16 units, as a saved reading's name line; a paste is cut at its end.
+    void pastedNameIsCutBetweenCharacters_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        const auto n = [](int count) { return QString(count, QLatin1Char('n')); };
+        const QString grin = QStringLiteral("\U0001F600");                    // two units
+        const QString flag = QStringLiteral("\U0001F1EE\U0001F1E9");          // two regional indicators
+        const QString family = QStringLiteral("\U0001F469\u200D\U0001F467");  // woman, joiner, girl
+        const QString accented = QStringLiteral("e\u0301");                   // e and a combining acute
+        QTest::newRow("plain letters are cut at the limit") << QString() << 0 << n(40000) << n(32767);
+        QTest::newRow("an emoji that fits is kept") << n(32765) << 32765 << grin << n(32765) + grin;
+        QTest::newRow("an emoji one unit too long goes whole") << n(32766) << 32766 << grin << n(32766);
+        QTest::newRow("a flag is not halved") << n(32765) << 32765 << flag << n(32765);
+        QTest::newRow("a joined emoji goes whole, not after its first person")
+            << n(32762) << 32762 << "ab" + family << n(32762) + "ab";
+        QTest::newRow("an accent stays with its letter") << n(32766) << 32766 << accented << n(32766);
+        QTest::newRow("a paste in the middle loses its own end, not the name's")
+            << "Ann" + n(32756) + "Lee" << 3 << grin.repeated(3) << "Ann" + grin + grin + n(32756) + "Lee";
+    }
+
+    void pastedNameIsCutBetweenCharacters()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        fakes::FakePlatform fake;
+        WindowSet set(fake.platform());
+        QLineEdit *box = set.main().txtName;
+        box->setText(before);
+        box->setCursorPosition(cursor);
+        QGuiApplication::clipboard()->setText(pasted);
+        box->paste();
+        QCOMPARE(box->text(), after);
     }
 
     void linksOpenTheirPages()

@@ -1,5 +1,6 @@
 #include "Identity.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Immutable.h"
 #include "platform/qt/QtPrinter.h"
 #include "screens/LinkCaption.h"
 #include "screens/WindowSet.h"
@@ -20,9 +21,6 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 using platform::MessageAnswer;
@@ -31,6 +29,11 @@ using platform::PrintOutcome;
 namespace {
 
 const QString Description = QStringLiteral("You are forceful.");
+// The saved reading of abc, born 7 June 1980.
+const QByteArray AbcBytes = QByteArray::fromHex("B6B7B80D0A"
+                                                "8C0D0A"
+                                                "9FCAC3BA0D0A"
+                                                "868E8D850D0A");
 
 void enterReading(WindowSet &set, const QString &name, qint16 year, const QString &month, qint16 day)
 {
@@ -77,22 +80,6 @@ QStringList expectedRuns(const QString &name, const QString &date)
             "V:" + Description};
 }
 
-// Root writes through permission bits; an immutable folder holds even for root.
-bool setImmutable(const QString &folder, bool on)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
-}
-
 }  // namespace
 
 class tst_frmSave : public QObject
@@ -107,6 +94,8 @@ private slots:
     void printFailureIsReported();
     void save_data();
     void save();
+    void savedUnderAnOpenableName_data();
+    void savedUnderAnOpenableName();
     void failedWriteKeepsTheOldFile();
     void clipboardStaysTheUsers();
     void reportInSightCopiesOutOfSight();
@@ -224,10 +213,7 @@ void tst_frmSave::save_data()
     QTest::addColumn<QString>("named");       // characters the question names; empty: no question
     QTest::addColumn<QByteArray>("written");  // empty: no file
     QTest::addColumn<int>("refusals");
-    const QByteArray abc = QByteArray::fromHex("B6B7B80D0A"
-                                               "8C0D0A"
-                                               "9FCAC3BA0D0A"
-                                               "868E8D850D0A");
+    const QByteArray abc = AbcBytes;
     QTest::newRow("abc born 7 June 1980 gives the 20-byte file")
         << "abc" << false << QList<MessageAnswer>{} << "" << abc << 0;
     QTest::newRow("cancelled dialog writes nothing")
@@ -285,6 +271,75 @@ void tst_frmSave::save()
     QVERIFY(report.isVisible());
 }
 
+void tst_frmSave::savedUnderAnOpenableName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("existing");              // a file in the folder before, holding "old"
+    QTest::addColumn<QList<MessageAnswer>>("answers");  // given: the replace question must be asked
+    QTest::addColumn<QString>("savedAs");               // empty: nothing written
+
+    const QList<MessageAnswer> none;
+    QTest::newRow("a dot inside the name is no extension") << "Dr. Siti"
+                                                           << "" << none << "Dr. Siti.jav";
+    QTest::newRow("a date with dots") << "Siti 7.6.1980"
+                                      << "" << none << "Siti 7.6.1980.jav";
+    QTest::newRow("another extension is kept before .jav") << "a.txt"
+                                                           << "" << none << "a.txt.jav";
+    QTest::newRow("capital JAV is not the extension") << "b.JAV"
+                                                      << "" << none << "b.JAV.jav";
+    QTest::newRow("jav without its dot is not the extension") << "ajav"
+                                                              << "" << none << "ajav.jav";
+    QTest::newRow("a trailing dot gives way to .jav") << "noext."
+                                                      << "" << none << "noext.jav";
+    QTest::newRow("a name of dots keeps them") << "..."
+                                               << "" << none << "....jav";
+    QTest::newRow("a name ending in .jav is kept as typed") << "c.jav"
+                                                            << "" << none << "c.jav";
+    QTest::newRow("the typed name's own file is left alone") << "a.txt"
+                                                             << "a.txt" << none << "a.txt.jav";
+    QTest::newRow("the dialog already asked about a typed .jav name") << "c.jav"
+                                                                      << "c.jav" << none << "c.jav";
+    QTest::newRow("Yes replaces the file the new name meets")
+        << "a.txt"
+        << "a.txt.jav" << QList{MessageAnswer::Yes} << "a.txt.jav";
+    QTest::newRow("No keeps the file the new name meets") << "a.txt"
+                                                          << "a.txt.jav" << QList{MessageAnswer::No} << "";
+}
+
+void tst_frmSave::savedUnderAnOpenableName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, existing);
+    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(QString, savedAs);
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    QFile old(dir.filePath(existing));
+    QVERIFY(existing.isEmpty() || (old.open(QIODevice::WriteOnly) && old.write("old") == 3));
+    old.close();
+    fakes::FakePlatform fake;
+    fake.fileDialogs.nextSaveName = dir.filePath(typed);
+    fake.messages.answers = answers;
+    WindowSet set(fake.platform());
+    enterReading(set, QStringLiteral("abc"), 1980, QStringLiteral("June"), 7);
+    set.report().cmdSave->click();
+
+    QStringList files{existing, savedAs};
+    files.removeAll(QString());
+    files.removeDuplicates();
+    files.sort();
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), files);
+    for (const QString &name : files) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), name == savedAs ? AbcBytes : QByteArray("old"));
+    }
+    const QString question =
+        '"' + QDir::toNativeSeparators(dir.filePath(typed + ".jav")) + "\" already exists.\nDo you want to replace it?";
+    QCOMPARE(fake.messages.texts(), answers.isEmpty() ? QStringList() : QStringList{question});
+    QVERIFY(answers.isEmpty() || fake.messages.shown[0].buttons == platform::MessageButtons::YesNo);
+}
+
 void tst_frmSave::failedWriteKeepsTheOldFile()
 {
     QTemporaryDir folder;
@@ -293,11 +348,11 @@ void tst_frmSave::failedWriteKeepsTheOldFile()
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("earlier reading") == 15);
     old.close();
     const auto restore = qScopeGuard([&] {
-        setImmutable(folder.path(), false);
+        fakes::setImmutable(folder.path(), false);
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (::geteuid() == 0 && !setImmutable(folder.path(), true))
+    if (::geteuid() == 0 && !fakes::setImmutable(folder.path(), true))
         QSKIP("this file system cannot hold a folder that root may not write to");
     QVERIFY2(!QFile(folder.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly), "folder still writable");
 
@@ -311,7 +366,8 @@ void tst_frmSave::failedWriteKeepsTheOldFile()
     QCOMPARE(old.readAll(), QByteArray("earlier reading"));
     QCOMPARE(fake.messages.shown.size(), 1);
     QCOMPARE(fake.messages.shown[0].icon, platform::MessageIcon::Critical);
-    QVERIFY2(fake.messages.shown[0].text.contains(QDir::toNativeSeparators(path)),
+    QVERIFY2(fake.messages.shown[0].text.contains(QDir::toNativeSeparators(path))
+                 && fake.messages.shown[0].text.contains(QLatin1String("cannot be written to")),
              qPrintable(fake.messages.shown[0].text));
 }
 

@@ -63,7 +63,7 @@ void tst_modTellAFriend::checksInTheirOrder_data()
     const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
     const QString proper = QStringLiteral("Please Enter Proper Email Address");
     const QString name = QStringLiteral("Please Enter Your Name");
-    const QString message = QStringLiteral("Please Enter Your Message");
+    const QString noMessage = QStringLiteral("Please Enter Your Message");
     const QString friendName = QStringLiteral("Please Enter Your Friend's Name");
     const auto email = &Entries::email;
     const auto friendEmail = &Entries::friendEmail;
@@ -95,13 +95,24 @@ void tst_modTellAFriend::checksInTheirOrder_data()
     QTest::newRow("name check comes before the message check")
         << with(with(Valid, &Entries::name, QString()), &Entries::message, QString()) << name;
     QTest::newRow("message emptied and left: its placeholder")
-        << with(Valid, &Entries::message, QStringLiteral("Your Message")) << message;
+        << with(Valid, &Entries::message, QStringLiteral("Your Message")) << noMessage;
     QTest::newRow("message placeholder with spaces around it")
-        << with(Valid, &Entries::message, QStringLiteral("  Your Message ")) << message;
+        << with(Valid, &Entries::message, QStringLiteral("  Your Message ")) << noMessage;
     QTest::newRow("untouched message box, placeholder and line break, passes")
         << with(Valid, &Entries::message, QStringLiteral("Your Message\r\n")) << QString();
+    const QString tooLong = QStringLiteral("Please Enter A Shorter Message (At Most 2000 Characters)");
+    const auto message = &Entries::message;
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::newRow("message of 2000 letters, spaces around it, passes")
+        << with(Valid, message, "  " + QString(2000, u'm') + "  ") << QString();
+    QTest::newRow("message of 2001 letters is refused") << with(Valid, message, QString(2001, u'm')) << tooLong;
+    QTest::newRow("a CR LF line break counts as one: 1000 short lines pass")
+        << with(Valid, message, QStringLiteral("m\r\n").repeated(1000)) << QString();
+    QTest::newRow("an emoji counts as one: 2000 pass, one letter more is refused, before the friend's name")
+        << with(with(Valid, message, emoji.repeated(2000) + u'm'), &Entries::friendName, QString()) << tooLong;
+    QTest::newRow("2000 emoji pass") << with(Valid, message, emoji.repeated(2000)) << QString();
     QTest::newRow("message check comes before the friend's name check")
-        << with(with(Valid, &Entries::message, QString()), &Entries::friendName, QString()) << message;
+        << with(with(Valid, &Entries::message, QString()), &Entries::friendName, QString()) << noMessage;
     QTest::newRow("friend's name left as its placeholder")
         << with(Valid, &Entries::friendName, QStringLiteral("Friend's Name")) << friendName;
     QTest::newRow("friend's name empty") << with(Valid, &Entries::friendName, QString()) << friendName;

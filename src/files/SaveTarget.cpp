@@ -1,0 +1,133 @@
+#include "SaveTarget.h"
+
+#include "SavedReading.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace SaveTarget {
+namespace {
+
+const QString DotExtension = QLatin1Char('.') + SavedReading::Extension;
+
+QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// The file a save replaces: the end of a chain of symbolic links, which QSaveFile writes through.
+QFileInfo writtenFile(const QString &path)
+{
+    const QFileInfo chosen(path);
+    const QString target = chosen.canonicalFilePath();
+    return target.isEmpty() ? chosen : QFileInfo(target);
+}
+
+QString kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Folder: return QStringLiteral("a folder");
+    case Kind::Pipe: return QStringLiteral("a named pipe (FIFO)");
+    case Kind::Device: return QStringLiteral("a device");
+    case Kind::Socket: return QStringLiteral("a socket");
+    default: return QStringLiteral("not a regular file");
+    }
+}
+
+// Permissions are asked of the system as the save would meet them (read-only mounts and immutable files
+// included), only after the save failed, so they never stop a save that would have worked.
+Outcome cause(const QString &path)
+{
+    const QFileInfo file = writtenFile(path);
+    if (file.exists() && !file.isWritable())
+        return Outcome::ReadOnlyFile;
+    const QFileInfo folder(file.absolutePath());
+    if (folder.isDir() && !folder.isWritable())
+        return Outcome::ReadOnlyFolder;
+    return Outcome::Failed;
+}
+
+}  // namespace
+
+Kind kindAt(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status
+    {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return Kind::Nothing;
+    if (S_ISREG(status.st_mode))
+        return Kind::File;
+    if (S_ISDIR(status.st_mode))
+        return Kind::Folder;
+    if (S_ISFIFO(status.st_mode))
+        return Kind::Pipe;
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        return Kind::Device;
+    return S_ISSOCK(status.st_mode) ? Kind::Socket : Kind::Other;
+#else
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return Kind::Nothing;
+    return info.isDir() ? Kind::Folder : info.isFile() ? Kind::File : Kind::Other;
+#endif
+}
+
+QString pathFor(const QString &chosen)
+{
+    if (chosen.endsWith(DotExtension, Qt::CaseSensitive))
+        return chosen;
+    // A name that ends in dots ("noext.") has an empty extension: its dots give way to ".jav" rather than
+    // leave "noext..jav". A name of dots alone keeps them, so it never turns into a hidden ".jav".
+    const qsizetype nameStart = QDir::fromNativeSeparators(chosen).lastIndexOf(QLatin1Char('/')) + 1;
+    qsizetype end = chosen.size();
+    while (end > nameStart && chosen.at(end - 1) == QLatin1Char('.'))
+        --end;
+    if (end == nameStart)
+        end = chosen.size();
+    return chosen.left(end) + DotExtension;
+}
+
+Outcome write(const QString &path, const QByteArray &bytes)
+{
+    const Kind kind = kindAt(path);
+    // The whole-or-nothing save renames a new file over the old one, which would put a plain file in the
+    // place of a pipe or a device: only a regular file, or nothing, may be replaced.
+    if (kind != Kind::Nothing && kind != Kind::File)
+        return Outcome::NotAFile;
+    return SavedReading::writeFile(path, bytes) ? Outcome::Saved : cause(path);
+}
+
+QString failureMessage(Outcome outcome, const QString &path)
+{
+    const QString start = QStringLiteral("The reading could not be saved as \"%1\"").arg(shown(path));
+    switch (outcome) {
+    case Outcome::Saved: return {};
+    case Outcome::NotAFile:
+        return start
+               + QStringLiteral(" because that is %1, not a file. It was left as it was. Please choose another name.")
+                     .arg(kindName(kindAt(path)));
+    case Outcome::ReadOnlyFile:
+        return start
+               + QStringLiteral(" because that file is read-only. Please choose another name, or allow changes to the "
+                                "file, then try again.");
+    case Outcome::ReadOnlyFolder:
+        return start
+               + QStringLiteral(" because the folder \"%1\" cannot be written to. A file that is there stays as it "
+                                "was. Please choose another folder, then try again.")
+                     .arg(shown(writtenFile(path).absolutePath()));
+    case Outcome::Failed: break;
+    }
+    return start
+           + QStringLiteral(". Please check that the folder can be written to and that the disk is not full, then try "
+                            "again.");
+}
+
+QString replaceQuestion(const QString &path)
+{
+    return QStringLiteral("\"%1\" already exists.\nDo you want to replace it?").arg(shown(path));
+}
+
+}  // namespace SaveTarget

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Where a reading is saved: the name it gets, what already stands there, and why a save failed, in words
+// the user can act on. Every refusal leaves what stood at the path exactly as it was.
+namespace SaveTarget {
+
+// What stands at a path, followed through symbolic links as a save follows them.
+enum class Kind { Nothing, File, Folder, Pipe, Device, Socket, Other };
+
+enum class Outcome {
+    Saved,
+    NotAFile,        // a folder, a pipe, a device or a socket stands at the path
+    ReadOnlyFile,    // the file may not be changed
+    ReadOnlyFolder,  // the file could be, but the whole-or-nothing save needs to write into its folder
+    Failed,          // anything else: a missing folder, a full disk
+};
+
+[[nodiscard]] Kind kindAt(const QString &path);
+
+// The path a reading is saved under: the chosen one when it ends in exactly ".jav", else that with ".jav"
+// added, so that the open dialog lists the file and opening accepts it.
+[[nodiscard]] QString pathFor(const QString &chosen);
+
+// Writes the bytes as SavedReading::writeFile does, after refusing anything but a regular file or a free
+// name, and says why when the write fails.
+[[nodiscard]] Outcome write(const QString &path, const QByteArray &bytes);
+
+// The message for an outcome other than Saved, naming the path (and the folder, where that is the cause).
+[[nodiscard]] QString failureMessage(Outcome outcome, const QString &path);
+
+// The question asked before a file is replaced under a name the user did not type.
+[[nodiscard]] QString replaceQuestion(const QString &path);
+
+}  // namespace SaveTarget

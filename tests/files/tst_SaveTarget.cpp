@@ -1,0 +1,155 @@
+#include "fakes/Immutable.h"
+#include "files/SaveTarget.h"
+
+#include <QDir>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+
+using namespace Qt::StringLiterals;
+using SaveTarget::Kind;
+using SaveTarget::Outcome;
+
+namespace {
+
+enum class Standing { Folder, Fifo, Device, Socket, LinkToFifo, LinkToFile, ReadOnlyFile, ReadOnlyFolder, NoFolder };
+
+// Only a regular file is read: a FIFO would wait for a writer.
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return SaveTarget::kindAt(path) == Kind::File && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool put(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("old") == 3;
+}
+
+// A socket's file stays after its descriptor closes, as one a crashed server leaves behind.
+bool makeSocket(const QByteArray &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    std::copy(path.cbegin(), path.cend(), address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+// Root writes through permission bits, but not through the immutable flag.
+bool makeReadOnly(const QString &path, QFileDevice::Permissions permissions)
+{
+    return ::geteuid() == 0 ? fakes::setImmutable(path, true) : QFile::setPermissions(path, permissions);
+}
+
+// Sets up what stands at sub/reading.jav (elsewhere is a link's target); false where this machine or user
+// cannot make it.
+bool prepare(Standing standing, const QDir &dir)
+{
+    const QString path = dir.filePath(u"sub/reading.jav"_s), other = dir.filePath(u"elsewhere"_s);
+    const QByteArray native = QFile::encodeName(path);
+    switch (standing) {
+    case Standing::Folder: return dir.mkdir(u"sub/reading.jav"_s);
+    case Standing::Fifo: return ::mkfifo(native.constData(), 0600) == 0;
+    case Standing::Device: return ::mknod(native.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;  // null device
+    case Standing::Socket: return makeSocket(native);
+    case Standing::LinkToFifo:
+        return ::mkfifo(QFile::encodeName(other).constData(), 0600) == 0 && QFile::link(other, path);
+    case Standing::LinkToFile: return put(other) && QFile::link(other, path);
+    case Standing::ReadOnlyFile: return put(path) && makeReadOnly(path, QFileDevice::ReadOwner);
+    case Standing::ReadOnlyFolder:
+        return put(path) && makeReadOnly(dir.filePath(u"sub"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    case Standing::NoFolder: return dir.rmdir(u"sub"_s);
+    }
+    return false;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Standing)
+
+class tst_SaveTarget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void whatStandsThereDecides_data();
+    void whatStandsThereDecides();
+};
+
+void tst_SaveTarget::whatStandsThereDecides_data()
+{
+    QTest::addColumn<Standing>("standing");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QString>("says");  // in the message, besides the path
+
+    QTest::newRow("a folder is refused by name") << Standing::Folder << Outcome::NotAFile << "is a folder, not a file";
+    QTest::newRow("a FIFO is refused and stays a FIFO")
+        << Standing::Fifo << Outcome::NotAFile << "is a named pipe (FIFO)";
+    QTest::newRow("a device node is refused and stays a device")
+        << Standing::Device << Outcome::NotAFile << "is a device";
+    QTest::newRow("a socket is refused and stays a socket") << Standing::Socket << Outcome::NotAFile << "is a socket";
+    QTest::newRow("a link to a FIFO is refused; link and FIFO stay")
+        << Standing::LinkToFifo << Outcome::NotAFile << "is a named pipe (FIFO)";
+    QTest::newRow("a link to a file writes that file and stays a link") << Standing::LinkToFile << Outcome::Saved << "";
+    QTest::newRow("a read-only file says so and stays")
+        << Standing::ReadOnlyFile << Outcome::ReadOnlyFile << "because that file is read-only";
+    QTest::newRow("a writable file in a read-only folder names the folder and stays")
+        << Standing::ReadOnlyFolder << Outcome::ReadOnlyFolder << "the folder \"%1/sub\" cannot be written to";
+    QTest::newRow("a folder that does not exist gets the general advice")
+        << Standing::NoFolder << Outcome::Failed << "the disk is not full";
+}
+
+void tst_SaveTarget::whatStandsThereDecides()
+{
+    QFETCH(Standing, standing);
+    QFETCH(Outcome, outcome);
+    QFETCH(QString, says);
+    QTemporaryDir temporary;
+    const QDir dir(temporary.path());
+    const QString path = dir.filePath(u"sub/reading.jav"_s);
+    QVERIFY(dir.mkdir(u"sub"_s));
+    const auto release = qScopeGuard([&] {
+        fakes::setImmutable(dir.filePath(u"sub"_s), false);
+        fakes::setImmutable(path, false);
+        QFile::setPermissions(dir.filePath(u"sub"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (!prepare(standing, dir))
+        QSKIP("this machine or user cannot make such a file");
+    // Every entry with its kind, whether it is a link, and the contents of a regular file.
+    const auto everything = [&] {
+        QStringList found;
+        for (const QString &folder : {dir.path(), dir.filePath(u"sub"_s)})
+            for (const QFileInfo &entry :
+                 QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+                found << u"%1 %2 %3 %4"_s.arg(entry.fileName())
+                             .arg(int(SaveTarget::kindAt(entry.filePath())))
+                             .arg(entry.isSymLink())
+                             .arg(QString::fromLatin1(contents(entry.filePath())));
+        return found;
+    };
+    const QStringList before = everything();
+
+    QCOMPARE(SaveTarget::write(path, "new"), outcome);
+
+    if (outcome == Outcome::Saved) {
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(contents(dir.filePath(u"elsewhere"_s)), "new");
+        return;
+    }
+    QCOMPARE(everything(), before);  // what stood there stays, and no temporary file is left
+    const QString message = SaveTarget::failureMessage(outcome, path);
+    QVERIFY2(message.contains(u'"' + path + u'"') && message.contains(says.arg(dir.path())), qPrintable(message));
+}
+
+QTEST_APPLESS_MAIN(tst_SaveTarget)
+#include "tst_SaveTarget.moc"

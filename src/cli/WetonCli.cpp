@@ -74,12 +74,15 @@ int runReading(const QString &name, QDate date, const Streams &streams)
     return writeOut(streams, text.toUtf8(), Success);
 }
 
-// A count of digits that is too large or not positive is out of range, anything else is no count at all.
+// A whole number, however long, that is below 1 or too large is out of range; anything else (letters,
+// fractions, digits of other scripts) is not a count at all.
 std::optional<QString> problemWithCount(const QString &text)
 {
-    const QStringView digits = QStringView(text).mid(text.startsWith(QLatin1Char('-')) ? 1 : 0);
-    const bool isWholeNumber =
-        !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    const bool hasSign = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'));
+    const QStringView digits = QStringView(text).mid(hasSign ? 1 : 0);
+    const bool isWholeNumber = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
     const QString range = QStringLiteral("from 1 to %1").arg(std::numeric_limits<int>::max());
     if (!isWholeNumber)
         return QStringLiteral("--next needs a whole number %1, not %2").arg(range, quotedArgument(text));

@@ -173,6 +173,8 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
     QTest::newRow("--next beyond int") << QStringList{"--next", "99999999999", "2000-01-01"}
                                        << "--next \"99999999999\" " + countRange;
     QTest::newRow("--next one past int") << QStringList{"--next", "2147483648", "2000-01-01"} << countRange;
+    QTest::newRow("--next in other digits is not a number")
+        << QStringList{"--next", QString::fromUtf8("\xD9\xA3"), "2000-01-01"} << QByteArray("needs a whole number");
     QTest::newRow("--next not a number") << QStringList{"--next", "3x", "2000-01-01"}
                                          << QByteArray("--next needs a whole number from 1 to 2147483647, not \"3x\"");
     QTest::newRow("--next with a date missing") << QStringList{"--next", "3"} << QByteArray("missing date");

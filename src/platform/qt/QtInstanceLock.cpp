@@ -106,7 +106,9 @@ QtInstanceLock::Outcome QtInstanceLock::takeOver(QLockFile &lock, const QString 
     // Two copies that both find the lock abandoned must not both remove it, or the second removes the
     // first one's fresh lock. QLockFile guards its own take-overs with the same companion lock.
     QLockFile guard(path + QStringLiteral(".rmlock"));
-    if (!guard.tryLock(0) || !isAbandonedLock(path, heldHere().contains(path)))
+    if (!guard.tryLock(0))  // another copy is taking it over right now, or the folder is read-only
+        return guard.error() == QLockFile::LockFailedError ? Outcome::Held : Outcome::Unusable;
+    if (!isAbandonedLock(path, heldHere().contains(path)))
         return Outcome::Held;
     if (!lock.removeStaleLockFile())
         return Outcome::Unusable;  // someone else's file in a shared folder

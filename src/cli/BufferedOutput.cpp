@@ -32,4 +32,9 @@ bool BufferedOutput::flush()
     return !failed;
 }
 
+QByteArray BufferedOutput::failureMessage() const
+{
+    return "weton: cannot write standard output: " + device.errorString().toUtf8() + '\n';
+}
+
 }  // namespace WetonCli

@@ -20,6 +20,8 @@ public:
     void append(char byte);
     // Writes what is held; false when this or any earlier write failed.
     [[nodiscard]] bool flush();
+    // The tool's one line on a failed write, with the device's reason.
+    [[nodiscard]] QByteArray failureMessage() const;
 
 private:
     static constexpr qsizetype FlushSize = 64 * 1024;

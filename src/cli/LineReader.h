@@ -23,6 +23,8 @@ public:
     [[nodiscard]] qint64 lineNumber() const { return number; }
     [[nodiscard]] bool tooLong() const { return overLong; }
     [[nodiscard]] bool readFailed() const { return failed; }
+    // True when the next line cannot be had without reading the device again, which may wait.
+    [[nodiscard]] bool mustRead() const { return position >= chunk.size() && !finished; }
 
 private:
     static constexpr qsizetype ChunkSize = 64 * 1024;

@@ -4,13 +4,13 @@
 #include "DateReading.h"
 #include "IsoDate.h"
 #include "LineReader.h"
+#include "RefusedLines.h"
 #include "TsvRows.h"
 
 namespace WetonCli {
 namespace {
 
 constexpr QByteArrayView Utf8ByteOrderMark("\xEF\xBB\xBF");
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Spaces and tabs around a date are forgiven, and so is the byte-order mark some editors put first.
@@ -25,11 +25,6 @@ QByteArrayView dateText(QByteArrayView line, bool firstLine)
     return line;
 }
 
-void reportLine(QIODevice &err, qint64 number, const QString &problem)
-{
-    err.write(QStringLiteral("weton: line %1: %2\n").arg(number).arg(problem).toUtf8());
-}
-
 }  // namespace
 
 int runTsv(QIODevice &in, QIODevice &out, QIODevice &err)
@@ -37,20 +32,26 @@ int runTsv(QIODevice &in, QIODevice &out, QIODevice &err)
     LineReader reader(in);
     BufferedOutput output(out);
     TsvRows rows;
-    bool allDates = true;
-    while (reader.next()) {
+    RefusedLines refused(err);
+    for (;;) {
+        // The answers so far go out before the reader may wait for more input, so a pipeline gets each
+        // one at once; a whole file is still written in large blocks, once for each block read. When
+        // the answers cannot be written, reading more is of no use.
+        if (reader.mustRead() && !output.flush())
+            break;
+        if (!reader.next())
+            break;
         if (reader.tooLong()) {
-            reportLine(err, reader.lineNumber(),
-                       QStringLiteral("longer than %1 bytes, not a date").arg(LineReader::MaxLineLength));
-            allDates = false;
+            refused.add(reader.lineNumber(), [] {
+                return QStringLiteral("longer than %1 bytes, not a date").arg(LineReader::MaxLineLength);
+            });
             continue;
         }
         const QByteArrayView text = dateText(reader.text(), reader.lineNumber() == 1);
         const ParsedDate parsed = parseIsoDate(text);
         const std::optional<modJavaneseAstrology::Sign> sign = signOf(parsed.date);
         if (parsed.problem != DateProblem::None || !sign) {
-            reportLine(err, reader.lineNumber(), describeProblem(text, parsed.problem));
-            allDates = false;
+            refused.add(reader.lineNumber(), [&] { return describeProblem(text, parsed.problem); });
             continue;
         }
         output.append(text);
@@ -58,11 +59,12 @@ int runTsv(QIODevice &in, QIODevice &out, QIODevice &err)
         output.append(rows.tailOf(*sign));
     }
     const bool written = output.flush();
+    refused.finish();
     if (reader.readFailed())
         err.write("weton: cannot read standard input: " + in.errorString().toUtf8() + '\n');
     if (!written)
-        err.write("weton: cannot write the output: " + out.errorString().toUtf8() + '\n');
-    return allDates && written && !reader.readFailed() ? 0 : 1;
+        err.write(output.failureMessage());
+    return refused.none() && written && !reader.readFailed() ? 0 : 1;
 }
 
 }  // namespace WetonCli

@@ -5,9 +5,12 @@
 #include "IsoDate.h"
 #include "NextDates.h"
 #include "TsvMode.h"
+#include "UnknownOption.h"
 #include "weton/Text.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
+#include <limits>
 
 namespace WetonCli {
 namespace {
@@ -56,7 +59,7 @@ int writeOut(const Streams &streams, const QByteArray &bytes, int status)
     output.append(bytes);
     if (output.flush())
         return status;
-    streams.err.write("weton: cannot write the output: " + streams.out.errorString().toUtf8() + '\n');
+    streams.err.write(output.failureMessage());
     return Incomplete;
 }
 
@@ -71,13 +74,29 @@ int runReading(const QString &name, QDate date, const Streams &streams)
     return writeOut(streams, text.toUtf8(), Success);
 }
 
+// A whole number, however long, that is below 1 or too large is out of range; anything else (letters,
+// fractions, digits of other scripts) is not a count at all.
+std::optional<QString> problemWithCount(const QString &text)
+{
+    const bool hasSign = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'));
+    const QStringView digits = QStringView(text).mid(hasSign ? 1 : 0);
+    const bool isWholeNumber = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    const QString range = QStringLiteral("from 1 to %1").arg(std::numeric_limits<int>::max());
+    if (!isWholeNumber)
+        return QStringLiteral("--next needs a whole number %1, not %2").arg(range, quotedArgument(text));
+    bool fits = false;
+    if (text.toInt(&fits) < 1 || !fits)
+        return QStringLiteral("--next %1 is out of range: the count must be %2").arg(quotedArgument(text), range);
+    return std::nullopt;
+}
+
 int runNext(const QString &countText, QDate signDate, QDate after, const Streams &streams)
 {
-    bool isNumber = false;
-    const int count = countText.toInt(&isNumber);
-    if (!isNumber || count < 1)
-        return badArguments(
-            streams.err, QStringLiteral("--next needs a positive whole number, not %1").arg(quotedArgument(countText)));
+    if (const std::optional<QString> problem = problemWithCount(countText))
+        return badArguments(streams.err, *problem);
+    const int count = countText.toInt();
     const QList<QDate> dates = datesSharingWeton(signDate, after, count);
     QByteArray text;
     for (const QDate &date : dates)
@@ -149,10 +168,16 @@ std::optional<QDate> dateArgument(const QString &text, QIODevice &err)
 int run(const QStringList &arguments, const Streams &streams, QDate today)
 {
     Options options;
+    const QList<QCommandLineOption> known{options.name, options.tsv,  options.next,
+                                          options.from, options.help, options.version};
     QCommandLineParser parser;
-    parser.addOptions({options.name, options.tsv, options.next, options.from, options.help, options.version});
-    if (!parser.parse(QStringList{QStringLiteral("weton")} + arguments))
+    parser.addOptions(known);
+    if (!parser.parse(QStringList{QStringLiteral("weton")} + arguments)) {
+        if (const std::optional<QString> unknown = firstUnknownOption(arguments, known))
+            return badArguments(streams.err,
+                                QStringLiteral("unknown option %1; try 'weton --help'").arg(quotedArgument(*unknown)));
         return badArguments(streams.err, parser.errorText() + QStringLiteral(" Try 'weton --help'."));
+    }
     if (parser.isSet(options.help))
         return writeOut(streams, HelpText, Success);
     if (parser.isSet(options.version))

@@ -1,21 +1,19 @@
 #include "WetonCli.h"
+#include "platform/qt/StandardStream.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QFile>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Before the application object, which opens files of its own.
+    platform::StandardStream::noteClosedStreams();
     QCoreApplication application(argc, argv);
-    QFile in, out, err;
-    // The tool buffers its own output in large blocks; unbuffered devices make a failed write show at
-    // once instead of in a flush nobody checks. A stream that is closed stays unopened: only the mode
-    // that needs it fails, and says so.
-    (void)in.open(fileno(stdin), QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
-    (void)out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
-    (void)err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    // Unbuffered devices: the tool buffers its own output in large blocks, and a failed write shows at
+    // once instead of in a flush nobody checks. A stream that is closed fails only in the mode that
+    // needs it, and says so.
+    platform::StandardStream in(platform::StandardStream::Input), out(platform::StandardStream::Output),
+        err(platform::StandardStream::Error);
     QStringList arguments = application.arguments();
     arguments.removeFirst();
     return WetonCli::run(arguments, {in, out, err}, QDate::currentDate());

@@ -58,10 +58,22 @@ err=$("$weton" 2001-02-29 2>&1 >/dev/null); status=$?
 [[ $("$weton" --next 2 --from 2024-01-01 1945-08-17 | tr '\n' ' ') == "2024-01-05 2024-02-09 " ]] || fail "--next"
 if [[ -w /dev/full ]]; then
     err=$("$weton" 2000-01-01 2>&1 > /dev/full); status=$?
-    [[ $status -eq 1 && $err == "weton: cannot write the output"* ]] || fail "full disk: $status $err"
+    [[ $status -eq 1 && $err == "weton: cannot write standard output"* ]] || fail "full disk: $status $err"
     err=$("$weton" --tsv < "$work/dates" 2>&1 > /dev/full); status=$?
-    [[ $status -eq 1 && $err == "weton: cannot write the output"* ]] || fail "full disk, --tsv: $status $err"
+    [[ $status -eq 1 && $err == "weton: cannot write standard output"* ]] || fail "full disk, --tsv: $status $err"
 fi
+
+# A closed stream is named, and only the mode that needs it fails.
+err=$("$weton" 2000-01-01 2>&1 >&-); status=$?
+[[ $status -eq 1 && $err == "weton: cannot write standard output: it is closed" ]] || fail "closed output: $status $err"
+err=$("$weton" --tsv 2>&1 <&- >/dev/null); status=$?
+[[ $status -eq 1 && $err == "weton: cannot read standard input: it is closed" ]] || fail "closed input: $status $err"
+"$weton" 2000-01-01 <&- 2>&- > /dev/null || fail "a reading with standard input and error closed exited $?"
+
+# In a pipeline the first answer comes before the input goes on (the writer pauses 3 s after it).
+first=$({ echo 1980-06-07; sleep 3; echo 1980-06-08; } | "$weton" --tsv |
+    { IFS= read -r -t 2 line; echo "${line%%$'\t'*}"; cat > /dev/null; })
+[[ $first == 1980-06-07 ]] || fail "pipeline: no answer within 2 s, got '$first'"
 
 [[ $failures -eq 0 ]] && echo "all checks passed"
 exit $((failures > 0))

@@ -27,6 +27,50 @@ Numbers reportedLines(const CliRun &run)
     return numbers;
 }
 
+// Input that arrives in pieces, one for each read, as from a pipe whose writer is slow. At each read it
+// notes how many answer lines the output already holds.
+class PacedInput : public QIODevice
+{
+public:
+    PacedInput(Lines pieces, const QBuffer &output) : pieces(std::move(pieces)), output(output)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    Numbers answeredAtRead;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        answeredAtRead << output.data().count('\n');
+        if (pieces.isEmpty())
+            return 0;
+        const QByteArray piece = pieces.takeFirst();
+        Q_ASSERT(piece.size() <= maxSize);
+        memcpy(data, piece.constData(), piece.size());
+        return piece.size();
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    Lines pieces;
+    const QBuffer &output;
+};
+
+// Counts the writes it takes.
+class CountingBuffer : public QBuffer
+{
+public:
+    int writes = 0;
+
+protected:
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        ++writes;
+        return QBuffer::writeData(data, size);
+    }
+};
+
 }  // namespace
 
 class tst_TsvMode : public QObject
@@ -42,6 +86,9 @@ private slots:
     void longLines_data();
     void longLines();
     void crLfSplitAcrossReads();
+    void answersGoOutBeforeTheNextRead();
+    void refusedLinesListedUpTo100_data();
+    void refusedLinesListedUpTo100();
     void unreadableInput();
     void failedOutputIsNotSuccess();
 };
@@ -178,6 +225,56 @@ void tst_TsvMode::crLfSplitAcrossReads()
     }
 }
 
+// A reader at the end of a pipeline gets each answer before the tool waits for more input, yet a block
+// of many lines read at once is answered in one write, not one write per line.
+void tst_TsvMode::answersGoOutBeforeTheNextRead()
+{
+    CountingBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    QByteArray fifty;
+    for (int i = 0; i < 50; ++i)
+        fifty += "2000-01-01\n";
+    PacedInput in({"1980-06-07\n", "1980-06-08\r", "\n" + fifty, "1945-08-17"}, out);
+    QCOMPARE(WetonCli::run({"--tsv"}, {in, out, err}, QDate(2024, 1, 1)), 0);
+    // The last line has no line break: it is known to be whole only at the end of the input.
+    QCOMPARE(in.answeredAtRead, (Numbers{0, 1, 2, 52, 52}));
+    QCOMPARE(out.data().count('\n'), 53);
+    QVERIFY2(out.writes <= 5, QByteArray::number(out.writes).constData());
+}
+
+void tst_TsvMode::refusedLinesListedUpTo100_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<QByteArray>("lastMessage");
+    const QByteArray date = "2000-01-01\n";
+    QTest::newRow("100 refused: all listed, no count")
+        << QByteArray(100, '\n') << 0 << 100 << QByteArray("weton: line 100: empty, expected a date as YYYY-MM-DD");
+    QTest::newRow("101 refused: 100 listed, then the count")
+        << QByteArray(101, '\n') << 0 << 101
+        << QByteArray("weton: 101 lines were not dates; only the first 100 are listed above");
+    QTest::newRow("dates among 250 refused are all answered")
+        << date + QByteArray(150, '\n') + date + QByteArray(100, 'x').replace('x', "x\n") + date << 3 << 101
+        << QByteArray("weton: 250 lines were not dates; only the first 100 are listed above");
+}
+
+void tst_TsvMode::refusedLinesListedUpTo100()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, answered);
+    QFETCH(int, messages);
+    QFETCH(QByteArray, lastMessage);
+    const CliRun run = runWeton({"--tsv"}, input);
+    QCOMPARE(run.outLines().size(), answered);
+    const Lines said = run.err.trimmed().split('\n');
+    QCOMPARE(said.size(), messages);
+    QCOMPARE(said.last(), lastMessage);
+    QCOMPARE(run.status, 1);
+}
+
 void tst_TsvMode::unreadableInput()
 {
     QBuffer in, out, err;  // input never opened: every read fails
@@ -197,7 +294,7 @@ void tst_TsvMode::failedOutputIsNotSuccess()
     err.open(QIODevice::WriteOnly);
     QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
     QCOMPARE(WetonCli::run({"--tsv"}, {in, out, err}, QDate(2024, 1, 1)), 1);
-    QVERIFY2(err.data().startsWith("weton: cannot write the output"), err.data().constData());
+    QVERIFY2(err.data().startsWith("weton: cannot write standard output"), err.data().constData());
 }
 
 QTEST_APPLESS_MAIN(tst_TsvMode)

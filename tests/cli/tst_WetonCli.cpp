@@ -143,7 +143,14 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("says");
     QTest::newRow("nothing") << QStringList{} << QByteArray("missing date");
-    QTest::newRow("unknown option") << QStringList{"--bogus", "2000-01-01"} << QByteArray("'bogus'");
+    QTest::newRow("unknown option") << QStringList{"--bogus", "2000-01-01"}
+                                    << QByteArray("unknown option \"--bogus\"; try 'weton --help'");
+    QTest::newRow("date typed with a dash in front is named whole, not letter by letter")
+        << QStringList{"-1980-06-07"} << QByteArray("unknown option \"-1980-06-07\"; try");
+    QTest::newRow("unknown letter among known short options")
+        << QStringList{"-hx"} << QByteArray("unknown option \"-hx\"");
+    QTest::newRow("unknown option after a value that looks like one")
+        << QStringList{"--name", "-h", "-z", "2000-01-01"} << QByteArray("unknown option \"-z\"");
     QTest::newRow("two dates") << QStringList{"2000-01-01", "2000-01-02"} << QByteArray("one date expected");
     QTest::newRow("slashes") << QStringList{"2000/01/01"} << QByteArray("\"2000/01/01\" is not a date as YYYY-MM-DD");
     QTest::newRow("no leading zeros") << QStringList{"2000-1-1"} << QByteArray("not a date as YYYY-MM-DD");
@@ -160,11 +167,16 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
     QTest::newRow("--name with --next") << QStringList{"--next", "2", "--name", "Ann", "2000-01-01"}
                                         << QByteArray("--name is not used with --next");
     QTest::newRow("--next without its count") << QStringList{"2000-01-01", "--next"} << QByteArray("--next");
-    QTest::newRow("--next 0") << QStringList{"--next", "0", "2000-01-01"} << QByteArray("positive whole number");
-    QTest::newRow("--next negative") << QStringList{"--next", "-3", "2000-01-01"}
-                                     << QByteArray("positive whole number");
+    const QByteArray countRange = "is out of range: the count must be from 1 to 2147483647";
+    QTest::newRow("--next 0") << QStringList{"--next", "0", "2000-01-01"} << "--next \"0\" " + countRange;
+    QTest::newRow("--next negative") << QStringList{"--next", "-3", "2000-01-01"} << "--next \"-3\" " + countRange;
     QTest::newRow("--next beyond int") << QStringList{"--next", "99999999999", "2000-01-01"}
-                                       << QByteArray("positive whole number");
+                                       << "--next \"99999999999\" " + countRange;
+    QTest::newRow("--next one past int") << QStringList{"--next", "2147483648", "2000-01-01"} << countRange;
+    QTest::newRow("--next in other digits is not a number")
+        << QStringList{"--next", QString::fromUtf8("\xD9\xA3"), "2000-01-01"} << QByteArray("needs a whole number");
+    QTest::newRow("--next not a number") << QStringList{"--next", "3x", "2000-01-01"}
+                                         << QByteArray("--next needs a whole number from 1 to 2147483647, not \"3x\"");
     QTest::newRow("--next with a date missing") << QStringList{"--next", "3"} << QByteArray("missing date");
     QTest::newRow("--from not a date") << QStringList{"--next", "1", "--from", "soon", "2000-01-01"}
                                        << QByteArray("\"soon\" is not a date");
@@ -220,7 +232,7 @@ void tst_WetonCli::failedOutputIsNotSuccess()
         err.open(QIODevice::WriteOnly);
         QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
         QCOMPARE(WetonCli::run(arguments, {in, out, err}, QDate(2024, 1, 1)), 1);
-        QVERIFY2(err.data().startsWith("weton: cannot write the output"), err.data().constData());
+        QVERIFY2(err.data().startsWith("weton: cannot write standard output"), err.data().constData());
     }
 }
 

@@ -6,9 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // Copies of the program are real processes here: this test starts itself as a helper that takes the
 // lock the way the program does and holds it until told to stop (or until it is killed).
@@ -21,7 +26,8 @@ int holdLockForParent(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     // As in the program, the application's name is not its executable's name.
     QCoreApplication::setApplicationName(QStringLiteral("Wetonara"));
-    platform::QtInstanceLock lock;
+    // An empty path is the program's own place.
+    platform::QtInstanceLock lock(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     const bool acquired = lock.acquire();
     std::puts(acquired ? "acquired" : "busy");
     std::fflush(stdout);
@@ -31,10 +37,10 @@ int holdLockForParent(int argc, char *argv[])
     return 0;
 }
 
-// Starts a helper copy and returns what it says about the lock.
-QByteArray startCopy(QProcess &copy)
+// Starts a helper copy and returns what it says about the lock (at `path`, or the program's place).
+QByteArray startCopy(QProcess &copy, const QString &path = QString())
 {
-    copy.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(HoldMode)});
+    copy.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(HoldMode), path});
     if (!copy.waitForStarted(30000) || !copy.waitForReadyRead(30000))
         return "no answer";
     return copy.readLine().trimmed();
@@ -51,12 +57,13 @@ private slots:
     void liveCopyKeepsTheLock();
     void killedCopyDoesNotBlockTheNextStart();
     void oneCopyAsksTwice();
-    void unreadableLockFile_data();
-    void unreadableLockFile();
+    void lockStates_data();
+    void lockStates();
     void lockThatCannotBeMadeLetsTheProgramStart();
 
 private:
     QTemporaryDir m_scratch;
+    int m_row = 0;
 };
 
 void tst_QtInstanceLock::liveCopyKeepsTheLock()
@@ -106,30 +113,70 @@ void tst_QtInstanceLock::oneCopyAsksTwice()
     QVERIFY(other.waitForFinished(30000));
 }
 
-void tst_QtInstanceLock::unreadableLockFile_data()
+enum LockState { FileWithContents, Directory, Fifo, HeldByLiveCopy };
+
+void tst_QtInstanceLock::lockStates_data()
 {
+    QTest::addColumn<int>("state");
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<int>("ageSecs");
     QTest::addColumn<bool>("acquired");
-    QTest::newRow("empty file left a minute ago: taken over") << QByteArray() << 60 << true;
-    QTest::newRow("garbage left an hour ago: taken over") << QByteArray("\x01garbage\n\xff") << 3600 << true;
-    QTest::newRow("empty file just made: a copy may be starting") << QByteArray() << 0 << false;
+    // As QLockFile writes it: process number, executable's name, host, machine identity, boot identity.
+    // 2147483647 is above any process number Linux hands out, so that process is surely gone.
+    const QByteArray otherHost = "2147483647\nWetonara\nsomewhere-else\n0123456789abcdef\n42\n";
+    const QByteArray thisProcess = QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+                                   + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n'
+                                   + QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n'
+                                   + QSysInfo::bootUniqueId() + '\n';
+    QTest::newRow("empty file left a minute ago: taken over") << 0 << QByteArray() << 60 << true;
+    QTest::newRow("garbage left an hour ago: taken over") << 0 << QByteArray("\x01garbage\n\xff") << 3600 << true;
+    QTest::newRow("empty file just made: a copy may be starting") << 0 << QByteArray() << 0 << false;
+    QTest::newRow("garbage just written: a copy may be starting") << 0 << QByteArray("\x01garbage") << 2 << false;
+    QTest::newRow("other host, dead process, 30 days old: taken over") << 0 << otherHost << 30 * 86400 << true;
+    QTest::newRow("other host, dead process, just written") << 0 << otherHost << 0 << false;
+    QTest::newRow("dated a year ahead by a clock set back: taken over") << 0 << otherHost << -365 * 86400 << true;
+    QTest::newRow("this process's number from an earlier run: taken over") << 0 << thisProcess << 3600 << true;
+    QTest::newRow("directory: a lock file beside it") << int(Directory) << QByteArray() << 0 << true;
+    QTest::newRow("FIFO: never opened, a lock file beside it") << int(Fifo) << QByteArray() << 0 << true;
+    QTest::newRow("live copy on this machine, an hour old: kept")
+        << int(HeldByLiveCopy) << QByteArray() << 3600 << false;
 }
 
-void tst_QtInstanceLock::unreadableLockFile()
+// Whatever was found at the lock path, a copy that gets the lock really holds it: another copy is kept
+// out.
+void tst_QtInstanceLock::lockStates()
 {
+    QFETCH(int, state);
     QFETCH(QByteArray, contents);
     QFETCH(int, ageSecs);
     QFETCH(bool, acquired);
-    const QString path = m_scratch.filePath(QString::fromLatin1(QTest::currentDataTag()).left(5) + ".lock");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    QVERIFY(file.flush());  // written first, so the time set below is the last change
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs), QFileDevice::FileModificationTime));
-    file.close();
+    const QString path = m_scratch.filePath(QStringLiteral("row%1.lock").arg(++m_row));
+    QProcess holder;
+    if (state == Directory)
+        QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+#ifdef Q_OS_UNIX
+    if (state == Fifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+    if (state == HeldByLiveCopy)
+        QCOMPARE(startCopy(holder, path), QByteArray("acquired"));
+    if (state == FileWithContents || state == HeldByLiveCopy) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        QCOMPARE(file.write(contents), contents.size());
+        QVERIFY(file.flush());  // written first, so the time set below is the last change
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs), QFileDevice::FileModificationTime));
+    }
+
     platform::QtInstanceLock lock(path);
     QCOMPARE(lock.acquire(), acquired);
+    if (acquired) {
+        QProcess other;
+        QCOMPARE(startCopy(other, path), QByteArray("busy"));
+        QVERIFY(other.waitForFinished(30000));
+    }
+    holder.closeWriteChannel();
+    QVERIFY(state != HeldByLiveCopy || holder.waitForFinished(30000));
 }
 
 void tst_QtInstanceLock::lockThatCannotBeMadeLetsTheProgramStart()

@@ -1,6 +1,7 @@
 #include "QtInstanceLock.h"
 
-#include <QDateTime>
+#include "AbandonedLock.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -13,10 +14,27 @@ namespace platform {
 namespace {
 
 const QString LockName = QStringLiteral("wetonara.lock");
+// Used when the lock path is taken by something that is not a file (a directory, say): every copy
+// steps to the same place, so they still keep each other out.
+const QString BesideSuffix = QStringLiteral(".instance");
 
-// A lock file is written at once after it is created; one that still cannot be read after this long was
-// left half-written by a copy that died, not by a copy that is starting right now.
-constexpr qint64 UnreadableLockAgeSecs = 10;
+// The shared temporary folder is the last resort; the user's number keeps users apart there.
+QString fallbackLockFilePath()
+{
+#ifdef Q_OS_UNIX
+    return QDir::tempPath() + QStringLiteral("/wetonara-%1.lock").arg(::getuid());
+#else
+    return QDir::tempPath() + QLatin1Char('/') + LockName;
+#endif
+}
+
+// The places where a lock object of this process holds the lock. A lock naming this process that is
+// not among them was left by an earlier run that had the same process number.
+QStringList &heldHere()
+{
+    static QStringList paths;
+    return paths;
+}
 
 }  // namespace
 
@@ -29,46 +47,78 @@ QString QtInstanceLock::defaultLockFilePath()
 #else
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 #endif
-    if (!folder.isEmpty())
-        return folder + QLatin1Char('/') + LockName;
-#ifdef Q_OS_UNIX
-    // The shared temporary folder is the last resort; the user's number keeps users apart there.
-    return QDir::tempPath() + QStringLiteral("/wetonara-%1.lock").arg(::getuid());
-#else
-    return QDir::tempPath() + QLatin1Char('/') + LockName;
-#endif
+    return folder.isEmpty() ? fallbackLockFilePath() : folder + QLatin1Char('/') + LockName;
+}
+
+QStringList QtInstanceLock::candidatePaths() const
+{
+    const QString first = m_path.isEmpty() ? defaultLockFilePath() : m_path;
+    QStringList paths{first, first + BesideSuffix};
+    if (m_path.isEmpty() && first != fallbackLockFilePath())
+        paths << fallbackLockFilePath();
+    return paths;
 }
 
 bool QtInstanceLock::acquire()
 {
     if (m_lock && m_lock->isLocked())
         return true;
-    if (m_path.isEmpty())
-        m_path = defaultLockFilePath();
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    m_lock = std::make_unique<QLockFile>(m_path);
-    // No age limit: a live holder keeps the lock however long it runs. A holder that no longer exists
-    // is recognised by its process number and its lock taken over at once.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
-        return true;
-    if (m_lock->error() == QLockFile::LockFailedError)
-        return takeOverUnreadableLock();
-    // The lock cannot be made at all: whether another copy runs cannot be told, and refusing to start
-    // for ever would be worse than a second copy.
+    // Every copy walks the places in the same order and stops at the first it can use, so two copies
+    // meet at the same lock.
+    for (const QString &path : candidatePaths()) {
+        const Outcome outcome = tryPath(path);
+        if (outcome != Outcome::Unusable)
+            return outcome == Outcome::Acquired;
+    }
+    // No lock can be made anywhere: whether another copy runs cannot be told, and refusing to start for
+    // ever would be worse than a second copy.
     return true;
 }
 
-bool QtInstanceLock::takeOverUnreadableLock()
+QtInstanceLock::Outcome QtInstanceLock::tryPath(const QString &path)
 {
-    qint64 pid = 0;
-    QString host, application;
-    if (m_lock->getLockInfo(&pid, &host, &application))
-        return false;  // a readable lock of a live copy
-    const QDateTime written = QFileInfo(m_path).lastModified();
-    if (!written.isValid() || written.secsTo(QDateTime::currentDateTime()) < UnreadableLockAgeSecs)
-        return false;
-    return m_lock->removeStaleLockFile() && m_lock->tryLock(0);
+    const QFileInfo place(path);
+    // Reading a FIFO would wait for a writer for ever, and a directory or device is no lock of ours.
+    if (place.exists() && !place.isFile())
+        return Outcome::Unusable;
+    QDir().mkpath(place.absolutePath());
+    auto lock = std::make_unique<QLockFile>(path);
+    // No age limit: a live holder keeps the lock however long it runs. A holder that no longer exists
+    // is recognised by its process number and its lock taken over at once.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        if (lock->error() != QLockFile::LockFailedError)
+            return Outcome::Unusable;
+        const Outcome outcome = takeOver(*lock, path);
+        if (outcome != Outcome::Acquired)
+            return outcome;
+    }
+    m_lock = std::move(lock);
+    m_heldPath = path;
+    heldHere().append(path);
+    return Outcome::Acquired;
+}
+
+QtInstanceLock::Outcome QtInstanceLock::takeOver(QLockFile &lock, const QString &path)
+{
+    if (!isAbandonedLock(path, heldHere().contains(path)))
+        return Outcome::Held;
+    // Two copies that both find the lock abandoned must not both remove it, or the second removes the
+    // first one's fresh lock. QLockFile guards its own take-overs with the same companion lock.
+    QLockFile guard(path + QStringLiteral(".rmlock"));
+    if (!guard.tryLock(0))  // another copy is taking it over right now, or the folder is read-only
+        return guard.error() == QLockFile::LockFailedError ? Outcome::Held : Outcome::Unusable;
+    if (!isAbandonedLock(path, heldHere().contains(path)))
+        return Outcome::Held;
+    if (!lock.removeStaleLockFile())
+        return Outcome::Unusable;  // someone else's file in a shared folder
+    return lock.tryLock(0) ? Outcome::Acquired : Outcome::Held;
+}
+
+QtInstanceLock::~QtInstanceLock()
+{
+    if (!m_heldPath.isEmpty())
+        heldHere().removeOne(m_heldPath);
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/StartApplication.h"
+#include "platform/qt/CommandLineArguments.h"
 #include "platform/qt/Display.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/TerminationRequest.h"
@@ -8,33 +9,31 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-QStringList argumentsAfterProgramName(int argc, char *argv[])
+// Help, version and a wrong command line are answered on the terminal: no display, lock or settings.
+std::optional<int> answerOnTheTerminal(const Application::LaunchRequest &request)
 {
-    QStringList arguments;
-    for (int index = 1; index < argc; ++index)
-        arguments.append(QString::fromLocal8Bit(argv[index]));
-    return arguments;
+    using Action = Application::LaunchRequest::Action;
+    switch (request.action) {
+    case Action::Help: std::fputs(qPrintable(Application::helpText()), stdout); return 0;
+    case Action::Version: std::fputs(qPrintable(Application::versionText()), stdout); return 0;
+    case Action::Refuse: std::fprintf(stderr, "wetonara: %s\n", qPrintable(request.error)); return 2;
+    case Action::Run: break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 int main(int argc, char *argv[])
 {
-    // Before anything else: help, version and a wrong command line need no display, lock or settings.
-    const Application::LaunchRequest request = Application::parseCommandLine(argumentsAfterProgramName(argc, argv));
-    switch (request.action) {
-    case Application::LaunchRequest::Action::Help: std::fputs(qPrintable(Application::helpText()), stdout); return 0;
-    case Application::LaunchRequest::Action::Version:
-        std::fputs(qPrintable(Application::versionText()), stdout);
-        return 0;
-    case Application::LaunchRequest::Action::Refuse:
-        std::fprintf(stderr, "wetonara: %s\n", qPrintable(request.error));
-        return 2;
-    case Application::LaunchRequest::Action::Run: break;
-    }
+    const Application::LaunchRequest request =
+        Application::parseCommandLine(platform::commandLineArguments(argc, argv));
+    if (const std::optional<int> status = answerOnTheTerminal(request))
+        return *status;
     if (!platform::displayAvailable()) {
         std::fputs("wetonara: no display is available to show its windows; for readings on the command line "
                    "use the weton tool (weton --help)\n",

@@ -22,6 +22,8 @@ bool StartApplication(WindowSet &windows, const QString &readingFile)
     }
     platform.random.seed(quint64(platform.clock.msecsSinceEpoch()));
     modHelp::CheckForUpdateReminder(platform);
+    if (windows.hasEnded())
+        return false;  // asked to end (a signal) while the update question was open
     windows.main().showCentred();
     // After the entry window exists: the draw rearranges its two offers.
     Branding::CoBrand_Randomize(windows);

@@ -14,42 +14,8 @@
 # companion screen 11115 (741 px); message boxes carry the title "Wetonara".
 set -u
 
-program="${WETONARA_BUILD_DIR:-}/src/wetonara"
-source_dir="${WETONARA_SOURCE_DIR:-}"
-if [[ ! -x "$program" ]]; then
-    echo "skipped: the program is not built at $program"
-    exit 77
-fi
-for tool in Xvfb xdotool timeout; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    exec 5>&-
-    for pid in "${pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-passed=0
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-pass() {
-    echo "ok: $*"
-    passed=$((passed + 1))
-}
-
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+source "$(dirname "$0")/../tools/session.sh"
+need Xvfb xdotool timeout
 
 # Without any display: help and version print and succeed, a wrong command line is refused.
 quiet() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$work/out" 2>"$work/err"; }
@@ -62,19 +28,11 @@ quiet a.jav b.jav
 [[ -z "$(find "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" -mindepth 1)" ]] || fail "the command line touched the lock or settings"
 pass "help, version and wrong command lines, without a display"
 
-exec 5> >(cat >"$work/display")
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-[[ -s "$work/display" ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+start_display
 
 folder="$work/Sîti Ayu's readings"
 mkdir "$folder"
-cp "$source_dir/tests/data/abc-7-June-1980.jav" "$folder/Sîti Ayu.jav"
+cp "$(dirname "$0")/../data/abc-7-June-1980.jav" "$folder/Sîti Ayu.jav"
 printf '\xb6\r\n' >"$folder/damaged.jav"
 
 # Starts a copy in the given folder with the given arguments; its process number goes into $started.

@@ -9,33 +9,9 @@
 # behind, with no crash and no broken Wayland connection.
 set -u
 
-program="${WETONARA_BUILD_DIR:-}/src/wetonara"
-if [[ ! -x "$program" ]]; then
-    echo "skipped: the program is not built at $program"
-    exit 77
-fi
-if ! command -v weston >/dev/null; then
-    echo "skipped: weston is not installed"
-    exit 77
-fi
+source "$(dirname "$0")/../tools/session.sh"
+need weston timeout
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
 socket="wetonara-test-$$"
 # The kiosk shell needs no helper client of its own, which the desktop shell does (and which can fail to
 # start on a bare machine); no input method either.
@@ -71,7 +47,7 @@ done
 grep -q "$toplevel\.set_title(\"Wetonara v1\.65\")" "$work/client.log" || fail "the toplevel is not the entry window"
 grep -q "$toplevel\.configure(" "$work/client.log" || fail "the compositor never configured the entry window"
 grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/client.log" || fail "the entry window was never drawn"
-echo "ok: the entry window appears as $toplevel with app id org.wetonara.Wetonara"
+pass "the entry window appears as $toplevel with app id org.wetonara.Wetonara"
 
 [[ -e "$XDG_RUNTIME_DIR/wetonara.lock" ]] || fail "the program holds no lock"
 kill -TERM "$client"
@@ -87,5 +63,5 @@ if grep -E 'wl_display@1\.error\(' "$work/client.log" \
     fail "the program reported the lines above"
 fi
 kill -0 "$weston_pid" || fail "the compositor died"
-echo "ok: SIGTERM ends the program through its own ending, status 0, lock and socket removed"
-echo "2 passed, 0 failed"
+pass "SIGTERM ends the program through its own ending, status 0, lock and socket removed"
+echo "$passed passed, 0 failed"

@@ -116,35 +116,6 @@ private slots:
         if (taken && !damaged)
             QCOMPARE(run.set.reading().PersonName, QStringLiteral("abc"));
     }
-
-    void laterCopyOffersItsFile_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("taken");
-        QTest::addColumn<QStringList>("messages");
-        const QStringList busy{QStringLiteral("Application is already running")};
-        QTest::newRow("no file: says so, offers nothing") << QString() << true << busy;
-        QTest::newRow("file taken: ends without a word") << Saved << true << QStringList();
-        QTest::newRow("file refused: says so") << Saved << false << busy;
-    }
-
-    void laterCopyOffersItsFile()
-    {
-        QFETCH(QString, file);
-        QFETCH(bool, taken);
-        QFETCH(QStringList, messages);
-        fakes::FakePlatform fake;
-        fake.instanceLock.free = false;
-        fake.handOver.taken = taken;
-        WindowSet set(fake.platform());
-        QCOMPARE(Application::StartApplication(set, file), false);
-        QCOMPARE(fake.handOver.offered, file.isEmpty() ? QStringList() : QStringList{file});
-        QCOMPARE(fake.messages.texts(), messages);
-        QCOMPARE(fake.process.exits, QList<int>{0});
-        QVERIFY(!fake.handOver.receiver);  // it never listens for others
-        QCOMPARE(fake.settings.reads + fake.settings.writes, 0);
-        QVERIFY(visibleWindows().isEmpty());
-    }
 };
 
 QTEST_MAIN(tst_ReadingHandOver)

@@ -1,26 +1,36 @@
 #include "StartApplication.h"
 
+#include "ReadingHandOver.h"
 #include "screens/Branding.h"
+#include "screens/Navigation.h"
 #include "screens/WindowSet.h"
 #include "screens/frmMain.h"
 #include "web/UpdateReminder.h"
 
 namespace Application {
 
-bool StartApplication(WindowSet &windows)
+bool StartApplication(WindowSet &windows, const QString &readingFile)
 {
     platform::Platform &platform = windows.platform();
     // First, before anything shows or the settings are touched.
     if (!platform.instanceLock.acquire()) {
-        windows.message(QStringLiteral("Application is already running"), platform::MessageIcon::Information);
+        // A running copy that takes the file shows it; otherwise the user hears why nothing opens.
+        if (readingFile.isEmpty() || !platform.handOver.offer(readingFile))
+            windows.message(QStringLiteral("Application is already running"), platform::MessageIcon::Information);
         windows.EndApplication();
         return false;
     }
     platform.random.seed(quint64(platform.clock.msecsSinceEpoch()));
     modHelp::CheckForUpdateReminder(platform);
+    if (windows.hasEnded())
+        return false;  // asked to end (a signal) while the update question was open
     windows.main().showCentred();
     // After the entry window exists: the draw rearranges its two offers.
     Branding::CoBrand_Randomize(windows);
+    // Before the file opens: a later copy's file must be refused while that opening's message shows.
+    platform.handOver.listen([&windows](const QString &path) { return TakeReading(windows, path); });
+    if (!readingFile.isEmpty())
+        Navigation::OpenReading(windows, readingFile);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 class QTextDocument;
 
@@ -83,6 +84,21 @@ public:
     virtual bool acquire() = 0;
 };
 
+class HandOver
+{
+public:
+    // Answers whether the running copy took the file; it must answer at once and open the file later.
+    using Receiver = std::function<bool(const QString &path)>;
+
+    virtual ~HandOver() = default;
+    // In a copy that is not the first: offers the file to the running copy and waits a few seconds for
+    // its answer. False when it refused, did not answer or is not there.
+    virtual bool offer(const QString &path) = 0;
+    // In the running copy, once the single-instance lock is ours: from now on files offered by later
+    // copies go to the receiver.
+    virtual void listen(Receiver receiver) = 0;
+};
+
 class Clock
 {
 public:
@@ -118,6 +134,7 @@ struct Platform
     Clock &clock;
     RandomSource &random;
     Process &process;
+    HandOver &handOver;
 };
 
 }  // namespace platform

@@ -19,4 +19,17 @@ void Back(WindowSet &set)
     hideCompanionScreen(set);
 }
 
+void OpenReading(WindowSet &set, const QString &path)
+{
+    if (set.openResult())
+        Back(set);
+    set.main().OpenFile(path);
+    FormWindow *shown = set.openResult() && set.openResult()->isVisible() ? static_cast<FormWindow *>(set.openResult())
+                                                                          : set.openMain();
+    if (shown) {
+        shown->raise();
+        shown->activateWindow();
+    }
+}
+
 }  // namespace Navigation

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class WindowSet;
 
 // The moves between the two main windows, and the close step they share.
@@ -14,5 +15,9 @@ void hideCompanionScreen(WindowSet &set);
 
 // Back: a fresh entry window replaces the result window.
 void Back(WindowSet &set);
+
+// A saved reading opened from outside the program (its command line, a later copy): as if the user had
+// gone Back, if need be, and opened the file; the window that shows the outcome comes to the front.
+void OpenReading(WindowSet &set, const QString &path);
 
 }  // namespace Navigation

@@ -201,7 +201,16 @@ void frmMain::Calculate()
 
 void frmMain::Open()
 {
-    if (!loadSavedReading())
+    const QString path = m_set.platform().fileDialogs.openFileName(
+        {QStringLiteral("Select the source file"), SavedReading::FileFilter, SavedReading::Extension});
+    if (path.isEmpty())
+        return;  // cancelled: nothing to say
+    OpenFile(path);
+}
+
+void frmMain::OpenFile(const QString &path)
+{
+    if (!loadSavedReading(path))
         return;
     WindowSet &set = m_set;
     Calculate();
@@ -209,12 +218,8 @@ void frmMain::Open()
     Navigation::hideCompanionScreen(set);
 }
 
-bool frmMain::loadSavedReading()
+bool frmMain::loadSavedReading(const QString &path)
 {
-    const QString path = m_set.platform().fileDialogs.openFileName(
-        {QStringLiteral("Select the source file"), SavedReading::FileFilter, SavedReading::Extension});
-    if (path.isEmpty())
-        return false;  // cancelled: nothing to say
     const std::optional<SavedReading::Fields> fields =
         SavedReading::hasSavedReadingExtension(path) ? SavedReading::readFile(path) : std::nullopt;
     if (!fields) {

@@ -25,8 +25,11 @@ public:
     bool ValidateEntry();
     // The Calculate move: check, store the reading, reckon, hand over to the result window.
     void Calculate();
-    // The Open move: a saved reading into the fields, then Calculate.
+    // The Open move: a saved reading chosen in the open dialog into the fields, then Calculate.
     void Open();
+    // The Open move from the point where the dialog has given its path (also a file named on the
+    // command line): the same checks and messages.
+    void OpenFile(const QString &path);
 
     void bringOfferToFront(CoBrand::Front front);
 
@@ -57,7 +60,7 @@ private:
     void Form_Load();
 
     void storeReading();
-    bool loadSavedReading();
+    bool loadSavedReading(const QString &path);
     bool refuseDate(const QString &message);
 
     WindowSet &m_set;

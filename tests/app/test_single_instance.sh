@@ -5,48 +5,9 @@
 #  - a first copy killed with SIGKILL does not block the next start.
 set -u
 
-program="${WETONARA_BUILD_DIR:-}/src/wetonara"
-if [[ ! -x "$program" ]]; then
-    echo "skipped: the program is not built at $program"
-    exit 77
-fi
-for tool in Xvfb xdotool timeout; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    exec 5>&-
-    for pid in "${pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-# A display of our own: Xvfb picks a free number and tells it through a pipe.
-exec 5> >(cat >"$work/display")
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-[[ -s "$work/display" ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../tools/session.sh"
+need Xvfb xdotool timeout
+start_display
 
 # Starts a copy with a configuration folder of its own, as a child of this shell (so its exit status can
 # be waited for); its process number goes into $started.

@@ -54,6 +54,7 @@ private slots:
         QVERIFY(fake.random.seeds.isEmpty());
         QCOMPARE(fake.random.draws, 0);
         QVERIFY(fake.browser.opened.isEmpty());
+        QVERIFY(fake.handOver.offered.isEmpty());  // without a file nothing is handed over
         QVERIFY(!set.openMain() && !set.openResult() && !set.openNag());
         QVERIFY(visibleWindows().isEmpty());
     }

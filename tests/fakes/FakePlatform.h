@@ -79,6 +79,21 @@ public:
     int attempts = 0;
 };
 
+class FakeHandOver final : public platform::HandOver
+{
+public:
+    bool offer(const QString &path) override
+    {
+        offered.append(path);
+        return taken;
+    }
+    void listen(Receiver receiver) override { this->receiver = std::move(receiver); }
+
+    bool taken = true;  // what the running copy answers
+    QStringList offered;
+    Receiver receiver;  // set once the program listens
+};
+
 class FakeClock final : public platform::Clock
 {
 public:
@@ -117,13 +132,14 @@ public:
     FakePrinter printer;
     FakeSettings settings;
     FakeInstanceLock instanceLock;
+    FakeHandOver handOver;
     FakeClock clock;
     FakeRandom random;
     FakeProcess process;
 
 private:
     platform::Platform m_platform{messages,     fileDialogs, browser, printer, settings,
-                                  instanceLock, clock,       random,  process};
+                                  instanceLock, clock,       random,  process, handOver};
 };
 
 }  // namespace fakes

@@ -170,7 +170,7 @@ void tst_UpdateReminder::todayIsStoredBeforeThePageOpens()
     fakes::FakePlatform fake;
     WatchingBrowser browser(fake.settings);
     platform::Platform services{fake.messages,     fake.fileDialogs, browser,     fake.printer, fake.settings,
-                                fake.instanceLock, fake.clock,       fake.random, fake.process};
+                                fake.instanceLock, fake.clock,       fake.random, fake.process, fake.handOver};
     storeLastCheck(fake, QStringLiteral("2026-10-01"));
     fake.messages.answers = {platform::MessageAnswer::Yes};
     modHelp::CheckForUpdateReminder(services);

@@ -2,6 +2,7 @@
 
 #include "QtBrowser.h"
 #include "QtFileDialogs.h"
+#include "QtHandOver.h"
 #include "QtInstanceLock.h"
 #include "QtMessageBoxes.h"
 #include "QtPrinter.h"
@@ -23,11 +24,12 @@ private:
     QtPrinter m_printer;
     QtSettingsArea m_settings;
     QtInstanceLock m_lock;
+    QtHandOver m_handOver;
     SystemClock m_clock;
     MersenneRandom m_random;
     QtProcess m_process;
     Platform m_platform{m_messages, m_fileDialogs, m_browser, m_printer, m_settings,
-                        m_lock,     m_clock,       m_random,  m_process};
+                        m_lock,     m_clock,       m_random,  m_process, m_handOver};
 };
 
 }  // namespace platform

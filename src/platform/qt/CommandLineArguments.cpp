@@ -1,0 +1,33 @@
+#include "CommandLineArguments.h"
+
+#include <QFile>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
+
+namespace platform {
+
+QStringList commandLineArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+#ifdef Q_OS_WIN
+    // argv is in the ANSI code page there, which loses characters of many file names; the wide command
+    // line keeps them.
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    if (LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int index = 1; index < count; ++index)
+            arguments.append(QString::fromWCharArray(wide[index]));
+        LocalFree(wide);
+    }
+#else
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QFile::decodeName(argv[index]));
+#endif
+    return arguments;
+}
+
+}  // namespace platform

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The program on Wayland: a headless Weston of our own (its own runtime folder and socket), the program
+# with QT_QPA_PLATFORM=wayland. The client's protocol log (WAYLAND_DEBUG=1) shows what the compositor was
+# asked: a toplevel with the app id org.wetonara.Wetonara and the entry window's caption, configured and
+# given a buffer, so the window is on the (headless) screen.
+# "Ends cleanly" here means: asked to end by SIGTERM, as a session does at logout, the program leaves
+# through its own ending (it closes its windows, which the log shows as their toplevels being destroyed,
+# and its event loop returns), exits with status 0, and leaves neither its lock nor its hand-over socket
+# behind, with no crash and no broken Wayland connection.
+set -u
+
+source "$(dirname "$0")/../tools/session.sh"
+need weston timeout
+
+socket="wetonara-test-$$"
+# The kiosk shell needs no helper client of its own, which the desktop shell does (and which can fail to
+# start on a bare machine); no input method either.
+printf '[core]\nshell=kiosk-shell.so\n[input-method]\npath=/bin/true\n' >"$work/weston.ini"
+weston --config="$work/weston.ini" --backend=headless-backend.so --socket="$socket" --idle-time=0 \
+    >"$work/weston.log" 2>&1 &
+weston_pid=$!
+pids+=("$weston_pid")
+for _ in $(seq 100); do
+    [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && break
+    kill -0 "$weston_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if [[ ! -S "$XDG_RUNTIME_DIR/$socket" ]]; then
+    echo "skipped: weston could not start a headless compositor here: $(tail -n1 "$work/weston.log")"
+    exit 77
+fi
+
+WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" >"$work/out" 2>"$work/client.log" &
+client=$!
+pids+=("$client")
+
+toplevel=""
+for _ in $(seq 150); do
+    toplevel=$(grep -o 'xdg_toplevel@[0-9]*\.set_app_id("org\.wetonara\.Wetonara")' "$work/client.log" | head -n1)
+    toplevel=${toplevel%%.*}
+    [[ -n "$toplevel" ]] && grep -q "$toplevel\.set_title(\"Wetonara v1\.65\")" "$work/client.log" \
+        && grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/client.log" && break
+    kill -0 "$client" 2>/dev/null || fail "the program ended early: $(tail -n3 "$work/client.log")"
+    sleep 0.2
+done
+[[ -n "$toplevel" ]] || fail "no toplevel with app id org.wetonara.Wetonara: $(grep -m3 set_app_id "$work/client.log")"
+grep -q "$toplevel\.set_title(\"Wetonara v1\.65\")" "$work/client.log" || fail "the toplevel is not the entry window"
+grep -q "$toplevel\.configure(" "$work/client.log" || fail "the compositor never configured the entry window"
+grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/client.log" || fail "the entry window was never drawn"
+pass "the entry window appears as $toplevel with app id org.wetonara.Wetonara"
+
+[[ -e "$XDG_RUNTIME_DIR/wetonara.lock" ]] || fail "the program holds no lock"
+kill -TERM "$client"
+timeout 15 tail --pid="$client" -f /dev/null || fail "the program did not end within 15 s of SIGTERM"
+wait "$client"
+status=$?
+[[ $status == 0 ]] || fail "the program ended with status $status: $(grep -v '^\[' "$work/client.log" | tail -n3)"
+grep -q "$toplevel\.destroy()" "$work/client.log" || fail "the program ended without closing the entry window"
+[[ ! -e "$XDG_RUNTIME_DIR/wetonara.lock" && ! -e "$XDG_RUNTIME_DIR/wetonara.socket" ]] \
+    || fail "left behind: $(ls "$XDG_RUNTIME_DIR")"
+if grep -E 'wl_display@1\.error\(' "$work/client.log" \
+    || grep -v '^\[' "$work/client.log" | grep -iE 'error|broken|abort|segmentation'; then
+    fail "the program reported the lines above"
+fi
+kill -0 "$weston_pid" || fail "the compositor died"
+pass "SIGTERM ends the program through its own ending, status 0, lock and socket removed"
+echo "$passed passed, 0 failed"

@@ -1,28 +1,13 @@
 #include "JsonMode.h"
 
 #include "BufferedOutput.h"
+#include "DateLineText.h"
 #include "IsoDate.h"
 #include "JsonRecords.h"
 #include "LineReader.h"
 
 namespace WetonCli {
 namespace {
-
-constexpr QByteArrayView Utf8ByteOrderMark("\xEF\xBB\xBF");
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-// Forgives what --tsv forgives: spaces and tabs around a date, and a byte-order mark before the first.
-QByteArrayView dateText(QByteArrayView line, bool firstLine)
-{
-    if (firstLine && line.startsWith(Utf8ByteOrderMark))
-        line = line.sliced(Utf8ByteOrderMark.size());
-    while (!line.isEmpty() && isBlank(line.front()))
-        line = line.sliced(1);
-    while (!line.isEmpty() && isBlank(line.back()))
-        line.chop(1);
-    return line;
-}
 
 int finish(BufferedOutput &output, QIODevice &out, QIODevice &err, bool complete)
 {
@@ -50,7 +35,7 @@ int runJsonLines(QIODevice &in, QIODevice &out, QIODevice &err)
     JsonRecords records;
     bool allDates = true;
     while (reader.next()) {
-        const QByteArrayView text = dateText(reader.text(), reader.lineNumber() == 1);
+        const QByteArrayView text = dateLineText(reader.text(), reader.lineNumber() == 1);
         const ParsedDate parsed = reader.tooLong() ? ParsedDate{} : parseIsoDate(text);
         if (parsed.problem != DateProblem::None) {
             const QString problem =

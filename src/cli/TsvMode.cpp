@@ -1,6 +1,7 @@
 #include "TsvMode.h"
 
 #include "BufferedOutput.h"
+#include "DateLineText.h"
 #include "DateReading.h"
 #include "IsoDate.h"
 #include "LineReader.h"
@@ -8,22 +9,6 @@
 
 namespace WetonCli {
 namespace {
-
-constexpr QByteArrayView Utf8ByteOrderMark("\xEF\xBB\xBF");
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-// Spaces and tabs around a date are forgiven, and so is the byte-order mark some editors put first.
-QByteArrayView dateText(QByteArrayView line, bool firstLine)
-{
-    if (firstLine && line.startsWith(Utf8ByteOrderMark))
-        line = line.sliced(Utf8ByteOrderMark.size());
-    while (!line.isEmpty() && isBlank(line.front()))
-        line = line.sliced(1);
-    while (!line.isEmpty() && isBlank(line.back()))
-        line.chop(1);
-    return line;
-}
 
 void reportLine(QIODevice &err, qint64 number, const QString &problem)
 {
@@ -45,7 +30,7 @@ int runTsv(QIODevice &in, QIODevice &out, QIODevice &err)
             allDates = false;
             continue;
         }
-        const QByteArrayView text = dateText(reader.text(), reader.lineNumber() == 1);
+        const QByteArrayView text = dateLineText(reader.text(), reader.lineNumber() == 1);
         const ParsedDate parsed = parseIsoDate(text);
         const std::optional<modJavaneseAstrology::Sign> sign = signOf(parsed.date);
         if (parsed.problem != DateProblem::None || !sign) {

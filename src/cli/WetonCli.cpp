@@ -3,7 +3,10 @@
 #include "BufferedOutput.h"
 #include "DateReading.h"
 #include "IsoDate.h"
+#include "JsonMode.h"
+#include "MatchMode.h"
 #include "NextDates.h"
+#include "ReckoningText.h"
 #include "TsvMode.h"
 #include "UnknownOption.h"
 #include "weton/Text.h"
@@ -18,11 +21,14 @@ namespace {
 constexpr char HelpText[] = "Usage: weton [--name NAME] DATE\n"
                             "       weton --tsv\n"
                             "       weton --next N [--from START] DATE\n"
+                            "       weton --match DATE DATE\n"
+                            "       weton --json [DATE...]\n"
                             "\n"
                             "Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.\n"
                             "Every date is written YYYY-MM-DD.\n"
                             "\n"
-                            "  DATE            print the reading of DATE: day sign, weekdays and description\n"
+                            "  DATE            print the reading of DATE: day sign, weekdays and description,\n"
+                            "                  then its neptu, wuku and date in the Javanese calendar\n"
                             "  --name NAME     head the reading with NAME\n"
                             "  --tsv           read dates from standard input, one a line, and write for each\n"
                             "                  DATE, market day, Indonesian weekday, English weekday and\n"
@@ -31,6 +37,10 @@ constexpr char HelpText[] = "Usage: weton [--name NAME] DATE\n"
                             "  --next N        list the next N dates after today that share DATE's weton\n"
                             "                  (it returns every 35 days), up to 2036-12-31\n"
                             "  --from START    with --next, list the dates after START instead of today\n"
+                            "  --match         print the wetons of two dates, the sum of their neptu and the\n"
+                            "                  match it gives (remainder of the sum divided by 8)\n"
+                            "  --json          write every fact of each DATE as one JSON object a line; with\n"
+                            "                  no DATE, read dates from standard input as --tsv does\n"
                             "  -h, --help      show this help\n"
                             "  -v, --version   show the version\n"
                             "\n"
@@ -43,6 +53,8 @@ struct Options
     QCommandLineOption tsv{QStringLiteral("tsv")};
     QCommandLineOption next{QStringLiteral("next"), QString(), QStringLiteral("N")};
     QCommandLineOption from{QStringLiteral("from"), QString(), QStringLiteral("START")};
+    QCommandLineOption match{QStringLiteral("match")};
+    QCommandLineOption json{QStringLiteral("json")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 };
@@ -70,7 +82,7 @@ int runReading(const QString &name, QDate date, const Streams &streams)
     const std::optional<modJavaneseAstrology::Sign> sign = signOf(date);
     if (!sign)
         return badArguments(streams.err, describeProblem(date.toString(Qt::ISODate).toUtf8(), DateProblem::OutOfRange));
-    const QString text = reportText(readingOf(name, date), modJavaneseAstrology::ResultOf(*sign));
+    const QString text = reportText(readingOf(name, date), modJavaneseAstrology::ResultOf(*sign)) + reckoningText(date);
     return writeOut(streams, text.toUtf8(), Success);
 }
 
@@ -129,11 +141,31 @@ std::optional<QString> problemWithName(const QString &name)
     return std::nullopt;
 }
 
+// --match and --json stand alone: no other mode and no --name, --next or --from with them. Gives an empty
+// text when the mode is fine, and nothing when neither is set.
+std::optional<QString> problemWithNewModes(const QCommandLineParser &parser, const Options &options)
+{
+    const bool match = parser.isSet(options.match), json = parser.isSet(options.json);
+    if (!match && !json)
+        return std::nullopt;
+    const QString mode = match ? QStringLiteral("--match") : QStringLiteral("--json");
+    if ((match && json) || parser.isSet(options.tsv) || parser.isSet(options.next))
+        return QStringLiteral("--tsv, --json, --match and --next are separate modes; give one");
+    if (parser.isSet(options.name) || parser.isSet(options.from))
+        return QStringLiteral("%1 cannot be combined with --name or --from").arg(mode);
+    if (match && parser.positionalArguments().size() != 2)
+        return QStringLiteral("--match needs two dates (YYYY-MM-DD), but %1 given")
+            .arg(parser.positionalArguments().size());
+    return QString();
+}
+
 std::optional<QString> problemWithCombination(const QCommandLineParser &parser, const Options &options)
 {
     for (const QCommandLineOption *option : {&options.name, &options.next, &options.from})
         if (parser.values(*option).size() > 1)
             return QStringLiteral("--%1 is given more than once").arg(option->names().constFirst());
+    if (const std::optional<QString> problem = problemWithNewModes(parser, options))
+        return problem->isEmpty() ? std::nullopt : problem;
     if (parser.isSet(options.tsv)) {
         if (parser.isSet(options.name) || parser.isSet(options.next) || parser.isSet(options.from))
             return QStringLiteral("--tsv cannot be combined with --name, --next or --from");
@@ -163,13 +195,29 @@ std::optional<QDate> dateArgument(const QString &text, QIODevice &err)
     return std::nullopt;
 }
 
+int runNewMode(const QCommandLineParser &parser, const Options &options, const Streams &streams)
+{
+    if (parser.isSet(options.json) && parser.positionalArguments().isEmpty())
+        return runJsonLines(streams.in, streams.out, streams.err);
+    QList<QDate> dates;
+    for (const QString &text : parser.positionalArguments()) {
+        const std::optional<QDate> date = dateArgument(text, streams.err);
+        if (!date)
+            return BadArguments;
+        dates.append(*date);
+    }
+    if (parser.isSet(options.match))
+        return runMatch(dates.at(0), dates.at(1), streams.out, streams.err);
+    return runJson(dates, streams.out, streams.err);
+}
+
 }  // namespace
 
 int run(const QStringList &arguments, const Streams &streams, QDate today)
 {
     Options options;
-    const QList<QCommandLineOption> known{options.name, options.tsv,  options.next,
-                                          options.from, options.help, options.version};
+    const QList<QCommandLineOption> known{options.name,  options.tsv,  options.next, options.from,
+                                          options.match, options.json, options.help, options.version};
     QCommandLineParser parser;
     parser.addOptions(known);
     if (!parser.parse(QStringList{QStringLiteral("weton")} + arguments)) {
@@ -186,6 +234,8 @@ int run(const QStringList &arguments, const Streams &streams, QDate today)
         return badArguments(streams.err, *problem);
     if (parser.isSet(options.tsv))
         return runTsv(streams.in, streams.out, streams.err);
+    if (parser.isSet(options.json) || parser.isSet(options.match))
+        return runNewMode(parser, options, streams);
 
     const std::optional<QDate> date = dateArgument(parser.positionalArguments().constFirst(), streams.err);
     if (!date)

@@ -57,6 +57,11 @@ QString marketDay(int remainder)
     return remainder >= 0 && remainder < MarketDayCount ? MarketByRemainder[remainder].toString() : QString();
 }
 
+QString marketDayInLookupOrder(int market)
+{
+    return market >= 0 && market < MarketDayCount ? MarketLookupOrder[market].toString() : QString();
+}
+
 QString descriptionAt(int weekday, int market)
 {
     if (weekday < 0 || weekday >= WeekdayCount || market < 0 || market >= MarketDayCount)

@@ -14,6 +14,9 @@ inline constexpr int MarketDayCount = 5;
 [[nodiscard]] QString indonesianWeekday(int position);
 // Market remainder in the reckoning's order: 0 Pon, 1 Wage, 2 Kliwon, 3 Legi, 4 Pahing.
 [[nodiscard]] QString marketDay(int remainder);
+// Market day in the description order Legi, Pahing, Pon, Wage, Kliwon (0..4), the order in which they
+// follow each other; empty outside.
+[[nodiscard]] QString marketDayInLookupOrder(int market);
 
 // Description of the pair, compared exactly; empty when the pair is not one of the 35.
 [[nodiscard]] QString description(QStringView indonesianWeekday, QStringView marketDay);

@@ -20,6 +20,7 @@ cut -d' ' -f1 "$work/calendar" > "$work/dates"
 awk 'BEGIN { split("Legi Pahing Pon Wage Kliwon", market, " ") }
      { jdn = $3 / 86400 + 2440588; printf "%s\t%s\t%s\n", $1, market[jdn % 5 + 1], $2 }' \
     "$work/calendar" > "$work/expected"
+cp "$work/expected" "$work/expected-tsv"
 
 "$weton" --tsv < "$work/dates" > "$work/out" 2> "$work/err"
 status=$?
@@ -45,8 +46,18 @@ status=$?
 printf 'Name: Ann Lee\n\nDate of Birth: August 17, 1945\n\nIndonesian Day Sign: Legi\n\nIndonesian Weekday: Jumat\n\nEnglish Weekday: Friday\n\nDescription:\n' > "$work/expected"
 [[ $status -eq 0 ]] || fail "reading exited $status"
 cmp -s <(head -n 11 "$work/out") "$work/expected" || fail "reading head: $(head -n 11 "$work/out")"
-[[ $(sed -n 12p "$work/out") == "Jumat Legi folks are well known for their"* && $(wc -l < "$work/out") -eq 12 ]] ||
+[[ $(sed -n 12p "$work/out") == "Jumat Legi folks are well known for their"* && $(wc -l < "$work/out") -eq 18 ]] ||
     fail "reading description: $(sed -n '12,$p' "$work/out" | head -c 100)"
+printf '\nNeptu: 11 (Jumat 6 + Legi 5)\n\nWuku: Manahil (23 of 30)\n\nJavanese Date: 9 Pasa 1876 AJ, year Ehe, windu Kuntara\n' \
+    > "$work/expected"
+cmp -s <(tail -n 6 "$work/out") "$work/expected" || fail "reading reckoning: $(tail -n 6 "$work/out")"
+
+# --json over every date names the same weekday and market day as the calendar, one object a line.
+"$weton" --json < "$work/dates" > "$work/out" 2> "$work/err" || fail "--json over every date exited $?"
+sed -E 's/^\{"date":"([^"]*)","weekday":"([^"]*)","weekdayIndonesian":"[^"]*","marketDay":"([^"]*)".*"description":"[^"]{381,}"\}$/\1\t\3\t\2/' \
+    "$work/out" > "$work/got"
+cmp -s "$work/got" "$work/expected-tsv" ||
+    fail "--json disagrees with the calendar: $(diff "$work/got" "$work/expected-tsv" | head -4)"
 
 # Statuses and streams.
 [[ $("$weton" --version) == "weton 1.65" ]] || fail "--version"

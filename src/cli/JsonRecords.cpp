@@ -1,0 +1,112 @@
+#include "JsonRecords.h"
+
+#include "weton/DaySignCatalogue.h"
+#include "weton/JavaneseCalendar.h"
+#include "weton/Neptu.h"
+#include "weton/Wuku.h"
+
+#include <charconv>
+
+namespace WetonCli {
+
+QByteArray jsonString(QStringView text)
+{
+    QByteArray escaped = "\"";
+    for (const char c : text.toUtf8()) {
+        if (c == '"' || c == '\\') {
+            escaped += '\\';
+            escaped += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            escaped += "\\u00";
+            escaped += "0123456789abcdef"[(c >> 4) & 0xF];
+            escaped += "0123456789abcdef"[c & 0xF];
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped + '"';
+}
+
+const QByteArray &JsonRecords::wetonHead(int weekday, int marketDay)
+{
+    QByteArray &head = heads[weekday * 5 + marketDay];
+    if (head.isEmpty()) {
+        const int weekdayValue = Neptu::ofWeekday(weekday), marketValue = Neptu::ofMarketDay(marketDay);
+        head = "\",\"weekday\":" + jsonString(DaySignCatalogue::englishWeekday(weekday))
+               + ",\"weekdayIndonesian\":" + jsonString(DaySignCatalogue::indonesianWeekday(weekday))
+               + ",\"marketDay\":" + jsonString(DaySignCatalogue::marketDayInLookupOrder(marketDay))
+               + ",\"neptu\":{\"weekday\":" + QByteArray::number(weekdayValue)
+               + ",\"marketDay\":" + QByteArray::number(marketValue)
+               + ",\"total\":" + QByteArray::number(weekdayValue + marketValue) + "},";
+    }
+    return head;
+}
+
+const QByteArray &JsonRecords::wetonTail(int weekday, int marketDay)
+{
+    QByteArray &tail = tails[weekday * 5 + marketDay];
+    if (tail.isEmpty())
+        tail = ",\"description\":" + jsonString(DaySignCatalogue::descriptionAt(weekday, marketDay)) + "}\n";
+    return tail;
+}
+
+const QByteArray &JsonRecords::wuku(int number)
+{
+    QByteArray &part = wukus[number - 1];
+    if (part.isEmpty())
+        part =
+            "\"wuku\":{\"number\":" + QByteArray::number(number) + ",\"name\":" + jsonString(Wuku::name(number)) + "},";
+    return part;
+}
+
+namespace {
+
+// Decimal digits of a small non-negative number, without allocating.
+void appendNumber(BufferedOutput &output, int value)
+{
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    output.append(QByteArrayView(digits, end - digits));
+}
+
+}  // namespace
+
+JsonRecords::JsonRecords()
+{
+    for (int i = 0; i < 12; ++i)
+        monthNames[i] = JavaneseCalendar::monthName(i + 1).toLatin1();
+    for (int i = 0; i < 8; ++i)
+        yearNames[i] = JavaneseCalendar::yearName(i + 1).toLatin1();
+    for (int i = 0; i < 4; ++i)
+        winduNames[i] = JavaneseCalendar::winduName(i).toLatin1();
+}
+
+void JsonRecords::append(BufferedOutput &output, QByteArrayView dateText, QDate date)
+{
+    const Neptu::DayNeptu neptu = Neptu::ofDate(date);
+    const std::optional<JavaneseCalendar::JavaneseDate> javanese = JavaneseCalendar::ofDate(date);
+    output.append("{\"date\":\"");
+    output.append(dateText);
+    output.append(wetonHead(neptu.weekday, neptu.marketDay));
+    output.append(wuku(Wuku::ofDate(date).number));
+    if (javanese) {
+        output.append("\"javaneseDate\":{\"day\":");
+        appendNumber(output, javanese->day);
+        output.append(",\"month\":");
+        appendNumber(output, javanese->month);
+        output.append(",\"monthName\":\"");
+        output.append(monthNames[javanese->month - 1]);
+        output.append("\",\"year\":");
+        appendNumber(output, javanese->year);
+        output.append(",\"yearName\":\"");
+        output.append(yearNames[javanese->yearInWindu - 1]);
+        output.append("\",\"windu\":\"");
+        output.append(winduNames[javanese->windu]);
+        output.append("\"}");
+    } else {
+        output.append("\"javaneseDate\":null");
+    }
+    output.append(wetonTail(neptu.weekday, neptu.marketDay));
+}
+
+}  // namespace WetonCli

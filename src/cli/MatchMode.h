@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDate>
+#include <QIODevice>
+
+namespace WetonCli {
+
+// Prints both wetons with their neptu, the sum and the match it gives; returns the tool's exit status.
+[[nodiscard]] int runMatch(QDate first, QDate second, QIODevice &out, QIODevice &err);
+
+}  // namespace WetonCli

@@ -1,0 +1,142 @@
+#include "CliRun.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+using Lines = QList<QByteArray>;
+
+class tst_ReckoningModes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readingEndsWithTheReckoning_data();
+    void readingEndsWithTheReckoning();
+    void matchOfTwoWetons_data();
+    void matchOfTwoWetons();
+    void jsonHasEveryFactAndReadsLikeTsv();
+    void badInputGetsOneLineAndStatus2_data();
+    void badInputGetsOneLineAndStatus2();
+};
+
+void tst_ReckoningModes::readingEndsWithTheReckoning_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<Lines>("tail");
+    // Worked out by hand from the neptu values, the Galungan anchor of the wuku and the month lengths.
+    QTest::newRow("Sabtu Wage 13, in Asapon") << "1980-06-07"
+                                              << Lines{"Neptu: 13 (Sabtu 9 + Wage 4)", "Wuku: Julungwangi (9 of 30)",
+                                                       "Javanese Date: 23 Rejeb 1912 AJ, year Be, windu Kuntara"};
+    QTest::newRow("last day of Aboge, Besar cut to 29")
+        << "1936-03-23"
+        << Lines{"Neptu: 13 (Senin 4 + Pahing 9)", "Wuku: Langkir (13 of 30)",
+                 "Javanese Date: 29 Besar 1866 AJ, year Jimakir, windu Sancaya"};
+    QTest::newRow("Thursday is Kemis, worth 8") << "2009-01-01"
+                                                << Lines{"Neptu: 12 (Kemis 8 + Wage 4)", "Wuku: Watugunung (30 of 30)",
+                                                         "Javanese Date: 4 Sura 1942 AJ, year Je, windu Kuntara"};
+}
+
+void tst_ReckoningModes::readingEndsWithTheReckoning()
+{
+    QFETCH(QString, date);
+    QFETCH(Lines, tail);
+    const CliRun run = runWeton({date});
+    QCOMPARE(run.status, 0);
+    const Lines lines = run.outLines();
+    QVERIFY(lines.size() > 8);
+    QCOMPARE(lines.at(lines.size() - 8), "Description:");  // today's lines come first, unchanged
+    QCOMPARE(lines.mid(lines.size() - 6), (Lines{"", tail[0], "", tail[1], "", tail[2]}));
+}
+
+void tst_ReckoningModes::matchOfTwoWetons_data()
+{
+    QTest::addColumn<QStringList>("dates");
+    QTest::addColumn<int>("sum");
+    QTest::addColumn<QByteArray>("match");
+    // Neptu: 1980-06-07 Sabtu Wage 13, 2000-01-01 Sabtu Legi 14, 1945-08-17 Jumat Legi 11,
+    // 1901-01-01 Selasa Pahing 12, 2036-12-31 Rabu Kliwon 15, 2000-02-29 Selasa Kliwon 11.
+    QTest::newRow("25 Pegat") << QStringList{"1980-06-07", "1901-01-01"} << 25 << QByteArray("Pegat");
+    QTest::newRow("26 Ratu") << QStringList{"1980-06-07", "1980-06-07"} << 26 << QByteArray("Ratu");
+    QTest::newRow("27 Jodoh") << QStringList{"1980-06-07", "2000-01-01"} << 27 << QByteArray("Jodoh");
+    QTest::newRow("28 Topo") << QStringList{"2000-01-01", "2000-01-01"} << 28 << QByteArray("Topo");
+    QTest::newRow("29 Tinari") << QStringList{"2036-12-31", "2000-01-01"} << 29 << QByteArray("Tinari");
+    QTest::newRow("22 Padu") << QStringList{"1945-08-17", "2000-02-29"} << 22 << QByteArray("Padu");
+    QTest::newRow("23 Sujanan") << QStringList{"1901-01-01", "1945-08-17"} << 23 << QByteArray("Sujanan");
+    QTest::newRow("24 Pesthi") << QStringList{"1945-08-17", "1980-06-07"} << 24 << QByteArray("Pesthi");
+}
+
+void tst_ReckoningModes::matchOfTwoWetons()
+{
+    QFETCH(QStringList, dates);
+    QFETCH(int, sum);
+    QFETCH(QByteArray, match);
+    const CliRun run = runWeton({"--match", dates[0], dates[1]});
+    QCOMPARE(run.status, 0);
+    const Lines lines = run.outLines();
+    QCOMPARE(lines.size(), 5);
+    QVERIFY(lines[0].startsWith("First: " + dates[0].toLatin1() + ", ")
+            && lines[1].startsWith("Second: " + dates[1].toLatin1() + ", "));
+    QCOMPARE(lines[2], QByteArray("Sum: %1, remainder %2 when divided by 8")
+                           .replace("%1", QByteArray::number(sum))
+                           .replace("%2", QByteArray::number(sum % 8)));
+    QCOMPARE(lines[3], "Match: " + match);
+    QVERIFY2(lines[4].startsWith(match + ' '), lines[4].constData());  // each meaning opens with its name
+}
+
+void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
+{
+    const CliRun run = runWeton({"--json", "1980-06-07", "2036-12-31"});
+    QCOMPARE(run.status, 0);
+    QJsonObject june7 = QJsonDocument::fromJson(run.outLines().at(0)).object();
+    QVERIFY(june7.take("description").toString().startsWith("You are 'forceful' and 'dynamic'. The Sabtu Wage"));
+    const QJsonObject expected{{"date", "1980-06-07"},
+                               {"weekday", "Saturday"},
+                               {"weekdayIndonesian", "Sabtu"},
+                               {"marketDay", "Wage"},
+                               {"neptu", QJsonObject{{"weekday", 9}, {"marketDay", 4}, {"total", 13}}},
+                               {"wuku", QJsonObject{{"number", 9}, {"name", "Julungwangi"}}},
+                               {"javaneseDate", QJsonObject{{"day", 23},
+                                                            {"month", 7},
+                                                            {"monthName", "Rejeb"},
+                                                            {"year", 1912},
+                                                            {"yearName", "Be"},
+                                                            {"windu", "Kuntara"}}}};
+    QCOMPARE(june7, expected);
+
+    // Without dates it reads standard input as --tsv does: byte-order mark, blanks and CR forgiven, other
+    // lines reported and skipped.
+    const CliRun read = runWeton({"--json"}, "\xEF\xBB\xBF 1980-06-07\t\r\nnot a date\n2036-12-31");
+    QCOMPARE(read.status, 1);
+    QCOMPARE(read.out, run.out);
+    QCOMPARE(read.err, QByteArray("weton: line 2: \"not a date\" is not a date as YYYY-MM-DD\n"));
+}
+
+void tst_ReckoningModes::badInputGetsOneLineAndStatus2_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("says");
+    QTest::newRow("--match with one date") << QStringList{"--match", "2000-01-01"} << QByteArray("two dates");
+    QTest::newRow("--match outside the range")
+        << QStringList{"--match", "2000-01-01", "2037-01-01"} << QByteArray("outside 1901-01-01 to 2036-12-31");
+    QTest::newRow("--json impossible date")
+        << QStringList{"--json", "2000-01-01", "2001-02-29"} << QByteArray("not a real date");
+    QTest::newRow("--json and --match") << QStringList{"--json", "--match", "2000-01-01", "2000-01-02"}
+                                        << QByteArray("separate modes");
+    QTest::newRow("--json and --tsv") << QStringList{"--json", "--tsv"} << QByteArray("separate modes");
+    QTest::newRow("--json with --name") << QStringList{"--json", "--name", "Ann", "2000-01-01"}
+                                        << QByteArray("cannot be combined");
+}
+
+void tst_ReckoningModes::badInputGetsOneLineAndStatus2()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, says);
+    const CliRun run = runWeton(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.startsWith("weton: ") && run.err.count('\n') == 1 && run.err.contains(says), run.err);
+}
+
+QTEST_APPLESS_MAIN(tst_ReckoningModes)
+#include "tst_ReckoningModes.moc"

@@ -44,61 +44,21 @@ void tst_Accessibility::controlsAreNamedByTheirCaptions_data()
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");  // checked when not empty
-
-    QTest::newRow("name box by its caption, not by its frame") << "entry"
-                                                               << "txtName" << QAccessible::EditableText << "Name"
-                                                               << "";
-    QTest::newRow("month list by what it holds, its item as value") << "entry"
-                                                                    << "cboMonth" << QAccessible::ComboBox << "Month"
-                                                                    << "January";
-    QTest::newRow("day list") << "entry"
-                              << "cboDate" << QAccessible::ComboBox << "Day"
-                              << "1";
-    QTest::newRow("year list") << "entry"
-                               << "cboYear" << QAccessible::ComboBox << "Year"
-                               << "1901";
-    QTest::newRow("wrapped button caption said in one line, without its access-key mark")
-        << "entry"
-        << "cmdOpen" << QAccessible::Button << "Open Previously Saved Reading"
-        << "";
-    QTest::newRow("forum caption is a link") << "entry"
-                                             << "Label14" << QAccessible::Link
-                                             << "The Most Popular Online Tarvex Discussion Forum. Click Here To "
-                                                "Visit Nolvane Now."
-                                             << "";
-    QTest::newRow("offer caption is a link, its doubled ampersand said once")
-        << "report"
-        << "lblCobrand" << QAccessible::Link
-        << "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name "
-           "&  link here. See \"Help\" for details.    Click Here for more info on co-branding."
-        << "";
-    QTest::newRow("about box's home-page link")
-        << "about"
-        << "lblHomePage" << QAccessible::Link << "Click here to visit " + Identity::SiteAddress << "";
-    QTest::newRow("companion sender's name box, not \"Refer A Friend\"")
-        << "companion"
-        << "txtName" << QAccessible::EditableText << "Your Name"
-        << "";
-    QTest::newRow("companion sender's address box") << "companion"
-                                                    << "txtEmail" << QAccessible::EditableText << "Your Email Address"
-                                                    << "";
-    QTest::newRow("companion friend's name box") << "companion"
-                                                 << "txtFriendName" << QAccessible::EditableText << "Friend's Name"
-                                                 << "";
-    QTest::newRow("companion friend's address box")
-        << "companion"
-        << "txtFriendEmail" << QAccessible::EditableText << "Friend's Email Address"
-        << "";
-    QTest::newRow("companion message box") << "companion"
-                                           << "txtMessage" << QAccessible::EditableText << "Your Message"
-                                           << "";
-    QTest::newRow("companion exit button") << "companion"
-                                           << "cmdClose" << QAccessible::Button << "Exit"
-                                           << "";
-    QTest::newRow("companion software link")
-        << "companion"
-        << "lblGoToHome" << QAccessible::Link << "Click Here To Visit Tarvex Softwares"
-        << "";
+    const auto row = [](const char *behaviour, const char *window, const char *control, QAccessible::Role role,
+                        const QString &name, const QString &value = {}) {
+        QTest::newRow(behaviour) << QString::fromLatin1(window) << QString::fromLatin1(control) << role << name
+                                 << value;
+    };
+    row("name box by its caption, not by its frame", "entry", "txtName", QAccessible::EditableText, "Name");
+    row("list by what it holds, its item as value", "entry", "cboMonth", QAccessible::ComboBox, "Month", "January");
+    row("wrapped button caption in one line, without its access-key mark", "entry", "cmdOpen", QAccessible::Button,
+        "Open Previously Saved Reading");
+    row("offer caption is a link, its doubled ampersand said once", "report", "lblCobrand", QAccessible::Link,
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  "
+        "link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+    row("companion box by its placeholder, not by its frame", "companion", "txtFriendEmail", QAccessible::EditableText,
+        "Friend's Email Address");
+    row("companion message box, out of sight", "companion", "txtMessage", QAccessible::EditableText, "Your Message");
 }
 
 void tst_Accessibility::controlsAreNamedByTheirCaptions()

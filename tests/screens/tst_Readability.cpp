@@ -88,8 +88,8 @@ bool emptyText(QWidget *control)
 }
 
 // The weakest contrast of a text pixel against the ground beneath it, and how many text pixels there
-// were. The ground is the colour most of the area has without the text; a changed pixel that had it is
-// no text (a frame line closing where a caption was).
+// were. The ground is the colour most of the area has without the text; a changed pixel that had the
+// ground colour with the text too is no text (a caret that moved to the start of an emptied box).
 std::pair<double, int> textContrast(const QImage &withText, const QImage &without, const QRect &area)
 {
     QHash<QRgb, int> counts;

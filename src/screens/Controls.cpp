@@ -67,6 +67,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(place);
     control->setFont(font);
+    // The caption may have been broken into lines to fit; a screen reader says it in one.
+    control->setAccessibleName(Look::spokenCaption(caption));
     return control;
 }
 
@@ -84,6 +86,17 @@ void setBackground(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void setInputColours(QWidget *widget, const QColor &text, const QColor &ground)
+{
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    // A list draws its chosen item on the button ground, and its pop-up on the window ground.
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        palette.setColor(role, ground);
+    widget->setPalette(palette);
 }
 
 }  // namespace Controls

@@ -29,5 +29,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
 
 void setTextColour(QWidget *widget, const QColor &colour);
 void setBackground(QWidget *widget, const QColor &colour);
+// For a box or list that the user types in or picks from: its text colour and the ground it was chosen
+// for, so that a dark or high-contrast desktop palette cannot put the one on a ground of its own.
+void setInputColours(QWidget *widget, const QColor &text, const QColor &ground);
 
 }  // namespace Controls

@@ -1,5 +1,6 @@
 #include "FormWindow.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "Look.h"
 #include "ScreenPlacement.h"
@@ -16,6 +17,7 @@
 
 FormWindow::FormWindow(const QString &caption, int clientWidthTwips, int clientHeightTwips, const QColor &background)
 {
+    Accessibility::install();
     setWindowTitle(caption);
     setWindowIcon(Look::programIcon());
     setFont(Look::verdana(8.25));

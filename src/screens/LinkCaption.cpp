@@ -40,6 +40,7 @@ LinkCaption::LinkCaption(const QString &caption, std::function<void()> onClick, 
     underlined.setUnderline(true);
     setFont(underlined);
     setCursor(pointer());
+    setAccessibleName(text());
     connect(this, &LinkCaption::clicked, this, std::move(onClick));
 }
 

@@ -24,6 +24,21 @@ QString shownCaption(const QString &caption)
     return shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
+QString spokenCaption(const QString &caption)
+{
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            ++i;  // "&x" says x, "&&" says one "&"; a last lone "&" says nothing
+            if (i == caption.size())
+                break;
+        }
+        spoken.append(caption[i]);
+    }
+    return spoken;
+}
+
 QIcon programIcon()
 {
     // Window icons need the small sizes only; the large images are for the desktop's icon theme.

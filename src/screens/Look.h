@@ -35,6 +35,8 @@ enum Style { Regular = 0, Bold = 1, Underlined = 2 };
 
 // Captions store "&&" for a shown "&"; labels show text literally.
 [[nodiscard]] QString shownCaption(const QString &caption);
+// The caption as a screen reader should say it: without its access-key marks.
+[[nodiscard]] QString spokenCaption(const QString &caption);
 
 // The program's icon, carried by every window.
 [[nodiscard]] QIcon programIcon();

@@ -25,10 +25,12 @@ namespace {
 
 constexpr int February = 1;
 
-QComboBox *list(QWidget *parent, const char *name, const QRect &place)
+// The lists share the one caption "Date of Birth"; each is named for a screen reader by what it holds.
+QComboBox *list(QWidget *parent, const char *name, const QString &spokenName, const QRect &place)
 {
     auto *box = new QComboBox(parent);  // not editable: only listed items can be chosen
     box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(spokenName);
     box->setGeometry(place);
     return box;
 }
@@ -99,13 +101,15 @@ void frmMain::buildPersonalDetails()
     txtName->setGeometry(Look::rect(1530, 360, 3300, 285));
     // As long a name as a saved reading can hold.
     LengthLimit::apply(txtName, SavedReading::LongestName);
-    cboMonth = list(Frame1, "cboMonth", Look::rect(1530, 765, 1400, 315));
-    cboDate = list(Frame1, "cboDate", Look::rect(3030, 765, 700, 315));
-    cboYear = list(Frame1, "cboYear", Look::rect(3825, 765, 1000, 315));
+    txtName->setAccessibleName(Label1[0]->text());
+    Label1[0]->setBuddy(txtName);
+    cboMonth = list(Frame1, "cboMonth", QStringLiteral("Month"), Look::rect(1530, 765, 1400, 315));
+    cboDate = list(Frame1, "cboDate", QStringLiteral("Day"), Look::rect(3030, 765, 700, 315));
+    cboYear = list(Frame1, "cboYear", QStringLiteral("Year"), Look::rect(3825, 765, 1000, 315));
     for (QWidget *control : {static_cast<QWidget *>(txtName), static_cast<QWidget *>(cboMonth),
                              static_cast<QWidget *>(cboDate), static_cast<QWidget *>(cboYear)}) {
         control->setFont(Look::verdana(8.25));
-        Controls::setTextColour(control, Look::Black);
+        Controls::setInputColours(control, Look::Black, Look::White);
     }
     cmdCalculate = Controls::button(client(), "cmdCalculate", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
                                     Look::rect(3135, 3120, 4935, 375), Look::verdana(8.25, Look::Bold));

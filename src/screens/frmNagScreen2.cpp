@@ -49,14 +49,16 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const 
     return box;
 }
 
-// The white text of the frame would otherwise be inherited by the boxes inside it.
+// The white text of the frame would otherwise be inherited by the boxes inside it. A box is named by
+// its placeholder, the only caption it has.
 QLineEdit *textBox(QWidget *parent, const char *name, const QString &text, const QRect &place)
 {
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(text);
     box->setGeometry(place);
     box->setFont(Look::verdana(8.25));
-    Controls::setTextColour(box, Look::Black);
+    Controls::setInputColours(box, Look::Black, Look::White);
     return box;
 }
 
@@ -131,9 +133,10 @@ void frmNagScreen2::buildReferralForm()
     // but the Tab key still reaches it, and its text goes with every referral.
     txtMessage = new QPlainTextEdit(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setAccessibleName(modTellAFriend::MessagePlaceholder);
     txtMessage->setGeometry(Look::rect(4800, 3600, 1815, 495));
     txtMessage->setFont(Look::verdana(8.25));
-    Controls::setTextColour(txtMessage, Look::Black);
+    Controls::setInputColours(txtMessage, Look::Black, Look::White);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setPlainText(initialMessage());

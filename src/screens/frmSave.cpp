@@ -32,6 +32,8 @@ QTextEdit *reportBox(QWidget *parent, const char *name, const QRect &place)
     box->setAcceptDrops(false);
     box->setUndoRedoEnabled(false);
     box->setFont(Look::verdana(9.75));
+    // The report's colours were chosen for a white page.
+    Controls::setInputColours(box, Look::Black, Look::White);
     return box;
 }
 

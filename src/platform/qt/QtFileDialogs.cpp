@@ -1,33 +1,26 @@
 #include "QtFileDialogs.h"
 
-#include <QFileDialog>
+#include "FileChooser.h"
+
+#include <QApplication>
 
 namespace platform {
 namespace {
 
-QString runDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode)
+QString runDialog(const FileDialogRequest &request, bool saving)
 {
-    QFileDialog dialog(nullptr, request.title, QString(), request.filter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    FileChooser dialog(request, saving, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
 }
 
 }  // namespace
 
-QString QtFileDialogs::openFileName(const FileDialogRequest &request)
-{
-    return runDialog(request, QFileDialog::AcceptOpen);
-}
+QString QtFileDialogs::openFileName(const FileDialogRequest &request) { return runDialog(request, false); }
 
 QString QtFileDialogs::saveFileName(const FileDialogRequest &request)
 {
-    // QFileDialog asks before overwriting unless told not to.
-    return runDialog(request, QFileDialog::AcceptSave);
+    // The chooser asks before a file is replaced.
+    return runDialog(request, true);
 }
 
 }  // namespace platform

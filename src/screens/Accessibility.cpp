@@ -1,0 +1,34 @@
+#include "Accessibility.h"
+
+#include "LinkAccessible.h"
+#include "LinkCaption.h"
+#include "ListAccessible.h"
+
+#include <QComboBox>
+
+namespace Accessibility {
+namespace {
+
+QAccessibleInterface *create(const QString &, QObject *object)
+{
+    if (auto *link = qobject_cast<LinkCaption *>(object))
+        return new LinkAccessible(link);
+    // An editable list keeps Qt's own interface, which names it by its caption's relation and reports
+    // the typed text.
+    if (auto *list = qobject_cast<QComboBox *>(object); list && !list->isEditable())
+        return new ListAccessible(list);
+    return nullptr;
+}
+
+}  // namespace
+
+void install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(create);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace Accessibility

@@ -1,0 +1,8 @@
+#pragma once
+
+// The program's own accessible interfaces (links, named lists), made known to Qt once per run.
+namespace Accessibility {
+
+void install();
+
+}  // namespace Accessibility

@@ -1,0 +1,18 @@
+#include "LinkAccessible.h"
+
+#include "LinkCaption.h"
+
+LinkAccessible::LinkAccessible(LinkCaption *link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+QStringList LinkAccessible::actionNames() const
+{
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+}
+
+void LinkAccessible::doAction(const QString &actionName)
+{
+    if (actionName == pressAction() && widget()->isEnabled())
+        emit static_cast<LinkCaption *>(widget())->clicked();
+    else
+        QAccessibleWidget::doAction(actionName);
+}

@@ -3,6 +3,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "screens/Look.h"
 #include "screens/WindowSet.h"
+#include "weton/InterfaceLanguage.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Wetonara"));
     QApplication::setApplicationName(QStringLiteral("Wetonara"));
+    InterfaceLanguage::install(app, QLocale::system().uiLanguages());
     QApplication::setWindowIcon(Look::programIcon());
     // The run ends when the companion screen closes, not when the last window does.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,4 +1,5 @@
 #include "WetonCli.h"
+#include "weton/InterfaceLanguage.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    InterfaceLanguage::install(application, QLocale::system().uiLanguages());
     QFile in, out, err;
     // The tool buffers its own output in large blocks; unbuffered devices make a failed write show at
     // once instead of in a flush nobody checks. A stream that is closed stays unopened: only the mode

@@ -5,6 +5,8 @@
 #include "screens/frmMain.h"
 #include "web/UpdateReminder.h"
 
+#include <QCoreApplication>
+
 namespace Application {
 
 bool StartApplication(WindowSet &windows)
@@ -12,7 +14,8 @@ bool StartApplication(WindowSet &windows)
     platform::Platform &platform = windows.platform();
     // First, before anything shows or the settings are touched.
     if (!platform.instanceLock.acquire()) {
-        windows.message(QStringLiteral("Application is already running"), platform::MessageIcon::Information);
+        windows.message(QCoreApplication::translate("StartApplication", "Application is already running"),
+                        platform::MessageIcon::Information);
         windows.EndApplication();
         return false;
     }

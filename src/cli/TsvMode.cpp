@@ -6,6 +6,8 @@
 #include "LineReader.h"
 #include "TsvRows.h"
 
+#include <QCoreApplication>
+
 namespace WetonCli {
 namespace {
 
@@ -27,7 +29,7 @@ QByteArrayView dateText(QByteArrayView line, bool firstLine)
 
 void reportLine(QIODevice &err, qint64 number, const QString &problem)
 {
-    err.write(QStringLiteral("weton: line %1: %2\n").arg(number).arg(problem).toUtf8());
+    err.write(QCoreApplication::translate("TsvMode", "weton: line %1: %2\n").arg(number).arg(problem).toUtf8());
 }
 
 }  // namespace
@@ -41,7 +43,8 @@ int runTsv(QIODevice &in, QIODevice &out, QIODevice &err)
     while (reader.next()) {
         if (reader.tooLong()) {
             reportLine(err, reader.lineNumber(),
-                       QStringLiteral("longer than %1 bytes, not a date").arg(LineReader::MaxLineLength));
+                       QCoreApplication::translate("TsvMode", "longer than %1 bytes, not a date")
+                           .arg(LineReader::MaxLineLength));
             allDates = false;
             continue;
         }
@@ -59,9 +62,13 @@ int runTsv(QIODevice &in, QIODevice &out, QIODevice &err)
     }
     const bool written = output.flush();
     if (reader.readFailed())
-        err.write("weton: cannot read standard input: " + in.errorString().toUtf8() + '\n');
+        err.write(QCoreApplication::translate("TsvMode", "weton: cannot read standard input: %1\n")
+                      .arg(in.errorString())
+                      .toUtf8());
     if (!written)
-        err.write("weton: cannot write the output: " + out.errorString().toUtf8() + '\n');
+        err.write(QCoreApplication::translate("TsvMode", "weton: cannot write the output: %1\n")
+                      .arg(out.errorString())
+                      .toUtf8());
     return allDates && written && !reader.readFailed() ? 0 : 1;
 }
 

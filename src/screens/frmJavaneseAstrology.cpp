@@ -42,7 +42,7 @@ frmJavaneseAstrology::frmJavaneseAstrology(WindowSet &set)
 {
     setObjectName(QStringLiteral("frmJavaneseAstrology"));
     Label14 = Branding::addForumLink(
-        client(), "Label14", Branding::ForumCaption, Look::rect(2040, 0, 4965, 390),
+        client(), "Label14", Branding::ForumCaption(), Look::rect(2040, 0, 4965, 390),
         {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, set);
     Shape1 = new QFrame(client());
     Shape1->setObjectName(QStringLiteral("Shape1"));
@@ -58,8 +58,7 @@ void frmJavaneseAstrology::buildResultRows()
 {
     const Controls::Text caption{Look::verdana(9, Look::Bold), Look::DarkGreen};
     const Controls::Text value{Look::verdana(8.25, Look::Bold), Look::Green};
-    const QString captions[] = {QStringLiteral("Indonesian Day Sign:"), QStringLiteral("Indonesian Weekday:"),
-                                QStringLiteral("English Weekday")};
+    const QString captions[] = {tr("Indonesian Day Sign:"), tr("Indonesian Weekday:"), tr("English Weekday")};
     const int captionWidths[] = {2115, 2160, 1695};
     for (int i = 0; i < 3; ++i) {
         const int top = 720 + 360 * i;
@@ -87,20 +86,18 @@ void frmJavaneseAstrology::buildBottomStrip()
                             Branding::OnTop::FullBrand, m_set);
     lblCobrand = offers.lblCobrand;
     lblFullBrand = offers.lblFullBrand;
-    cmdSave = Controls::button(Frame5, "cmdSave", QStringLiteral("&Save"), Look::rect(6960, 360, 975, 375),
-                               Look::verdana(8.25));
-    cmdBack = Controls::button(Frame5, "cmdBack", QStringLiteral("&Back"), Look::rect(8040, 360, 975, 375),
-                               Look::verdana(8.25));
+    cmdSave = Controls::button(Frame5, "cmdSave", tr("&Save"), Look::rect(6960, 360, 975, 375), Look::verdana(8.25));
+    cmdBack = Controls::button(Frame5, "cmdBack", tr("&Back"), Look::rect(8040, 360, 975, 375), Look::verdana(8.25));
     connect(cmdSave, &QPushButton::clicked, this, &frmJavaneseAstrology::cmdSave_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmJavaneseAstrology::cmdBack_Click);
 }
 
 void frmJavaneseAstrology::buildMenus()
 {
-    QMenu *file = AppMenus::addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
-    mnuBack = AppMenus::addEntry(file, "mnuBack", QStringLiteral("&Back"), [this] { cmdBack_Click(); });
+    QMenu *file = AppMenus::addMenu(menuBar(), "mnuFile", tr("&File"));
+    mnuBack = AppMenus::addEntry(file, "mnuBack", tr("&Back"), [this] { cmdBack_Click(); });
     AppMenus::addSeparator(file, "mnuSep1");
-    mnuExit = AppMenus::addEntry(file, "mnuExit", QStringLiteral("E&xit"), [this] { close(); });
+    mnuExit = AppMenus::addEntry(file, "mnuExit", tr("E&xit"), [this] { close(); });
     AppMenus::addHelpAndOffers(menuBar(), m_set, "mnuSep2", "mnuSep3");
 }
 

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include <algorithm>
+
 namespace {
 
 const QString DesignResult = QStringLiteral("Javanese Result");
@@ -60,10 +62,16 @@ void frmJavaneseAstrology::buildResultRows()
     const Controls::Text value{Look::verdana(8.25, Look::Bold), Look::Green};
     const QString captions[] = {tr("Indonesian Day Sign:"), tr("Indonesian Weekday:"), tr("English Weekday")};
     const int captionWidths[] = {2115, 2160, 1695};
+    constexpr int CaptionRoom = 2160;
     for (int i = 0; i < 3; ++i) {
         const int top = 720 + 360 * i;
         Label1[i] =
             Controls::label(client(), "Label1", captions[i], Look::rect(240, top, captionWidths[i], 210), caption);
+        // Laid out for Verdana: with a wider substitute font, or a longer translation, a caption grows
+        // rightwards as far as the widest design width, short of the result column, instead of being cut.
+        const int needed = Label1[i]->fontMetrics().horizontalAdvance(captions[i]);
+        Label1[i]->resize(std::clamp(needed, Label1[i]->width(), Look::rect(0, 0, CaptionRoom, 0).width()),
+                          Label1[i]->height());
         Label1[i]->setProperty("index", i);
         lblJavaneseResult[i] =
             Controls::label(client(), "lblJavaneseResult", DesignResult, Look::rect(2520, top + 15, 1575, 195), value);

@@ -22,7 +22,7 @@ QString languageOf(const QString &uiLanguage)
 QString chooseFor(const QStringList &uiLanguages)
 {
     for (const QString &wanted : uiLanguages) {
-        const QString language = languageOf(wanted);
+        QString language = languageOf(wanted);
         if (language == English || language == Indonesian)
             return language;
     }
@@ -31,7 +31,7 @@ QString chooseFor(const QStringList &uiLanguages)
 
 QString install(QCoreApplication &application, const QStringList &uiLanguages, const QString &folder)
 {
-    const QString language = chooseFor(uiLanguages);
+    QString language = chooseFor(uiLanguages);
     if (language == English)
         return English;
     QList<QTranslator *> loaded;
@@ -73,7 +73,7 @@ bool isEnglish() { return current() == English; }
 
 QString shownMonthName(int index)
 {
-    const QString english = Calendar::monthName(index).toString();
+    QString english = Calendar::monthName(index).toString();
     if (english.isEmpty() || isEnglish())
         return english;
     const QString shown = QLocale(current()).monthName(index + 1, QLocale::LongFormat);

@@ -7,6 +7,8 @@
 #include "screens/frmMain.h"
 #include "web/UpdateReminder.h"
 
+#include <QCoreApplication>
+
 namespace Application {
 
 bool StartApplication(WindowSet &windows, const QString &readingFile)
@@ -16,7 +18,8 @@ bool StartApplication(WindowSet &windows, const QString &readingFile)
     if (!platform.instanceLock.acquire()) {
         // A running copy that takes the file shows it; otherwise the user hears why nothing opens.
         if (readingFile.isEmpty() || !platform.handOver.offer(readingFile))
-            windows.message(QStringLiteral("Application is already running"), platform::MessageIcon::Information);
+            windows.message(QCoreApplication::translate("StartApplication", "Application is already running"),
+                            platform::MessageIcon::Information);
         windows.EndApplication();
         return false;
     }

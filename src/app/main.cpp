@@ -7,6 +7,7 @@
 #include "platform/qt/TerminationRequest.h"
 #include "screens/Look.h"
 #include "screens/WindowSet.h"
+#include "weton/InterfaceLanguage.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -45,6 +46,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Wetonara"));
     QApplication::setApplicationName(QStringLiteral("Wetonara"));
     QApplication::setDesktopFileName(Identity::DesktopFileName);
+    InterfaceLanguage::install(app, QLocale::system().uiLanguages());
     QApplication::setWindowIcon(Look::programIcon());
     // The run ends when the companion screen closes, not when the last window does.
     QApplication::setQuitOnLastWindowClosed(false);

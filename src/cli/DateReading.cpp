@@ -2,6 +2,9 @@
 
 #include "IsoDate.h"
 #include "weton/Calendar.h"
+#include "weton/InterfaceLanguage.h"
+
+#include <QCoreApplication>
 
 namespace WetonCli {
 
@@ -25,17 +28,20 @@ std::optional<modJavaneseAstrology::Sign> signOf(QDate date) noexcept
 
 QString reportText(const CurrentReading &reading, const WetonResult &result)
 {
+    // The stored month is the English name; the reading shows it, and orders the date, as the person's
+    // language does.
+    const std::optional<int> month = Calendar::monthIndex(reading.BirthMonth);
     QString text;
     if (!reading.PersonName.isEmpty())
-        text += QStringLiteral("Name: ") + reading.PersonName + QStringLiteral("\n\n");
-    text += QStringLiteral("Date of Birth: %1 %2, %3\n\n")
-                .arg(reading.BirthMonth)
+        text += QCoreApplication::translate("DateReading", "Name: ") + reading.PersonName + QStringLiteral("\n\n");
+    text += QCoreApplication::translate("DateReading", "Date of Birth: %1 %2, %3\n\n")
+                .arg(month ? InterfaceLanguage::shownMonthName(*month) : reading.BirthMonth)
                 .arg(reading.BirthDay)
                 .arg(reading.BirthYear);
-    text += QStringLiteral("Indonesian Day Sign: %1\n\n").arg(result.MarketDay);
-    text += QStringLiteral("Indonesian Weekday: %1\n\n").arg(result.IndonesianWeekday);
-    text += QStringLiteral("English Weekday: %1\n\n").arg(result.EnglishWeekday);
-    text += QStringLiteral("Description:\n") + result.Description + QLatin1Char('\n');
+    text += QCoreApplication::translate("DateReading", "Indonesian Day Sign: %1\n\n").arg(result.MarketDay);
+    text += QCoreApplication::translate("DateReading", "Indonesian Weekday: %1\n\n").arg(result.IndonesianWeekday);
+    text += QCoreApplication::translate("DateReading", "English Weekday: %1\n\n").arg(result.EnglishWeekday);
+    text += QCoreApplication::translate("DateReading", "Description:\n") + result.Description + QLatin1Char('\n');
     return text;
 }
 

@@ -2,6 +2,8 @@
 
 #include "weton/Calendar.h"
 
+#include <QCoreApplication>
+
 namespace WetonCli {
 namespace {
 
@@ -74,11 +76,13 @@ QString describeProblem(QByteArrayView text, DateProblem problem)
 {
     switch (problem) {
     case DateProblem::None: return {};
-    case DateProblem::Empty: return QStringLiteral("empty, expected a date as YYYY-MM-DD");
-    case DateProblem::NotIsoForm: return QStringLiteral("%1 is not a date as YYYY-MM-DD").arg(quotedForMessage(text));
-    case DateProblem::NotARealDate: return QStringLiteral("%1 is not a real date").arg(quotedForMessage(text));
+    case DateProblem::Empty: return QCoreApplication::translate("IsoDate", "empty, expected a date as YYYY-MM-DD");
+    case DateProblem::NotIsoForm:
+        return QCoreApplication::translate("IsoDate", "%1 is not a date as YYYY-MM-DD").arg(quotedForMessage(text));
+    case DateProblem::NotARealDate:
+        return QCoreApplication::translate("IsoDate", "%1 is not a real date").arg(quotedForMessage(text));
     case DateProblem::OutOfRange:
-        return QStringLiteral("%1 is outside %2 to %3")
+        return QCoreApplication::translate("IsoDate", "%1 is outside %2 to %3")
             .arg(quotedForMessage(text), firstReckonedDate().toString(Qt::ISODate),
                  lastReckonedDate().toString(Qt::ISODate));
     }

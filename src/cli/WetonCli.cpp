@@ -12,40 +12,42 @@
 #include "weton/Text.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
 namespace WetonCli {
 namespace {
 
-constexpr char HelpText[] = "Usage: weton [--name NAME] DATE\n"
-                            "       weton --tsv\n"
-                            "       weton --next N [--from START] DATE\n"
-                            "       weton --match DATE DATE\n"
-                            "       weton --json [DATE...]\n"
-                            "\n"
-                            "Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.\n"
-                            "Every date is written YYYY-MM-DD.\n"
-                            "\n"
-                            "  DATE            print the reading of DATE: day sign, weekdays and description,\n"
-                            "                  then its neptu, wuku and date in the Javanese calendar\n"
-                            "  --name NAME     head the reading with NAME\n"
-                            "  --tsv           read dates from standard input, one a line, and write for each\n"
-                            "                  DATE, market day, Indonesian weekday, English weekday and\n"
-                            "                  description, separated by tabs; lines that are not dates are\n"
-                            "                  reported on standard error and skipped\n"
-                            "  --next N        list the next N dates after today that share DATE's weton\n"
-                            "                  (it returns every 35 days), up to 2036-12-31\n"
-                            "  --from START    with --next, list the dates after START instead of today\n"
-                            "  --match         print the wetons of two dates, the sum of their neptu and the\n"
-                            "                  match it gives (remainder of the sum divided by 8)\n"
-                            "  --json          write every fact of each DATE as one JSON object a line; with\n"
-                            "                  no DATE, read dates from standard input as --tsv does\n"
-                            "  -h, --help      show this help\n"
-                            "  -v, --version   show the version\n"
-                            "\n"
-                            "Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked\n"
-                            "for exist, or the output could not be written; 2 bad arguments.\n";
+constexpr char HelpText[] =
+    QT_TRANSLATE_NOOP("WetonCli", "Usage: weton [--name NAME] DATE\n"
+                                  "       weton --tsv\n"
+                                  "       weton --next N [--from START] DATE\n"
+                                  "       weton --match DATE DATE\n"
+                                  "       weton --json [DATE...]\n"
+                                  "\n"
+                                  "Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.\n"
+                                  "Every date is written YYYY-MM-DD.\n"
+                                  "\n"
+                                  "  DATE            print the reading of DATE: day sign, weekdays and description,\n"
+                                  "                  then its neptu, wuku and date in the Javanese calendar\n"
+                                  "  --name NAME     head the reading with NAME\n"
+                                  "  --tsv           read dates from standard input, one a line, and write for each\n"
+                                  "                  DATE, market day, Indonesian weekday, English weekday and\n"
+                                  "                  description, separated by tabs; lines that are not dates are\n"
+                                  "                  reported on standard error and skipped\n"
+                                  "  --next N        list the next N dates after today that share DATE's weton\n"
+                                  "                  (it returns every 35 days), up to 2036-12-31\n"
+                                  "  --from START    with --next, list the dates after START instead of today\n"
+                                  "  --match         print the wetons of two dates, the sum of their neptu and the\n"
+                                  "                  match it gives (remainder of the sum divided by 8)\n"
+                                  "  --json          write every fact of each DATE as one JSON object a line; with\n"
+                                  "                  no DATE, read dates from standard input as --tsv does\n"
+                                  "  -h, --help      show this help\n"
+                                  "  -v, --version   show the version\n"
+                                  "\n"
+                                  "Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked\n"
+                                  "for exist, or the output could not be written; 2 bad arguments.\n");
 
 struct Options
 {
@@ -82,7 +84,8 @@ int runReading(const QString &name, QDate date, const Streams &streams)
     const std::optional<modJavaneseAstrology::Sign> sign = signOf(date);
     if (!sign)
         return badArguments(streams.err, describeProblem(date.toString(Qt::ISODate).toUtf8(), DateProblem::OutOfRange));
-    const QString text = reportText(readingOf(name, date), modJavaneseAstrology::ResultOf(*sign)) + reckoningText(date);
+    const QString text =
+        reportText(readingOf(name, date), modJavaneseAstrology::ShownResultOf(*sign)) + reckoningText(date);
     return writeOut(streams, text.toUtf8(), Success);
 }
 
@@ -119,9 +122,11 @@ int runNext(const QString &countText, QDate signDate, QDate after, const Streams
     const QString last = lastReckonedDate().toString(Qt::ISODate);
     const QString problem =
         after >= lastReckonedDate()
-            ? QStringLiteral("no dates after %1 can be listed: %2 is the last date weton reckons")
+            ? QCoreApplication::translate("WetonCli",
+                                          "no dates after %1 can be listed: %2 is the last date weton reckons")
                   .arg(after.toString(Qt::ISODate), last)
-            : QStringLiteral(
+            : QCoreApplication::translate(
+                  "WetonCli",
                   "only %1 of the %2 dates asked for fall after %3 and up to %4, the last date weton reckons")
                   .arg(dates.size())
                   .arg(count)
@@ -134,10 +139,11 @@ int runNext(const QString &countText, QDate signDate, QDate after, const Streams
 std::optional<QString> problemWithName(const QString &name)
 {
     if (name.isEmpty())
-        return QStringLiteral("--name needs a name that is not blank");
+        return QCoreApplication::translate("WetonCli", "--name needs a name that is not blank");
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            return QStringLiteral("--name must not contain line breaks or other control characters");
+            return QCoreApplication::translate("WetonCli",
+                                               "--name must not contain line breaks or other control characters");
     return std::nullopt;
 }
 
@@ -163,24 +169,25 @@ std::optional<QString> problemWithCombination(const QCommandLineParser &parser, 
 {
     for (const QCommandLineOption *option : {&options.name, &options.next, &options.from})
         if (parser.values(*option).size() > 1)
-            return QStringLiteral("--%1 is given more than once").arg(option->names().constFirst());
+            return QCoreApplication::translate("WetonCli", "--%1 is given more than once")
+                .arg(option->names().constFirst());
     if (const std::optional<QString> problem = problemWithNewModes(parser, options))
         return problem->isEmpty() ? std::nullopt : problem;
     if (parser.isSet(options.tsv)) {
         if (parser.isSet(options.name) || parser.isSet(options.next) || parser.isSet(options.from))
-            return QStringLiteral("--tsv cannot be combined with --name, --next or --from");
+            return QCoreApplication::translate("WetonCli", "--tsv cannot be combined with --name, --next or --from");
         if (!parser.positionalArguments().isEmpty())
-            return QStringLiteral("--tsv takes no date; it reads dates from standard input");
+            return QCoreApplication::translate("WetonCli", "--tsv takes no date; it reads dates from standard input");
         return std::nullopt;
     }
     if (parser.isSet(options.from) && !parser.isSet(options.next))
-        return QStringLiteral("--from is only used with --next");
+        return QCoreApplication::translate("WetonCli", "--from is only used with --next");
     if (parser.isSet(options.name) && parser.isSet(options.next))
-        return QStringLiteral("--name is not used with --next");
+        return QCoreApplication::translate("WetonCli", "--name is not used with --next");
     if (parser.positionalArguments().isEmpty())
-        return QStringLiteral("missing date (YYYY-MM-DD); try 'weton --help'");
+        return QCoreApplication::translate("WetonCli", "missing date (YYYY-MM-DD); try 'weton --help'");
     if (parser.positionalArguments().size() > 1)
-        return QStringLiteral("one date expected, but %1 arguments given: %2")
+        return QCoreApplication::translate("WetonCli", "one date expected, but %1 arguments given: %2")
             .arg(parser.positionalArguments().size())
             .arg(quotedArgument(parser.positionalArguments().join(QLatin1Char(' '))));
     return std::nullopt;
@@ -227,7 +234,7 @@ int run(const QStringList &arguments, const Streams &streams, QDate today)
         return badArguments(streams.err, parser.errorText() + QStringLiteral(" Try 'weton --help'."));
     }
     if (parser.isSet(options.help))
-        return writeOut(streams, HelpText, Success);
+        return writeOut(streams, QCoreApplication::translate("WetonCli", HelpText).toUtf8(), Success);
     if (parser.isSet(options.version))
         return writeOut(streams, QByteArrayLiteral("weton " WETONARA_VERSION "\n"), Success);
     if (const std::optional<QString> problem = problemWithCombination(parser, options))

@@ -1,5 +1,6 @@
 #include "WetonCli.h"
 #include "platform/qt/StandardStream.h"
+#include "weton/InterfaceLanguage.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     // Before the application object, which opens files of its own.
     platform::StandardStream::noteClosedStreams();
     QCoreApplication application(argc, argv);
+    InterfaceLanguage::install(application, QLocale::system().uiLanguages());
     // Unbuffered devices: the tool buffers its own output in large blocks, and a failed write shows at
     // once instead of in a flush nobody checks. A stream that is closed fails only in the mode that
     // needs it, and says so.

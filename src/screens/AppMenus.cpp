@@ -4,6 +4,7 @@
 #include "frmAbout.h"
 #include "web/modHelp.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace AppMenus {
@@ -34,22 +35,25 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
 void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit, const char *separatorBeforeAbout)
 {
     platform::Browser &browser = set.platform().browser;
-    QMenu *help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    addEntry(help, "mnuOnline", QStringLiteral("&Online Help"), [&browser] { modHelp::OpenHelpPage(browser); });
-    addEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online"), [&browser] { modHelp::OpenHomePage(browser); });
+    QMenu *help = addMenu(bar, "mnuHelp", QCoreApplication::translate("AppMenus", "&Help"));
+    addEntry(help, "mnuOnline", QCoreApplication::translate("AppMenus", "&Online Help"),
+             [&browser] { modHelp::OpenHelpPage(browser); });
+    addEntry(help, "mnuVisit", QCoreApplication::translate("AppMenus", "&Visit Us Online"),
+             [&browser] { modHelp::OpenHomePage(browser); });
     addSeparator(help, separatorAfterVisit);
-    addEntry(help, "mnuUpdate", QStringLiteral("Check for Software &Update"),
+    addEntry(help, "mnuUpdate", QCoreApplication::translate("AppMenus", "Check for Software &Update"),
              [&browser] { modHelp::OpenDownloadPage(browser); });
     addSeparator(help, separatorBeforeAbout);
-    addEntry(help, "mnuAbout", QStringLiteral("&About Software"), [&set] { set.about().showModal(); });
+    addEntry(help, "mnuAbout", QCoreApplication::translate("AppMenus", "&About Software"),
+             [&set] { set.about().showModal(); });
 
-    QAction *donate = bar->addAction(QStringLiteral("&Donate"));
+    QAction *donate = bar->addAction(QCoreApplication::translate("AppMenus", "&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(donate, &QAction::triggered, bar, [&browser] { modHelp::OpenDonatePage(browser); });
     // Make Money Online is defined but kept out of sight; its offer stays reachable from the captions.
     // It belongs to the bar without being placed on it: a placed entry, even hidden or greyed, keeps its
     // access key, and Alt+O would then be ambiguous and no longer press "Open Previously Saved Reading".
-    auto *makeMoney = new QAction(QStringLiteral("Make Money &Online"), bar);
+    auto *makeMoney = new QAction(QCoreApplication::translate("AppMenus", "Make Money &Online"), bar);
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setVisible(false);
     QObject::connect(makeMoney, &QAction::triggered, bar, [&browser] { modHelp::OpenFullyBrandedPage(browser); });

@@ -6,30 +6,44 @@
 #include "web/CoBrand.h"
 #include "web/modHelp.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 
 namespace Branding {
 
-const QString FullBrandCaption = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this software "
-    "fully branded for your website. Click here for more details.");
-const QString CoBrandCaption = QStringLiteral(
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name "
-    "&&  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
-const QString ForumCaption =
-    QStringLiteral("The Most Popular Online Tarvex Discussion Forum. Click Here To Visit Nolvane Now.");
-const QString ForumShortCaption = QStringLiteral("The Most Popular Online Tarvex Discussion Forum");
-const QString VisitCaption = QStringLiteral("Click Here To Visit Nolvane Now");
+// Functions, not constants: the captions are read after the translation is installed.
+QString FullBrandCaption()
+{
+    return QCoreApplication::translate(
+        "Branding", "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+                    "software fully branded for your website. Click here for more details.");
+}
+QString CoBrandCaption()
+{
+    return QCoreApplication::translate(
+        "Branding", "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+                    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+}
+QString ForumCaption()
+{
+    return QCoreApplication::translate(
+        "Branding", "The Most Popular Online Tarvex Discussion Forum. Click Here To Visit Nolvane Now.");
+}
+QString ForumShortCaption()
+{
+    return QCoreApplication::translate("Branding", "The Most Popular Online Tarvex Discussion Forum");
+}
+QString VisitCaption() { return QCoreApplication::translate("Branding", "Click Here To Visit Nolvane Now"); }
 
 Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look, OnTop onTop, WindowSet &set)
 {
     platform::Browser &browser = set.platform().browser;
     const auto addFull = [&] {
-        return Controls::link(frame, "lblFullBrand", FullBrandCaption, place, look,
+        return Controls::link(frame, "lblFullBrand", FullBrandCaption(), place, look,
                               [&browser] { modHelp::OpenFullyBrandedPage(browser); });
     };
     const auto addCo = [&] {
-        return Controls::link(frame, "lblCobrand", CoBrandCaption, place, look,
+        return Controls::link(frame, "lblCobrand", CoBrandCaption(), place, look,
                               [&browser] { modHelp::OpenCoBrandPage(browser); });
     };
     Offers offers;

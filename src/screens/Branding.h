@@ -9,11 +9,11 @@ class WindowSet;
 // The promotional captions shared by the entry, result and report windows.
 namespace Branding {
 
-extern const QString FullBrandCaption;
-extern const QString CoBrandCaption;
-extern const QString ForumCaption;       // entry and result windows
-extern const QString ForumShortCaption;  // report window, first line
-extern const QString VisitCaption;       // report window, second line
+QString FullBrandCaption();
+QString CoBrandCaption();
+QString ForumCaption();       // entry and result windows
+QString ForumShortCaption();  // report window, first line
+QString VisitCaption();       // report window, second line
 
 struct Offers
 {

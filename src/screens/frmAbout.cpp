@@ -6,8 +6,8 @@
 #include "Look.h"
 #include "WindowSet.h"
 #include "web/modHelp.h"
+#include "weton/InterfaceLanguage.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,13 +18,7 @@ namespace {
 // The leftmost a right-aligned caption may start: the box's own left margin.
 constexpr int LeftMarginTwips = 120;
 
-QString aboutText()
-{
-    QFile file(QStringLiteral(":/content/about.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
-}
+QString aboutText() { return InterfaceLanguage::contentText(u"about.txt").trimmed(); }
 
 // The site address is a build setting and may be longer than the caption's designed place; the caption
 // is right-aligned, so it grows to the left instead of being cut off.
@@ -70,18 +64,18 @@ void frmAbout::buildLinks()
     platform::Browser &browser = m_set.platform().browser;
     const Controls::Text link{Look::verdana(8.25), Look::Teal, Qt::AlignRight | Qt::AlignTop};
     lblHomePage =
-        Controls::link(client(), "lblHomePage", QStringLiteral("Click here to visit ") + Identity::SiteAddress,
+        Controls::link(client(), "lblHomePage", tr("Click here to visit %1").arg(Identity::SiteAddress),
                        Look::rect(2955, 2085, 4050, 195), link, [&browser] { modHelp::OpenHomePage(browser); });
     widenLeftwards(lblHomePage);
     Label3 = Controls::label(client(), "Label3",
-                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                            "money online. Get this software fully branded for your website."),
+                             tr("Home Business Opportunity. Start your own Internet business and make "
+                                "money online. Get this software fully branded for your website."),
                              Look::rect(120, 2400, 6885, 435),
                              {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignLeft | Qt::AlignTop, true});
     // The offer of a fully branded copy, not the co-branding page the other windows' captions open.
     lblCoBrand =
-        Controls::link(client(), "lblCoBrand", QStringLiteral("Click here for more details"),
-                       Look::rect(4710, 2835, 2295, 195), link, [&browser] { modHelp::OpenFullyBrandedPage(browser); });
+        Controls::link(client(), "lblCoBrand", tr("Click here for more details"), Look::rect(4710, 2835, 2295, 195),
+                       link, [&browser] { modHelp::OpenFullyBrandedPage(browser); });
     widenLeftwards(lblCoBrand);
 }
 
@@ -91,8 +85,7 @@ void frmAbout::buildFoot()
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setGeometry(Look::rect(0, 3240, 7080, 2 * 15));  // two pixels thick
     Controls::setBackground(Line1, Look::DarkRed);
-    cmdOK = Controls::button(client(), "cmdOK", QStringLiteral("OK"), Look::rect(5745, 3360, 1260, 345),
-                             Look::verdana(8.25));
+    cmdOK = Controls::button(client(), "cmdOK", tr("OK"), Look::rect(5745, 3360, 1260, 345), Look::verdana(8.25));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include <algorithm>
+
 namespace {
 
 const QString DesignResult = QStringLiteral("Javanese Result");
@@ -42,7 +44,7 @@ frmJavaneseAstrology::frmJavaneseAstrology(WindowSet &set)
 {
     setObjectName(QStringLiteral("frmJavaneseAstrology"));
     Label14 = Branding::addForumLink(
-        client(), "Label14", Branding::ForumCaption, Look::rect(2040, 0, 4965, 390),
+        client(), "Label14", Branding::ForumCaption(), Look::rect(2040, 0, 4965, 390),
         {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, set);
     Shape1 = new QFrame(client());
     Shape1->setObjectName(QStringLiteral("Shape1"));
@@ -58,13 +60,18 @@ void frmJavaneseAstrology::buildResultRows()
 {
     const Controls::Text caption{Look::verdana(9, Look::Bold), Look::DarkGreen};
     const Controls::Text value{Look::verdana(8.25, Look::Bold), Look::Green};
-    const QString captions[] = {QStringLiteral("Indonesian Day Sign:"), QStringLiteral("Indonesian Weekday:"),
-                                QStringLiteral("English Weekday")};
+    const QString captions[] = {tr("Indonesian Day Sign:"), tr("Indonesian Weekday:"), tr("English Weekday")};
     const int captionWidths[] = {2115, 2160, 1695};
+    constexpr int CaptionRoom = 2160;
     for (int i = 0; i < 3; ++i) {
         const int top = 720 + 360 * i;
         Label1[i] =
             Controls::label(client(), "Label1", captions[i], Look::rect(240, top, captionWidths[i], 210), caption);
+        // Laid out for Verdana: with a wider substitute font, or a longer translation, a caption grows
+        // rightwards as far as the widest design width, short of the result column, instead of being cut.
+        const int needed = Label1[i]->fontMetrics().horizontalAdvance(captions[i]);
+        Label1[i]->resize(std::clamp(needed, Label1[i]->width(), Look::rect(0, 0, CaptionRoom, 0).width()),
+                          Label1[i]->height());
         Label1[i]->setProperty("index", i);
         lblJavaneseResult[i] =
             Controls::label(client(), "lblJavaneseResult", DesignResult, Look::rect(2520, top + 15, 1575, 195), value);
@@ -87,20 +94,18 @@ void frmJavaneseAstrology::buildBottomStrip()
                             Branding::OnTop::FullBrand, m_set);
     lblCobrand = offers.lblCobrand;
     lblFullBrand = offers.lblFullBrand;
-    cmdSave = Controls::button(Frame5, "cmdSave", QStringLiteral("&Save"), Look::rect(6960, 360, 975, 375),
-                               Look::verdana(8.25));
-    cmdBack = Controls::button(Frame5, "cmdBack", QStringLiteral("&Back"), Look::rect(8040, 360, 975, 375),
-                               Look::verdana(8.25));
+    cmdSave = Controls::button(Frame5, "cmdSave", tr("&Save"), Look::rect(6960, 360, 975, 375), Look::verdana(8.25));
+    cmdBack = Controls::button(Frame5, "cmdBack", tr("&Back"), Look::rect(8040, 360, 975, 375), Look::verdana(8.25));
     connect(cmdSave, &QPushButton::clicked, this, &frmJavaneseAstrology::cmdSave_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmJavaneseAstrology::cmdBack_Click);
 }
 
 void frmJavaneseAstrology::buildMenus()
 {
-    QMenu *file = AppMenus::addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
-    mnuBack = AppMenus::addEntry(file, "mnuBack", QStringLiteral("&Back"), [this] { cmdBack_Click(); });
+    QMenu *file = AppMenus::addMenu(menuBar(), "mnuFile", tr("&File"));
+    mnuBack = AppMenus::addEntry(file, "mnuBack", tr("&Back"), [this] { cmdBack_Click(); });
     AppMenus::addSeparator(file, "mnuSep1");
-    mnuExit = AppMenus::addEntry(file, "mnuExit", QStringLiteral("E&xit"), [this] { close(); });
+    mnuExit = AppMenus::addEntry(file, "mnuExit", tr("E&xit"), [this] { close(); });
     AppMenus::addHelpAndOffers(menuBar(), m_set, "mnuSep2", "mnuSep3");
 }
 

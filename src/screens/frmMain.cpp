@@ -11,6 +11,7 @@
 #include "files/SavedReading.h"
 #include "frmJavaneseAstrology.h"
 #include "weton/Calendar.h"
+#include "weton/InterfaceLanguage.h"
 #include "weton/Text.h"
 #include "weton/modJavaneseAstrology.h"
 
@@ -63,37 +64,36 @@ frmMain::frmMain(WindowSet &set) : FormWindow(Identity::VersionCaption, 8205, 44
 void frmMain::buildIntroduction()
 {
     Label14 = Branding::addForumLink(
-        client(), "Label14", Branding::ForumCaption, Look::rect(1620, 0, 4965, 390),
+        client(), "Label14", Branding::ForumCaption(), Look::rect(1620, 0, 4965, 390),
         {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, m_set);
     const Controls::Text intro{Look::verdana(8.25), Look::DarkGreen, Qt::AlignLeft | Qt::AlignTop, true};
     Label2[0] = Controls::label(
         client(), "Label2",
-        QStringLiteral("Welcome to Wetonara. Wetonara is one of the best and most comprehensive online astrological "
-                       "resource for those interested in exploring the astrological culture and the zodiacs of the "
-                       "Indonesian civilization. "),
+        tr("Welcome to Wetonara. Wetonara is one of the best and most comprehensive online astrological "
+           "resource for those interested in exploring the astrological culture and the zodiacs of the "
+           "Indonesian civilization. "),
         Look::rect(105, 600, 7995, 615), intro);
     Label2[1] = Controls::label(client(), "Label2",
-                                QStringLiteral("Just input your name and date of birth and generate your Javanese / "
-                                               "Indonesian astrological reading!"),
+                                tr("Just input your name and date of birth and generate your Javanese / "
+                                   "Indonesian astrological reading!"),
                                 Look::rect(105, 1200, 7995, 495), intro);
     Label2[0]->setProperty("index", 0);
     Label2[1]->setProperty("index", 1);
-    cmdOpen = Controls::button(client(), "cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
+    cmdOpen = Controls::button(client(), "cmdOpen", tr("&Open Previously Saved Reading"),
                                Look::rect(135, 1920, 2895, 1575), Look::verdana(9, Look::Bold));
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::Open);
 }
 
 void frmMain::buildPersonalDetails()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Personal Details"), client());
+    Frame1 = new QGroupBox(tr("Personal Details"), client());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Look::rect(3135, 1800, 4935, 1215));
     Frame1->setFont(Look::verdana(9, Look::Bold));
     Controls::setTextColour(Frame1, Look::DarkGreen);
     const Controls::Text caption{Look::verdana(8.25, Look::Bold), Look::Green};
-    Label1[0] = Controls::label(Frame1, "Label1", QStringLiteral("Name"), Look::rect(120, 450, 555, 195), caption);
-    Label1[1] =
-        Controls::label(Frame1, "Label1", QStringLiteral("Date of Birth"), Look::rect(120, 855, 1230, 195), caption);
+    Label1[0] = Controls::label(Frame1, "Label1", tr("Name"), Look::rect(120, 450, 555, 195), caption);
+    Label1[1] = Controls::label(Frame1, "Label1", tr("Date of Birth"), Look::rect(120, 855, 1230, 195), caption);
     Label1[0]->setProperty("index", 0);
     Label1[1]->setProperty("index", 1);
     txtName = new QLineEdit(Frame1);
@@ -111,7 +111,7 @@ void frmMain::buildPersonalDetails()
         control->setFont(Look::verdana(8.25));
         Controls::setInputColours(control, Look::Black, Look::White);
     }
-    cmdCalculate = Controls::button(client(), "cmdCalculate", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
+    cmdCalculate = Controls::button(client(), "cmdCalculate", tr("Find My &Indonesian Birthday (Weton)"),
                                     Look::rect(3135, 3120, 4935, 375), Look::verdana(8.25, Look::Bold));
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::Calculate);
 }
@@ -126,18 +126,20 @@ void frmMain::buildBranding()
 
 void frmMain::buildMenus()
 {
-    QMenu *file = AppMenus::addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
-    mnuMayan = AppMenus::addEntry(file, "mnuMayan", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
-                                  [this] { Calculate(); });
+    QMenu *file = AppMenus::addMenu(menuBar(), "mnuFile", tr("&File"));
+    mnuMayan =
+        AppMenus::addEntry(file, "mnuMayan", tr("Find My &Indonesian Birthday (Weton)"), [this] { Calculate(); });
     AppMenus::addSeparator(file, "mnuSep3");
-    mnuExit = AppMenus::addEntry(file, "mnuExit", QStringLiteral("E&xit"), [this] { close(); });
+    mnuExit = AppMenus::addEntry(file, "mnuExit", tr("E&xit"), [this] { close(); });
     AppMenus::addHelpAndOffers(menuBar(), m_set, "mnuSep1", "mnuSep2");
 }
 
 void frmMain::Form_Load()
 {
+    // The list shows the month in the person's language and keeps the English name, which is what the
+    // reckoning and the saved reading use.
     for (int month = 0; month < 12; ++month)
-        cboMonth->addItem(Calendar::monthName(month).toString());
+        cboMonth->addItem(InterfaceLanguage::shownMonthName(month), Calendar::monthName(month).toString());
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
     for (int year = Calendar::FirstWeekdayYear; year <= Calendar::LastYear; ++year)
@@ -156,7 +158,7 @@ bool frmMain::refuseDate(const QString &message)
 bool frmMain::ValidateEntry()
 {
     if (Text::trimSpaces(txtName->text()).isEmpty()) {
-        m_set.message(QStringLiteral("Please Enter Your Name"), platform::MessageIcon::Critical);
+        m_set.message(tr("Please Enter Your Name"), platform::MessageIcon::Critical);
         txtName->setFocus();
         return false;
     }
@@ -166,11 +168,11 @@ bool frmMain::ValidateEntry()
     const int month = cboMonth->currentIndex();
     const int day = cboDate->currentIndex();
     if (leapYear && month == February && (day == 29 || day == 30))
-        return refuseDate(QStringLiteral("Please Enter Correct Date Or Month!"));
+        return refuseDate(tr("Please Enter Correct Date Or Month!"));
     if (!leapYear && month == February && day >= 28 && day <= 30)
-        return refuseDate(QStringLiteral("Please Enter Correct Date Or Month!"));
+        return refuseDate(tr("Please Enter Correct Date Or Month!"));
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30)
-        return refuseDate(QStringLiteral("Please Enter Correct Date Or Month !"));
+        return refuseDate(tr("Please Enter Correct Date Or Month !"));
     return true;
 }
 
@@ -183,7 +185,7 @@ void frmMain::storeReading()
     const qint16 year = Text::trimSpaces(cboYear->currentText()).toShort(&ok);
     if (ok)
         reading.BirthYear = year;
-    reading.BirthMonth = Text::trimSpaces(cboMonth->currentText());
+    reading.BirthMonth = Text::trimSpaces(cboMonth->currentData().toString());
     const qint16 day = Text::trimSpaces(cboDate->currentText()).toShort(&ok);
     if (ok)
         reading.BirthDay = day;
@@ -206,7 +208,7 @@ void frmMain::Calculate()
 void frmMain::Open()
 {
     const QString path = m_set.platform().fileDialogs.openFileName(
-        {QStringLiteral("Select the source file"), SavedReading::FileFilter, SavedReading::Extension});
+        {tr("Select the source file"), SavedReading::FileFilter, SavedReading::Extension});
     if (path.isEmpty())
         return;  // cancelled: nothing to say
     OpenFile(path);
@@ -227,12 +229,14 @@ bool frmMain::loadSavedReading(const QString &path)
     const std::optional<SavedReading::Fields> fields =
         SavedReading::hasSavedReadingExtension(path) ? SavedReading::readFile(path) : std::nullopt;
     if (!fields) {
-        m_set.message(QStringLiteral("Please Check The File."), platform::MessageIcon::Critical);
+        m_set.message(tr("Please Check The File."), platform::MessageIcon::Critical);
         return false;
     }
     txtName->setText(fields->name);
     selectItem(cboDate, fields->day);
-    selectItem(cboMonth, fields->month);
+    const int month = cboMonth->findData(fields->month, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (month >= 0)
+        cboMonth->setCurrentIndex(month);
     selectItem(cboYear, fields->year);
     return true;
 }

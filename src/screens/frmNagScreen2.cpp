@@ -7,10 +7,10 @@
 #include "WindowSet.h"
 #include "web/modHelp.h"
 #include "web/modTellAFriend.h"
+#include "weton/InterfaceLanguage.h"
 #include "weton/Text.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -24,15 +24,9 @@ namespace {
 
 constexpr QColor CheckBlue{0, 0, 192};
 // A function, not a constant: the placeholder lives in another file, initialised in an order of its own.
-QString initialMessage() { return modTellAFriend::MessagePlaceholder + QStringLiteral("\r\n"); }
+QString initialMessage() { return modTellAFriend::MessagePlaceholder() + QStringLiteral("\r\n"); }
 
-QString advertText()
-{
-    QFile file(QStringLiteral(":/content/advert.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
-}
+QString advertText() { return InterfaceLanguage::contentText(u"advert.txt").trimmed(); }
 
 // r in [0, 1) gives 0 to 3, each a quarter of the range; the clamp keeps a generator that reaches 1.0
 // (or a stray value) on a valid text.
@@ -71,16 +65,16 @@ bool movesBetweenControls(const QEvent *event)
 
 }  // namespace
 
-const std::array<QString, 4> frmNagScreen2::Promotions{
-    QStringLiteral("Tarvex Softwares, such as this can be created and maintained only with your support. The best "
-                   "way to support Nolvane is to visit Nolvane regularly and take part in the discussions and other "
-                   "activities on the board."),
-    QStringLiteral("Visit Nolvane regularly. Support Nolvane by taking part in the discussions and other activities. "
-                   "These softwares cannot be supported and maintained, without you regularly visiting Nolvane"),
-    QStringLiteral("Nolvane is a FREE online discussion forum for all things tarvex. To help Nolvane develop and "
-                   "maintain this software visit Nolvane regularly."),
-    QStringLiteral("Nolvane needs your help. All you need to do is visit Nolvane regularly and take part in the "
-                   "various discussions and activites to help us maintain and develop more Tarvex Softwares."),
+const std::array<const char *, 4> frmNagScreen2::Promotions{
+    QT_TR_NOOP("Tarvex Softwares, such as this can be created and maintained only with your support. The best "
+               "way to support Nolvane is to visit Nolvane regularly and take part in the discussions and other "
+               "activities on the board."),
+    QT_TR_NOOP("Visit Nolvane regularly. Support Nolvane by taking part in the discussions and other activities. "
+               "These softwares cannot be supported and maintained, without you regularly visiting Nolvane"),
+    QT_TR_NOOP("Nolvane is a FREE online discussion forum for all things tarvex. To help Nolvane develop and "
+               "maintain this software visit Nolvane regularly."),
+    QT_TR_NOOP("Nolvane needs your help. All you need to do is visit Nolvane regularly and take part in the "
+               "various discussions and activites to help us maintain and develop more Tarvex Softwares."),
 };
 
 frmNagScreen2::frmNagScreen2(WindowSet &set)
@@ -102,9 +96,9 @@ void frmNagScreen2::buildPromotion()
     picNagscreen2Icon->setGeometry(Look::rect(360, 120, 540, 540));
     lblNagScreen2Caption = Controls::label(client(), "lblNagScreen2Caption", QStringLiteral("ABC"),
                                            Look::rect(1080, 240, 0, 0), {Look::msSansSerif(18)});
-    Label2 = Controls::label(client(), "Label2", Promotions[1], Look::rect(120, 840, 6975, 1095),
+    Label2 = Controls::label(client(), "Label2", tr(Promotions[1]), Look::rect(120, 840, 6975, 1095),
                              {Look::verdana(9.75, Look::Bold), Look::Black, Qt::AlignLeft | Qt::AlignTop, true});
-    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Nolvane Now"), client());
+    Check1 = new QCheckBox(tr("Click Here To Visit Nolvane Now"), client());
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(Look::rect(30, 2040, 7185, 555));
     Check1->setFont(Look::verdana(14.25));
@@ -112,28 +106,28 @@ void frmNagScreen2::buildPromotion()
     Controls::setTextColour(Check1, CheckBlue);
     connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
     Check1->installEventFilter(this);  // for its double-clicks
-    cmdClose = Controls::button(client(), "cmdClose", QStringLiteral("E&xit"), Look::rect(6000, 2760, 1245, 375),
-                                Look::verdana(8.25));
+    cmdClose =
+        Controls::button(client(), "cmdClose", tr("E&xit"), Look::rect(6000, 2760, 1245, 375), Look::verdana(8.25));
     connect(cmdClose, &QPushButton::clicked, this, [this] { m_set.EndApplication(); });
 }
 
 void frmNagScreen2::buildReferralForm()
 {
-    Frame2 = frame(client(), "Frame2", QStringLiteral("Refer A Friend"), Look::rect(120, 3240, 7065, 1455));
-    txtName = textBox(Frame2, "txtName", modTellAFriend::NamePlaceholder, Look::rect(85, 360, 3375, 285));
-    txtEmail = textBox(Frame2, "txtEmail", modTellAFriend::EmailPlaceholder, Look::rect(3600, 360, 3375, 285));
+    Frame2 = frame(client(), "Frame2", tr("Refer A Friend"), Look::rect(120, 3240, 7065, 1455));
+    txtName = textBox(Frame2, "txtName", modTellAFriend::NamePlaceholder(), Look::rect(85, 360, 3375, 285));
+    txtEmail = textBox(Frame2, "txtEmail", modTellAFriend::EmailPlaceholder(), Look::rect(3600, 360, 3375, 285));
     txtFriendName =
-        textBox(Frame2, "txtFriendName", modTellAFriend::FriendNamePlaceholder, Look::rect(85, 720, 3375, 285));
+        textBox(Frame2, "txtFriendName", modTellAFriend::FriendNamePlaceholder(), Look::rect(85, 720, 3375, 285));
     txtFriendEmail =
-        textBox(Frame2, "txtFriendEmail", modTellAFriend::FriendEmailPlaceholder, Look::rect(3600, 720, 3375, 285));
-    cmdSubmit = Controls::button(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
-                                 Look::rect(1920, 1080, 3375, 285), Look::verdana(8.25, Look::Bold));
+        textBox(Frame2, "txtFriendEmail", modTellAFriend::FriendEmailPlaceholder(), Look::rect(3600, 720, 3375, 285));
+    cmdSubmit = Controls::button(Frame2, "cmdSubmit", tr("Refer A Friend &Now"), Look::rect(1920, 1080, 3375, 285),
+                                 Look::verdana(8.25, Look::Bold));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     // Placed below the frame's visible part, as the form has always had it: the user cannot see it,
     // but the Tab key still reaches it, and its text goes with every referral.
     txtMessage = new QPlainTextEdit(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setAccessibleName(modTellAFriend::MessagePlaceholder);
+    txtMessage->setAccessibleName(modTellAFriend::MessagePlaceholder());
     txtMessage->setGeometry(Look::rect(4800, 3600, 1815, 495));
     txtMessage->setFont(Look::verdana(8.25));
     Controls::setInputColours(txtMessage, Look::Black, Look::White);
@@ -148,11 +142,11 @@ void frmNagScreen2::buildReferralForm()
 
 void frmNagScreen2::buildAdvert()
 {
-    Frame6 = frame(client(), "Frame6", QStringLiteral("Download Tarvex Softwares"), Look::rect(7320, 120, 3735, 4575));
+    Frame6 = frame(client(), "Frame6", tr("Download Tarvex Softwares"), Look::rect(7320, 120, 3735, 4575));
     Label3 = Controls::label(Frame6, "Label3", advertText(), Look::rect(120, 360, 3495, 3855),
                              {Look::verdana(9), Look::White, Qt::AlignLeft | Qt::AlignTop, true});
     platform::Browser &browser = m_set.platform().browser;
-    lblGoToHome = Controls::link(Frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Tarvex Softwares"),
+    lblGoToHome = Controls::link(Frame6, "lblGoToHome", tr("Click Here To Visit Tarvex Softwares"),
                                  Look::rect(75, 4250, 0, 0), {Look::verdana(9, Look::Bold), Look::Yellow},
                                  [&browser] { modHelp::OpenTarvexSoftwaresPage(browser); });
     lblGoToHome->adjustSize();
@@ -180,7 +174,7 @@ void frmNagScreen2::Form_Load()
     // Seeded again here, so the promotion does not follow from the start-up draw.
     platform::Platform &platform = m_set.platform();
     platform.random.seed(quint64(platform.clock.msecsSinceEpoch()));
-    Label2->setText(Promotions[promotionDraw(platform.random.next())]);
+    Label2->setText(tr(Promotions[promotionDraw(platform.random.next())]));
     // Above the windows of every program, with no minimise or maximise button; showing it does not take
     // the focus from the window the user is in.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -216,19 +210,19 @@ void frmNagScreen2::cmdSubmit_Click()
     modHelp::OpenWebAddress(m_set.platform().browser, outcome.address);
 }
 
-const QString *frmNagScreen2::placeholderOf(const QObject *box) const
+QString frmNagScreen2::placeholderOf(const QObject *box) const
 {
     if (box == txtName)
-        return &modTellAFriend::NamePlaceholder;
+        return modTellAFriend::NamePlaceholder();
     if (box == txtEmail)
-        return &modTellAFriend::EmailPlaceholder;
+        return modTellAFriend::EmailPlaceholder();
     if (box == txtFriendName)
-        return &modTellAFriend::FriendNamePlaceholder;
+        return modTellAFriend::FriendNamePlaceholder();
     if (box == txtFriendEmail)
-        return &modTellAFriend::FriendEmailPlaceholder;
+        return modTellAFriend::FriendEmailPlaceholder();
     if (box == txtMessage)
-        return &modTellAFriend::MessagePlaceholder;
-    return nullptr;
+        return modTellAFriend::MessagePlaceholder();
+    return {};
 }
 
 QString frmNagScreen2::boxText(const QObject *box) const
@@ -249,7 +243,7 @@ bool frmNagScreen2::refuseSpace(QWidget *box, const QEvent *event)
     const bool emailBox = box == txtEmail || box == txtFriendEmail;
     if (!emailBox || static_cast<const QKeyEvent *>(event)->text() != QStringLiteral(" "))
         return false;
-    m_set.message(QStringLiteral("Email Address Cannot Contain Space"), platform::MessageIcon::Critical);
+    m_set.message(tr("Email Address Cannot Contain Space"), platform::MessageIcon::Critical);
     box->setFocus();
     return true;
 }
@@ -259,17 +253,17 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
     // A double-click on the link box is one click: its second press would open the page again.
     if (watched == Check1)
         return event->type() == QEvent::MouseButtonDblClick;
-    const QString *placeholder = placeholderOf(watched);
-    if (!placeholder)
+    const QString placeholder = placeholderOf(watched);
+    if (placeholder.isEmpty())
         return FormWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (movesBetweenControls(event) && Text::trimSpaces(boxText(watched)) == *placeholder)
+        if (movesBetweenControls(event) && Text::trimSpaces(boxText(watched)) == placeholder)
             setBoxText(watched, QString());
         break;
     case QEvent::FocusOut:
         if (movesBetweenControls(event) && Text::trimSpaces(boxText(watched)).isEmpty())
-            setBoxText(watched, *placeholder);
+            setBoxText(watched, placeholder);
         break;
     case QEvent::KeyPress: return refuseSpace(static_cast<QWidget *>(watched), event);
     default: break;

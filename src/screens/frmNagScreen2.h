@@ -29,7 +29,7 @@ public:
     QString messageText() const;
 
     // The promotion texts, by draw value.
-    static const std::array<QString, 4> Promotions;
+    static const std::array<const char *, 4> Promotions;  // translated where shown
 
     QLabel *picNagscreen2Icon = nullptr;
     QLabel *lblNagScreen2Caption = nullptr;
@@ -62,7 +62,7 @@ private:
     void cmdSubmit_Click();
 
     // The placeholder rules of the five boxes, and the space refused in the two e-mail boxes.
-    const QString *placeholderOf(const QObject *box) const;
+    QString placeholderOf(const QObject *box) const;  // empty for any other box
     QString boxText(const QObject *box) const;
     void setBoxText(QObject *box, const QString &text);
     bool refuseSpace(QWidget *box, const QEvent *event);

@@ -81,10 +81,10 @@ frmSave::frmSave(WindowSet &set) : FormWindow(Identity::VersionCaption, 6540, 46
 void frmSave::buildLinks()
 {
     const Controls::Text look{Look::verdana(8.25), Look::Green, Qt::AlignHCenter | Qt::AlignTop, false};
-    Label14 = Branding::addForumLink(client(), "Label14", Branding::ForumShortCaption, Look::rect(1155, 0, 4230, 195),
+    Label14 = Branding::addForumLink(client(), "Label14", Branding::ForumShortCaption(), Look::rect(1155, 0, 4230, 195),
                                      look, m_set);
-    Label1 = Branding::addForumLink(client(), "Label1", Branding::VisitCaption, Look::rect(1275, 180, 3990, 195), look,
-                                    m_set);
+    Label1 = Branding::addForumLink(client(), "Label1", Branding::VisitCaption(), Look::rect(1275, 180, 3990, 195),
+                                    look, m_set);
 }
 
 void frmSave::buildReportBoxes()
@@ -99,10 +99,10 @@ void frmSave::buildReportBoxes()
 
 void frmSave::buildButtons()
 {
-    cmdSave = Controls::button(client(), "cmdSave", QStringLiteral("&Save"), Look::rect(4200, 3450, 1125, 345),
-                               Look::verdana(8.25));
-    cmdPrint = Controls::button(client(), "cmdPrint", QStringLiteral("&Print"), Look::rect(5405, 3450, 1125, 345),
-                                Look::verdana(8.25));
+    cmdSave =
+        Controls::button(client(), "cmdSave", tr("&Save"), Look::rect(4200, 3450, 1125, 345), Look::verdana(8.25));
+    cmdPrint =
+        Controls::button(client(), "cmdPrint", tr("&Print"), Look::rect(5405, 3450, 1125, 345), Look::verdana(8.25));
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
 }
@@ -132,13 +132,13 @@ void frmSave::cmdPrint_Click()
     switch (m_set.platform().printer.print(*RTB->document())) {
     case platform::PrintOutcome::Printed: break;
     case platform::PrintOutcome::NoPrinter:
-        m_set.message(QStringLiteral("The report could not be printed because no printer is set up. Please set up "
-                                     "a printer, make it the default printer and try again."),
+        m_set.message(tr("The report could not be printed because no printer is set up. Please set up "
+                         "a printer, make it the default printer and try again."),
                       platform::MessageIcon::Critical);
         break;
     case platform::PrintOutcome::Failed:
-        m_set.message(QStringLiteral("The report could not be printed. Please check that the printer is switched "
-                                     "on and ready, then try again."),
+        m_set.message(tr("The report could not be printed. Please check that the printer is switched "
+                         "on and ready, then try again."),
                       platform::MessageIcon::Critical);
         break;
     }
@@ -191,13 +191,13 @@ bool frmSave::mayLeaveOut(const QString &name)
     if (left.isEmpty())
         return true;
     if (Text::trimSpaces(withoutUnstorable(name)).isEmpty()) {
-        m_set.message(QStringLiteral("The reading cannot be saved: none of the characters of the name can be "
-                                     "kept in a saved reading."),
+        m_set.message(tr("The reading cannot be saved: none of the characters of the name can be "
+                         "kept in a saved reading."),
                       platform::MessageIcon::Critical);
         return false;
     }
-    const QString question = QStringLiteral("These characters of the name cannot be kept in a saved reading and "
-                                            "will be left out of the file: %1\n\nSave the reading without them?")
+    const QString question = tr("These characters of the name cannot be kept in a saved reading and "
+                                "will be left out of the file: %1\n\nSave the reading without them?")
                                  .arg(left.join(QLatin1Char(' ')));
     return m_set.message(question, platform::MessageIcon::Information, platform::MessageButtons::YesNo)
            == platform::MessageAnswer::Yes;

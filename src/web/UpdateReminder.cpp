@@ -4,6 +4,8 @@
 #include "files/TextScrambling.h"
 #include "web/modHelp.h"
 
+#include <QCoreApplication>
+
 namespace modHelp {
 namespace {
 
@@ -40,7 +42,8 @@ void CheckForUpdateReminder(platform::Platform &platform)
     case ReminderStep::Ask: break;
     }
     const platform::MessageAnswer answer = platform.messages.show(
-        {QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
+        {QCoreApplication::translate(
+             "UpdateReminder", "There maybe an update to this software available\rDo you want to check for an update?"),
          Identity::ApplicationTitle, platform::MessageIcon::Information, platform::MessageButtons::YesNo});
     storeToday(platform);
     if (answer == platform::MessageAnswer::Yes)

@@ -3,21 +3,22 @@
 #include "Identity.h"
 #include "weton/Text.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace modTellAFriend {
 
-const QString NamePlaceholder = QStringLiteral("Your Name");
-const QString EmailPlaceholder = QStringLiteral("Your Email Address");
-const QString MessagePlaceholder = QStringLiteral("Your Message");
-const QString FriendNamePlaceholder = QStringLiteral("Friend's Name");
-const QString FriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+QString NamePlaceholder() { return QCoreApplication::translate("modTellAFriend", "Your Name"); }
+QString EmailPlaceholder() { return QCoreApplication::translate("modTellAFriend", "Your Email Address"); }
+QString MessagePlaceholder() { return QCoreApplication::translate("modTellAFriend", "Your Message"); }
+QString FriendNamePlaceholder() { return QCoreApplication::translate("modTellAFriend", "Friend's Name"); }
+QString FriendEmailPlaceholder() { return QCoreApplication::translate("modTellAFriend", "Friend's Email Address"); }
 
 const QString ReferralPageAddress = QStringLiteral(WETONARA_SITE "/wetonara/ssd.php?page=qvms-refer-a-friend");
 
 namespace {
 
-Outcome refused(const char *message) { return {QString::fromLatin1(message), {}}; }
+Outcome refused(const char *message) { return {QCoreApplication::translate("modTellAFriend", message), {}}; }
 
 // An entry still showing its placeholder holds nothing of the user's.
 bool missing(const QString &value, const QString &placeholder) { return value.isEmpty() || value == placeholder; }
@@ -52,22 +53,24 @@ Outcome cmdSubmit(const Entries &typed)
                           Text::trimSpaces(typed.friendName), Text::trimSpaces(typed.friendEmail)};
     // Equal addresses come first, so two empty boxes are reported as not distinct.
     if (trimmed.email == trimmed.friendEmail)
-        return refused("Please Enter Distinct Email Addresses");
+        return refused(QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Distinct Email Addresses"));
     if (!looksLikeEmailAddress(trimmed.email) || !looksLikeEmailAddress(trimmed.friendEmail))
-        return refused("Please Enter Proper Email Address");
+        return refused(QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Proper Email Address"));
     return SubmitReferral(trimmed);
 }
 
 Outcome SubmitReferral(const Entries &trimmed)
 {
-    if (missing(trimmed.name, NamePlaceholder))
-        return refused("Please Enter Your Name");
-    if (missing(trimmed.message, MessagePlaceholder))
-        return refused("Please Enter Your Message");
+    if (missing(trimmed.name, NamePlaceholder()))
+        return refused(QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name"));
+    if (missing(trimmed.message, MessagePlaceholder()))
+        return refused(QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message"));
     if (characterCount(trimmed.message) > LongestMessage)
-        return {QStringLiteral("Please Enter A Shorter Message (At Most %1 Characters)").arg(LongestMessage), {}};
-    if (missing(trimmed.friendName, FriendNamePlaceholder))
-        return refused("Please Enter Your Friend's Name");
+        return {QCoreApplication::translate("modTellAFriend", "Please Enter A Shorter Message (At Most %1 Characters)")
+                    .arg(LongestMessage),
+                {}};
+    if (missing(trimmed.friendName, FriendNamePlaceholder()))
+        return refused(QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name"));
     return {{}, referralAddress(trimmed)};
 }
 

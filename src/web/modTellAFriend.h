@@ -7,12 +7,13 @@
 // refusal and opens the address.
 namespace modTellAFriend {
 
-// The texts the five boxes of the form show while they hold nothing of the user's.
-extern const QString NamePlaceholder;
-extern const QString EmailPlaceholder;
-extern const QString MessagePlaceholder;
-extern const QString FriendNamePlaceholder;
-extern const QString FriendEmailPlaceholder;
+// The texts the five boxes of the form show while they hold nothing of the user's, in the interface's
+// language.
+[[nodiscard]] QString NamePlaceholder();
+[[nodiscard]] QString EmailPlaceholder();
+[[nodiscard]] QString MessagePlaceholder();
+[[nodiscard]] QString FriendNamePlaceholder();
+[[nodiscard]] QString FriendEmailPlaceholder();
 
 // The referral page; the entries follow as the query fields taf1 to taf5, the program's folder as taf6.
 extern const QString ReferralPageAddress;

@@ -1,41 +1,56 @@
 #include "DaySignCatalogue.h"
 
-#include <QFile>
+#include "InterfaceLanguage.h"
+
+#include <QCoreApplication>
 
 #include <array>
+#include <map>
 
 namespace DaySignCatalogue {
 namespace {
 
 constexpr std::array<QStringView, WeekdayCount> English = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                                            u"Thursday", u"Friday", u"Saturday"};
-// Thursday is "Kemis" in the names, although two descriptions say "Kamis" in their own text.
-constexpr std::array<QStringView, WeekdayCount> Indonesian = {u"Minggu", u"Senin", u"Selasa", u"Rabu",
-                                                              u"Kemis",  u"Jumat", u"Sabtu"};
+// Thursday is "Kemis" in the names, although two descriptions say "Kamis" in their own text. The names
+// are data (the description lookup and `weton --tsv` use them); an Indonesian interface shows the
+// standard spelling through its translation.
+constexpr std::array<const char *, WeekdayCount> Indonesian = {
+    QT_TRANSLATE_NOOP("DaySignCatalogue", "Minggu"), QT_TRANSLATE_NOOP("DaySignCatalogue", "Senin"),
+    QT_TRANSLATE_NOOP("DaySignCatalogue", "Selasa"), QT_TRANSLATE_NOOP("DaySignCatalogue", "Rabu"),
+    QT_TRANSLATE_NOOP("DaySignCatalogue", "Kemis"),  QT_TRANSLATE_NOOP("DaySignCatalogue", "Jumat"),
+    QT_TRANSLATE_NOOP("DaySignCatalogue", "Sabtu")};
 constexpr std::array<QStringView, MarketDayCount> MarketByRemainder = {u"Pon", u"Wage", u"Kliwon", u"Legi", u"Pahing"};
 constexpr std::array<QStringView, MarketDayCount> MarketLookupOrder = {u"Legi", u"Pahing", u"Pon", u"Wage", u"Kliwon"};
 
+using Descriptions = std::array<QString, WeekdayCount * MarketDayCount>;
+
 // The texts are data under content/descriptions, numbered weekday by weekday (Minggu first) and, within
-// a weekday, in the lookup order of the market days.
-const std::array<QString, WeekdayCount * MarketDayCount> &descriptions()
+// a weekday, in the lookup order of the market days; each language has its own copy of the folder.
+Descriptions load(const QString &language)
 {
-    static const auto texts = [] {
-        std::array<QString, WeekdayCount * MarketDayCount> loaded;
-        for (int i = 0; i < int(loaded.size()); ++i) {
-            QFile file(QStringLiteral(":/content/descriptions/%1.txt").arg(i + 1, 2, 10, QLatin1Char('0')));
-            if (file.open(QIODevice::ReadOnly))
-                loaded[i] = QString::fromUtf8(file.readAll());
-        }
-        return loaded;
-    }();
-    return texts;
+    Descriptions loaded;
+    for (int i = 0; i < int(loaded.size()); ++i) {
+        const QString name = QStringLiteral("descriptions/%1.txt").arg(i + 1, 2, 10, QLatin1Char('0'));
+        loaded[i] = InterfaceLanguage::contentTextIn(language, name);
+    }
+    return loaded;
 }
 
-template <std::size_t N>
-int indexOf(const std::array<QStringView, N> &names, QStringView name)
+const Descriptions &descriptions(const QString &language)
+{
+    static std::map<QString, Descriptions> byLanguage;
+    auto found = byLanguage.find(language);
+    if (found == byLanguage.end())
+        found = byLanguage.emplace(language, load(language)).first;
+    return found->second;
+}
+
+template <typename Name, std::size_t N>
+int indexOf(const std::array<Name, N> &names, QStringView name)
 {
     for (std::size_t i = 0; i < N; ++i)
-        if (names[i] == name)
+        if (QAnyStringView(names[i]) == name)
             return int(i);
     return -1;
 }
@@ -49,7 +64,14 @@ QString englishWeekday(int position)
 
 QString indonesianWeekday(int position)
 {
-    return position >= 0 && position < WeekdayCount ? Indonesian[position].toString() : QString();
+    return position >= 0 && position < WeekdayCount ? QString::fromLatin1(Indonesian[position]) : QString();
+}
+
+QString shownIndonesianWeekday(int position)
+{
+    return position >= 0 && position < WeekdayCount
+               ? QCoreApplication::translate("DaySignCatalogue", Indonesian[position])
+               : QString();
 }
 
 QString marketDay(int remainder)
@@ -66,7 +88,15 @@ QString descriptionAt(int weekday, int market)
 {
     if (weekday < 0 || weekday >= WeekdayCount || market < 0 || market >= MarketDayCount)
         return {};
-    return descriptions()[weekday * MarketDayCount + market];
+    return descriptions(InterfaceLanguage::English)[weekday * MarketDayCount + market];
+}
+
+QString shownDescription(QStringView weekdayName, QStringView marketName)
+{
+    const int weekday = indexOf(Indonesian, weekdayName), market = indexOf(MarketLookupOrder, marketName);
+    if (weekday < 0 || market < 0)
+        return {};
+    return descriptions(InterfaceLanguage::current())[weekday * MarketDayCount + market];
 }
 
 QString description(QStringView weekdayName, QStringView marketName)

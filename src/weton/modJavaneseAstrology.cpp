@@ -47,12 +47,21 @@ WetonResult ResultOf(Sign sign)
     return result;
 }
 
+WetonResult ShownResultOf(Sign sign)
+{
+    WetonResult result = ResultOf(sign);
+    result.IndonesianWeekday = DaySignCatalogue::shownIndonesianWeekday(sign.weekday);
+    result.Description =
+        DaySignCatalogue::shownDescription(DaySignCatalogue::indonesianWeekday(sign.weekday), result.MarketDay);
+    return result;
+}
+
 Outcome CalculateWeton(qint16 year, QStringView month, qint16 day, ResultLabels &labels)
 {
     const std::optional<Sign> sign = ReckonSign(year, month, day);
     if (!sign)
         return Outcome::Overflow;
-    const WetonResult result = ResultOf(*sign);
+    const WetonResult result = ShownResultOf(*sign);
     labels.setResultText(0, result.MarketDay);
     labels.setResultText(1, result.IndonesianWeekday);
     labels.setResultText(2, result.EnglishWeekday);

@@ -21,12 +21,15 @@ struct Sign
 // The reckoning's core step. Empty when a 16-bit sum of code and day overflows (a day near 32767).
 [[nodiscard]] std::optional<Sign> ReckonSign(qint16 year, QStringView month, qint16 day) noexcept;
 
-// The four texts of a sign.
+// The four texts of a sign, as data: the same in every language (`weton --tsv` writes them).
 [[nodiscard]] WetonResult ResultOf(Sign sign);
+// The four texts as a person reads them in the interface's language; in English the same as ResultOf.
+// The English weekday stays English: it is the name in that language, not a word of the interface.
+[[nodiscard]] WetonResult ShownResultOf(Sign sign);
 
 enum class Outcome { Written, Overflow };
 
-// Reckons the date and writes the result labels 0 to 3 in order; on overflow nothing is written.
+// Reckons the date and writes the shown result into the labels 0 to 3 in order; on overflow nothing is written.
 [[nodiscard]] Outcome CalculateWeton(qint16 year, QStringView month, qint16 day, ResultLabels &labels);
 
 }  // namespace modJavaneseAstrology

@@ -1,5 +1,6 @@
 // Renders every window of the program to a PNG file, on whatever Qt platform is in use (offscreen in
-// scripts/screenshots), so the layouts can be looked at without a display.
+// scripts/screenshots), so the layouts can be looked at without a display. A second argument names the
+// language ("id"); without it the windows are in English.
 #include "fakes/FakePlatform.h"
 #include "screens/WindowSet.h"
 #include "screens/frmAbout.h"
@@ -7,6 +8,7 @@
 #include "screens/frmMain.h"
 #include "screens/frmNagScreen2.h"
 #include "screens/frmSave.h"
+#include "weton/InterfaceLanguage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +35,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
+    if (argc > 2 && InterfaceLanguage::install(app, {QString::fromLatin1(argv[2])}) != QLatin1String(argv[2])) {
+        std::fprintf(stderr, "no translation for %s\n", argv[2]);
+        return 1;
+    }
     fakes::FakePlatform fake;
     WindowSet set(fake.platform());
     bool ok = save(set.main(), folder, QStringLiteral("frmMain"));
@@ -40,7 +46,7 @@ int main(int argc, char *argv[])
     // 2 October 2001 is a Selasa Legi, whose description is the longest of all.
     frmMain &entry = set.main();
     entry.txtName->setText(QStringLiteral("Siti Rahayu"));
-    entry.cboMonth->setCurrentText(QStringLiteral("October"));
+    entry.cboMonth->setCurrentIndex(9);  // October
     entry.cboDate->setCurrentText(QStringLiteral("2"));
     entry.cboYear->setCurrentText(QStringLiteral("2001"));
     entry.Calculate();

@@ -1,0 +1,40 @@
+#!/bin/bash
+# `weton` speaks the locale's language to people and English to scripts: the reading follows LC_ALL /
+# LANG / LANGUAGE, the --tsv output is byte for byte the same in every locale.
+set -uo pipefail
+weton="${WETONARA_BUILD_DIR:?}/src/weton"
+[[ -x $weton ]] || { echo "weton is not built at $weton" >&2; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+in_locale() { local locale=$1; shift; env -u LANGUAGE -u LANG LC_ALL="$locale" "$weton" "$@"; }
+
+# 7 June 1980 was a Saturday and a Wage day: 1 January 2000, a Saturday Legi, is 7147 days later,
+# 1021 weeks exactly and 1429 market weeks + 2 days (two days before Legi is Wage).
+{ printf 'Nama: Siti\n\nTanggal lahir: 7 Juni 1980\n\nPasaran: Wage\n\nHari: Sabtu\n\n'
+  printf 'Hari dalam bahasa Inggris: Saturday\n\nWatak:\n%s\n' "$(cat "$WETONARA_SOURCE_DIR/content/id/descriptions/34.txt")"
+} > "$work/expected"
+in_locale id_ID.UTF-8 --name Siti 1980-06-07 > "$work/got" || fail "Indonesian reading exited $?"
+cmp -s "$work/got" "$work/expected" || fail "Indonesian reading: $(diff "$work/got" "$work/expected" | head -6)"
+# 3 January 2002 was a Thursday: the standard Kamis in Indonesian.
+[[ $(in_locale id_ID.UTF-8 2002-01-03 | grep '^Hari:') == "Hari: Kamis" ]] || fail "Thursday in Indonesian"
+env -u LC_ALL LANG=C LANGUAGE=id "$weton" --help | grep -q '^Penggunaan: weton' || fail "LANGUAGE=id is not Indonesian"
+
+# Locales with no translation, or that do not exist, read exactly as English.
+in_locale C.UTF-8 --name Siti 1980-06-07 > "$work/english"
+grep -q '^Name: Siti$' "$work/english" || fail "English reading: $(head -c 60 "$work/english")"
+for locale in de_DE.UTF-8 xx_YY.UTF-8 garbage; do
+    in_locale "$locale" --name Siti 1980-06-07 2>/dev/null | cmp -s - "$work/english" || fail "$locale is not English"
+done
+
+# Every 97th reckoned date: the same bytes in both languages, with the program's own Kemis.
+seq 0 97 49673 | sed 's/^/1901-01-01 + /; s/$/ days/' | date -u -f - '+%F' > "$work/dates"
+in_locale C.UTF-8 --tsv < "$work/dates" > "$work/tsv.en" || fail "--tsv in English exited $?"
+in_locale id_ID.UTF-8 --tsv < "$work/dates" > "$work/tsv.id" || fail "--tsv in Indonesian exited $?"
+[[ $(wc -l < "$work/tsv.id") -eq $(wc -l < "$work/dates") ]] || fail "--tsv wrote $(wc -l < "$work/tsv.id") lines"
+cmp -s "$work/tsv.en" "$work/tsv.id" || fail "--tsv differs between English and Indonesian"
+grep -q $'\tKemis\tThursday\t' "$work/tsv.id" || fail "--tsv in Indonesian lost the program's Kemis"
+
+[[ $failures -eq 0 ]] || exit 1
+echo "weton language: all checks passed"

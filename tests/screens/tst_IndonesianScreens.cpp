@@ -1,0 +1,183 @@
+// The windows under the Indonesian translation: every text fits the place the layout gives it, and the
+// language changes what a person reads, never what is stored.
+#include "fakes/FakePlatform.h"
+#include "screens/WindowSet.h"
+#include "screens/frmAbout.h"
+#include "screens/frmJavaneseAstrology.h"
+#include "screens/frmMain.h"
+#include "screens/frmNagScreen2.h"
+#include "screens/frmSave.h"
+#include "weton/InterfaceLanguage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTranslator>
+
+#include <algorithm>
+
+namespace {
+
+void speak(const QString &language)
+{
+    qDeleteAll(qApp->findChildren<QTranslator *>());
+    QCOMPARE(InterfaceLanguage::install(*qApp, {language}), language);
+}
+
+// The problem with a control's text, if any. Wrapped text is laid out as the control lays it out; a line
+// that does not wrap is measured by its ink, so the blank side bearing after a last letter may overhang
+// (as it does in the English design, drawn with a substitute for Verdana).
+QString problemOf(const QWidget *control, QString text, int room, bool wrap)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    QSize need = metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text).size();
+    if (!wrap) {
+        need = QSize(0, 0);
+        for (const QString &line : text.remove(QRegularExpression(QStringLiteral("&(?!&)"))).split('\n')) {
+            const QRect ink = metrics.tightBoundingRect(line);
+            need = QSize(std::max(need.width(), ink.right() + 1), need.height() + ink.height());
+        }
+    }
+    const QRect rect = control->contentsRect();
+    if (need.width() <= room && need.height() <= rect.height()
+        && control->parentWidget()->rect().contains(control->geometry()))
+        return {};
+    return QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6 at %7,%8")
+        .arg(control->objectName(), text.left(30))
+        .arg(need.width())
+        .arg(need.height())
+        .arg(room)
+        .arg(rect.height())
+        .arg(control->x())
+        .arg(control->y());
+}
+
+// Every text of the window that is cut off or runs outside its container. The description and the
+// report are left out: they scroll.
+QStringList clippedTexts(QWidget &window)
+{
+    QStringList clipped;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(&window) || qobject_cast<QScrollArea *>(w->parentWidget()->parentWidget()))
+            continue;
+        const QStyle *style = w->style();
+        QString problem;
+        if (auto *label = qobject_cast<QLabel *>(w))
+            problem = problemOf(label, label->text(), label->contentsRect().width(), label->wordWrap());
+        else if (auto *check = qobject_cast<QCheckBox *>(w))
+            problem = problemOf(check, check->text(),
+                                check->width() - style->pixelMetric(QStyle::PM_IndicatorWidth)
+                                    - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing),
+                                false);
+        else if (auto *button = qobject_cast<QPushButton *>(w))
+            problem = problemOf(button, button->text(), button->width() - 8, false);  // less the bevel
+        else if (auto *box = qobject_cast<QGroupBox *>(w))
+            problem = problemOf(box, box->title(), box->width() - 16, false);  // the title's inset
+        else if (auto *edit = qobject_cast<QLineEdit *>(w))
+            problem = problemOf(edit, edit->text(), edit->contentsRect().width() - 4, false);
+        if (!problem.isEmpty())
+            clipped << problem;
+    }
+    return clipped;
+}
+
+void enterReading(frmMain &entry, const QString &name, int monthIndex, const QString &day, const QString &year)
+{
+    entry.txtName->setText(name);
+    entry.cboMonth->setCurrentIndex(monthIndex);
+    entry.cboDate->setCurrentText(day);
+    entry.cboYear->setCurrentText(year);
+}
+
+}  // namespace
+
+class tst_IndonesianScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator *>()); }
+
+    // Both languages: the English rows show that the check finds nothing where the design fits.
+    void noTextIsCutOff_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("window");
+        for (const char *language : {"en", "id"})
+            for (const char *window : {"frmMain", "frmJavaneseAstrology", "frmSave", "frmAbout", "frmNagScreen2"})
+                QTest::addRow("%s %s", window, language) << QString(language) << QString(window);
+    }
+    void noTextIsCutOff()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, window);
+        speak(language);
+        fakes::FakePlatform fake;
+        WindowSet set(fake.platform());
+        // 2 October 2001, a Selasa Legi: the longest description.
+        enterReading(set.main(), QStringLiteral("Siti Rahayu"), 9, QStringLiteral("2"), QStringLiteral("2001"));
+        set.main().Calculate();
+        const QMap<QString, QWidget *> windows{{"frmMain", &set.main()},
+                                               {"frmJavaneseAstrology", &set.result()},
+                                               {"frmSave", &set.report()},
+                                               {"frmAbout", &set.about()},
+                                               {"frmNagScreen2", &set.nag()}};
+        QWidget *shown = windows.value(window);
+        shown->show();
+        QApplication::processEvents();
+        QStringList clipped = clippedTexts(*shown);
+        if (window == "frmNagScreen2")  // the promotion drawn at load is one of four
+            for (const char *promotion : frmNagScreen2::Promotions) {
+                set.nag().Label2->setText(frmNagScreen2::tr(promotion));
+                clipped << clippedTexts(*shown);
+            }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
+    }
+
+    // The saved reading is data: the same 20 bytes in every language, and it opens again as the same date.
+    void theSavedReadingIsTheSameInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("reportDate");
+        QTest::newRow("English") << "en"
+                                 << "June 7, 1980";
+        QTest::newRow("Indonesian") << "id"
+                                    << "7 Juni 1980";
+    }
+    void theSavedReadingIsTheSameInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, reportDate);
+        speak(language);
+        QTemporaryDir dir;
+        fakes::FakePlatform fake;
+        fake.fileDialogs.nextSaveName = dir.filePath(QStringLiteral("abc.jav"));
+        WindowSet set(fake.platform());
+        enterReading(set.main(), QStringLiteral("abc"), 5, QStringLiteral("7"), QStringLiteral("1980"));
+        set.main().Calculate();
+        QVERIFY(set.report().RTB->toPlainText().contains(reportDate));
+        set.report().cmdSave->click();
+        QFile saved(fake.fileDialogs.nextSaveName), expected(QStringLiteral(WETONARA_TEST_DATA "/abc-7-June-1980.jav"));
+        QVERIFY(saved.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), expected.readAll());
+
+        set.report().close();
+        set.result().cmdBack->click();
+        fake.fileDialogs.nextOpenName = expected.fileName();
+        set.main().cmdOpen->click();
+        QVERIFY(fake.messages.shown.isEmpty());
+        QCOMPARE(set.reading().BirthMonth, QStringLiteral("June"));
+    }
+};
+
+QTEST_MAIN(tst_IndonesianScreens)
+#include "tst_IndonesianScreens.moc"

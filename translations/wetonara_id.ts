@@ -1,0 +1,575 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id_ID" sourcelanguage="en">
+<context>
+    <name>AppMenus</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ba&amp;ntuan</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Bantuan &amp;Online</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Kunjungi Situs Kami</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Periksa &amp;Pembaruan Perangkat Lunak</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Tentang Perangkat Lunak</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donasi</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Hasilkan Uang &amp;Online</translation>
+    </message>
+</context>
+<context>
+    <name>Branding</name>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Peluang usaha rumahan: buka bisnis Internet sendiri dan raih penghasilan secara daring. Pasang merek situs Anda pada program ini. Klik di sini untuk rinciannya.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Beri program ini merek bersama situs Anda. Taruh nama &amp;&amp; tautan situs Anda di sini untuk menambah kesetiaan dan kunjungan. Lihat &quot;Bantuan&quot;. Klik di sini untuk info lengkap.</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Tarvex Discussion Forum. Click Here To Visit Nolvane Now.</source>
+        <translation>Forum diskusi Tarvex terpopuler di Internet. Klik di sini untuk mengunjungi Nolvane sekarang.</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Tarvex Discussion Forum</source>
+        <translation>Forum diskusi Tarvex terpopuler di Internet</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Nolvane Now</source>
+        <translation>Klik di sini untuk mengunjungi Nolvane</translation>
+    </message>
+</context>
+<context>
+    <name>DateReading</name>
+    <message>
+        <source>Name: </source>
+        <translation>Nama: </translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3
+
+</source>
+        <translation>Tanggal lahir: %2 %1 %3
+
+</translation>
+    </message>
+    <message>
+        <source>Indonesian Day Sign: %1
+
+</source>
+        <translation>Pasaran: %1
+
+</translation>
+    </message>
+    <message>
+        <source>Indonesian Weekday: %1
+
+</source>
+        <translation>Hari: %1
+
+</translation>
+    </message>
+    <message>
+        <source>English Weekday: %1
+
+</source>
+        <translation>Hari dalam bahasa Inggris: %1
+
+</translation>
+    </message>
+    <message>
+        <source>Description:
+</source>
+        <translation>Watak:
+</translation>
+    </message>
+</context>
+<context>
+    <name>DaySignCatalogue</name>
+    <message>
+        <source>Minggu</source>
+        <translation>Minggu</translation>
+    </message>
+    <message>
+        <source>Senin</source>
+        <translation>Senin</translation>
+    </message>
+    <message>
+        <source>Selasa</source>
+        <translation>Selasa</translation>
+    </message>
+    <message>
+        <source>Rabu</source>
+        <translation>Rabu</translation>
+    </message>
+    <message>
+        <source>Kemis</source>
+        <translation>Kamis</translation>
+    </message>
+    <message>
+        <source>Jumat</source>
+        <translation>Jumat</translation>
+    </message>
+    <message>
+        <source>Sabtu</source>
+        <translation>Sabtu</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>en</source>
+        <comment>Code of this translation&apos;s language; content/&lt;code&gt;/ holds its content files</comment>
+        <translation>id</translation>
+    </message>
+</context>
+<context>
+    <name>IsoDate</name>
+    <message>
+        <source>empty, expected a date as YYYY-MM-DD</source>
+        <translation>kosong, seharusnya tanggal berbentuk YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a date as YYYY-MM-DD</source>
+        <translation>%1 bukan tanggal berbentuk YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a real date</source>
+        <translation>%1 bukan tanggal yang ada</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 berada di luar rentang %2 sampai %3</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDocument</name>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>date of birth: month name, day, year</comment>
+        <translation>%2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nama: </translation>
+    </message>
+    <message>
+        <source>Date of Birth: </source>
+        <translation>Tanggal lahir: </translation>
+    </message>
+    <message>
+        <source>Indonesian Day Sign: </source>
+        <translation>Pasaran: </translation>
+    </message>
+    <message>
+        <source>Indonesian Weekday: </source>
+        <translation>Hari: </translation>
+    </message>
+    <message>
+        <source>English Weekday: </source>
+        <translation>Hari dalam bahasa Inggris: </translation>
+    </message>
+    <message>
+        <source>Description: </source>
+        <translation>Watak: </translation>
+    </message>
+    <message>
+        <source>Report Generated By %1</source>
+        <translation>Laporan dibuat oleh %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartApplication</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Aplikasi ini sudah berjalan.</translation>
+    </message>
+</context>
+<context>
+    <name>TsvMode</name>
+    <message>
+        <source>weton: line %1: %2
+</source>
+        <translation>weton: baris %1: %2
+</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes, not a date</source>
+        <translation>lebih panjang dari %1 bita, bukan tanggal</translation>
+    </message>
+    <message>
+        <source>weton: cannot read standard input: %1
+</source>
+        <translation>weton: masukan standar tidak dapat dibaca: %1
+</translation>
+    </message>
+    <message>
+        <source>weton: cannot write the output: %1
+</source>
+        <translation>weton: keluaran tidak dapat ditulis: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Mungkin sudah tersedia pembaruan untuk perangkat lunak ini.<byte value="xd"/>Apakah Anda ingin memeriksanya sekarang?</translation>
+    </message>
+</context>
+<context>
+    <name>WetonCli</name>
+    <message>
+        <source>Usage: weton [--name NAME] DATE
+       weton --tsv
+       weton --next N [--from START] DATE
+
+Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.
+Every date is written YYYY-MM-DD.
+
+  DATE            print the reading of DATE: day sign, weekdays and description
+  --name NAME     head the reading with NAME
+  --tsv           read dates from standard input, one a line, and write for each
+                  DATE, market day, Indonesian weekday, English weekday and
+                  description, separated by tabs; lines that are not dates are
+                  reported on standard error and skipped
+  --next N        list the next N dates after today that share DATE&apos;s weton
+                  (it returns every 35 days), up to 2036-12-31
+  --from START    with --next, list the dates after START instead of today
+  -h, --help      show this help
+  -v, --version   show the version
+
+Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked
+for exist, or the output could not be written; 2 bad arguments.
+</source>
+        <translation>Penggunaan: weton [--name NAMA] TANGGAL
+            weton --tsv
+            weton --next N [--from AWAL] TANGGAL
+
+Menampilkan weton (tanda hari lahir Jawa) sebuah tanggal antara 1901-01-01 dan 2036-12-31.
+Setiap tanggal ditulis sebagai YYYY-MM-DD.
+
+  TANGGAL         cetak bacaan TANGGAL: pasaran, hari, dan watak
+  --name NAMA     awali bacaan dengan NAMA
+  --tsv           baca tanggal dari masukan standar, satu per baris, lalu tulis untuk
+                  setiap tanggal: TANGGAL, pasaran, hari dalam bahasa Indonesia, hari
+                  dalam bahasa Inggris, dan watak, dipisah tab; baris yang bukan
+                  tanggal dilaporkan di galat standar dan dilewati
+  --next N        daftar N tanggal berikutnya setelah hari ini yang wetonnya sama
+                  dengan TANGGAL (berulang setiap 35 hari), paling akhir 2036-12-31
+  --from AWAL     dengan --next, daftar tanggal setelah AWAL, bukan setelah hari ini
+  -h, --help      tampilkan bantuan ini
+  -v, --version   tampilkan versi
+
+Status keluar: 0 selesai; 1 ada baris masukan yang bukan tanggal, tanggal yang ada
+lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argumen salah.
+</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>keluaran tidak dapat ditulis: %1</translation>
+    </message>
+    <message>
+        <source>--next needs a positive whole number, not %1</source>
+        <translation>--next memerlukan bilangan bulat positif, bukan %1</translation>
+    </message>
+    <message>
+        <source>no dates after %1 can be listed: %2 is the last date weton reckons</source>
+        <translation>tidak ada tanggal setelah %1 yang dapat didaftar: %2 adalah tanggal terakhir yang dihitung weton</translation>
+    </message>
+    <message>
+        <source>only %1 of the %2 dates asked for fall after %3 and up to %4, the last date weton reckons</source>
+        <translation>hanya %1 dari %2 tanggal yang diminta jatuh setelah %3 hingga %4, tanggal terakhir yang dihitung weton</translation>
+    </message>
+    <message>
+        <source>--name needs a name that is not blank</source>
+        <translation>--name memerlukan nama yang tidak kosong</translation>
+    </message>
+    <message>
+        <source>--name must not contain line breaks or other control characters</source>
+        <translation>--name tidak boleh berisi pindah baris atau karakter kendali lain</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 diberikan lebih dari sekali</translation>
+    </message>
+    <message>
+        <source>--tsv cannot be combined with --name, --next or --from</source>
+        <translation>--tsv tidak dapat digabung dengan --name, --next, atau --from</translation>
+    </message>
+    <message>
+        <source>--tsv takes no date; it reads dates from standard input</source>
+        <translation>--tsv tidak menerima tanggal; tanggal dibaca dari masukan standar</translation>
+    </message>
+    <message>
+        <source>--from is only used with --next</source>
+        <translation>--from hanya dipakai bersama --next</translation>
+    </message>
+    <message>
+        <source>--name is not used with --next</source>
+        <translation>--name tidak dipakai bersama --next</translation>
+    </message>
+    <message>
+        <source>missing date (YYYY-MM-DD); try &apos;weton --help&apos;</source>
+        <translation>tanggal (YYYY-MM-DD) tidak ada; coba &apos;weton --help&apos;</translation>
+    </message>
+    <message>
+        <source>one date expected, but %1 arguments given: %2</source>
+        <translation>seharusnya satu tanggal, tetapi ada %1 argumen: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;weton --help&apos;.</source>
+        <translation>Coba &apos;weton --help&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Klik di sini untuk mengunjungi %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Peluang usaha rumahan: buka bisnis Internet sendiri dan raih penghasilan secara daring. Pasang merek situs Anda pada program ini.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Klik di sini untuk rinciannya</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmJavaneseAstrology</name>
+    <message>
+        <source>Indonesian Day Sign:</source>
+        <translation>Pasaran:</translation>
+    </message>
+    <message>
+        <source>Indonesian Weekday:</source>
+        <translation>Hari:</translation>
+    </message>
+    <message>
+        <source>English Weekday</source>
+        <translation>Hari (Inggris)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Simpan</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Kembali</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Berkas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Ke&amp;luar</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Welcome to Wetonara. Wetonara is one of the best and most comprehensive online astrological resource for those interested in exploring the astrological culture and the zodiacs of the Indonesian civilization. </source>
+        <translation>Selamat datang di Wetonara. Wetonara adalah salah satu sumber astrologi daring terbaik dan terlengkap bagi Anda yang ingin menjelajahi budaya astrologi dan perbintangan peradaban Indonesia.</translation>
+    </message>
+    <message>
+        <source>Just input your name and date of birth and generate your Javanese / Indonesian astrological reading!</source>
+        <translation>Cukup masukkan nama dan tanggal lahir Anda, lalu dapatkan bacaan astrologi Jawa / Indonesia Anda!</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>B&amp;uka Bacaan yang Pernah Disimpan</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>Data Diri</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Tanggal lahir</translation>
+    </message>
+    <message>
+        <source>Find My &amp;Indonesian Birthday (Weton)</source>
+        <translation>Temukan &amp;Weton Saya (Hari Lahir Jawa)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Berkas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Ke&amp;luar</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Silakan masukkan nama Anda.</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Silakan masukkan tanggal atau bulan yang benar!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Silakan masukkan tanggal atau bulan yang benar!</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Pilih berkas bacaan</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Silakan periksa berkas tersebut.</translation>
+    </message>
+</context>
+<context>
+    <name>frmNagScreen2</name>
+    <message>
+        <source>Tarvex Softwares, such as this can be created and maintained only with your support. The best way to support Nolvane is to visit Nolvane regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Perangkat lunak Tarvex seperti ini hanya dapat dibuat dan dipelihara berkat dukungan Anda. Cara terbaik untuk mendukung Nolvane adalah rajin berkunjung ke Nolvane dan ikut serta dalam diskusi serta kegiatan lain di forum.</translation>
+    </message>
+    <message>
+        <source>Visit Nolvane regularly. Support Nolvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Nolvane</source>
+        <translation>Kunjungi Nolvane secara rutin. Dukung Nolvane dengan ikut serta dalam diskusi dan kegiatan lainnya. Perangkat lunak ini tidak dapat didukung dan dipelihara tanpa kunjungan rutin Anda ke Nolvane.</translation>
+    </message>
+    <message>
+        <source>Nolvane is a FREE online discussion forum for all things tarvex. To help Nolvane develop and maintain this software visit Nolvane regularly.</source>
+        <translation>Nolvane adalah forum diskusi daring GRATIS tentang segala hal seputar tarvex. Bantu Nolvane mengembangkan dan memelihara perangkat lunak ini dengan rutin mengunjungi Nolvane.</translation>
+    </message>
+    <message>
+        <source>Nolvane needs your help. All you need to do is visit Nolvane regularly and take part in the various discussions and activites to help us maintain and develop more Tarvex Softwares.</source>
+        <translation>Nolvane membutuhkan bantuan Anda. Cukup kunjungi Nolvane secara rutin dan ikut serta dalam berbagai diskusi dan kegiatan agar kami dapat memelihara dan mengembangkan lebih banyak perangkat lunak Tarvex.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Nolvane Now</source>
+        <translation>Klik di sini untuk mengunjungi Nolvane</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Ke&amp;luar</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Rekomendasikan kepada Teman</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Rekomendasikan &amp;Sekarang</translation>
+    </message>
+    <message>
+        <source>Download Tarvex Softwares</source>
+        <translation>Unduh Program Tarvex</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Tarvex Softwares</source>
+        <translation>Kunjungi Tarvex Softwares</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Alamat email tidak boleh berisi spasi.</translation>
+    </message>
+</context>
+<context>
+    <name>frmSave</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Simpan</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Cetak</translation>
+    </message>
+    <message>
+        <source>The report could not be printed because no printer is set up. Please set up a printer, make it the default printer and try again.</source>
+        <translation>Laporan tidak dapat dicetak karena belum ada printer yang dipasang. Silakan pasang printer, jadikan printer utama, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed. Please check that the printer is switched on and ready, then try again.</source>
+        <translation>Laporan tidak dapat dicetak. Silakan pastikan printer sudah menyala dan siap, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as &quot;%1&quot;. Please check that the folder can be written to and that the disk is not full, then try again.</source>
+        <translation>Bacaan tidak dapat disimpan sebagai &quot;%1&quot;. Silakan pastikan folder tersebut dapat ditulisi dan disk tidak penuh, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>The reading cannot be saved: none of the characters of the name can be kept in a saved reading.</source>
+        <translation>Bacaan tidak dapat disimpan: tidak satu pun karakter nama ini dapat disimpan dalam berkas bacaan.</translation>
+    </message>
+    <message>
+        <source>These characters of the name cannot be kept in a saved reading and will be left out of the file: %1
+
+Save the reading without them?</source>
+        <translation>Karakter nama berikut tidak dapat disimpan dalam berkas bacaan dan akan dihilangkan dari berkas: %1
+
+Simpan bacaan tanpa karakter tersebut?</translation>
+    </message>
+</context>
+<context>
+    <name>modTellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Nama Anda</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Alamat Email Anda</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Pesan Anda</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nama Teman</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Alamat Email Teman</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Silakan masukkan dua alamat email yang berbeda.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Silakan masukkan alamat email yang benar.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Silakan masukkan nama Anda.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Silakan masukkan pesan Anda.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Silakan masukkan nama teman Anda.</translation>
+    </message>
+</context>
+</TS>

@@ -120,6 +120,7 @@ start_program() {
 start_at_entry_window() {
     start_program "$@"
     wait_for 30 shows frmMain || fail "the entry window did not come up alone"
+    # shellcheck disable=SC2034 # for the scripts that source this
     entry=$(window_of frmMain)
 }
 

@@ -3,61 +3,42 @@
 #  - a second copy shows only "Application is already running", leaves the settings alone, and ends with
 #    status 0 when OK is pressed; the first copy's window stays as it was;
 #  - a first copy killed with SIGKILL does not block the next start.
+# Windows are told apart by their role, which is their object name; a message box has none.
 set -u
+# shellcheck source=tests/tools/session.bash
+source "$(dirname "$0")/../tools/session.bash"
+start_display --no-window-manager
 
-source "$(dirname "$0")/../tools/session.sh"
-need Xvfb xdotool timeout
-start_display
-
-# Starts a copy with a configuration folder of its own, as a child of this shell (so its exit status can
-# be waited for); its process number goes into $started.
-start_copy() {
+# Starts a copy with a configuration folder of its own; its process number goes into $started.
+start_with_config() {
     mkdir -p "$work/$1"
-    XDG_CONFIG_HOME="$work/$1" "$program" >"$work/$1.log" 2>&1 &
-    started=$!
-    pids+=("$started")
+    XDG_CONFIG_HOME="$work/$1" start_copy
 }
 
-# Waits for a visible window of the given process with exactly the given title; prints its id.
-window_of() {
-    timeout 30 xdotool search --all --sync --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n1
-}
-
-start_copy first
+start_with_config first
 first=$started
-entry=$(window_of "$first" "Wetonara v1.65")
-[[ -n "$entry" ]] || fail "the first copy showed no entry window"
+wait_for 30 shown_by "$first" frmMain || fail "the first copy showed no entry window alone"
+entry=$(window_of frmMain "$first")
 [[ -f "$work/first/Wetonara/Wetonara.conf" ]] || fail "the first copy kept no last-check date"
 
-start_copy second
+start_with_config second
 second=$started
-box=$(window_of "$second" "Wetonara")
-[[ -n "$box" ]] || fail "the second copy showed no message box"
-for window in $(xdotool search --all --onlyvisible --pid "$second" --name .); do
-    [[ $window == "$box" ]] || fail "the second copy showed another window: $(xdotool getwindowname "$window")"
-done
+wait_for 30 shown_by "$second" other || fail "the second copy showed $(visible_windows "$second"), not one message box"
+box=$(window_of other "$second")
+[[ $(xdotool getwindowname "$box") == Wetonara ]] || fail "the second copy's box is titled $(xdotool getwindowname "$box")"
 [[ -z "$(ls -A "$work/second")" ]] || fail "the second copy touched the settings store"
 
 xdotool windowfocus --sync "$box" key Return
-timeout 30 tail --pid="$second" -f /dev/null || fail "the second copy did not end after OK"
-wait "$second"
-status=$?
-running=()
-for pid in "${pids[@]}"; do
-    [[ $pid == "$second" ]] || running+=("$pid")
-done
-pids=("${running[@]}")
-[[ $status == 0 ]] || fail "the second copy ended with status $status"
+ends_by_itself "$second" || fail "the second copy did not end with status 0 after OK (status $?)"
 [[ -z "$(ls -A "$work/second")" ]] || fail "the second copy wrote settings on its way out"
-[[ "$(xdotool search --all --onlyvisible --pid "$first" --name '^Wetonara v1.65$')" == "$entry" ]] \
-    || fail "the first copy's entry window changed"
-kill -0 "$first" || fail "the first copy ended"
+shown_by "$first" frmMain && [[ $(window_of frmMain "$first") == "$entry" ]] \
+    || fail "the first copy's entry window changed: $(visible_windows "$first")"
+running "$first" || fail "the first copy ended"
 
 kill -9 "$first"
 wait "$first" 2>/dev/null
 [[ -e "$XDG_RUNTIME_DIR/wetonara.lock" ]] || fail "the killed copy left no lock behind to take over"
-start_copy third
-third=$started
-[[ -n "$(window_of "$third" "Wetonara v1.65")" ]] || fail "the copy after a killed one did not start"
+start_with_config third
+wait_for 30 shown_by "$started" frmMain || fail "the copy after a killed one did not start"
 
 echo "3 passed, 0 failed"

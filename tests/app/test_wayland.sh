@@ -9,8 +9,9 @@
 # behind, with no crash and no broken Wayland connection.
 set -u
 
-source "$(dirname "$0")/../tools/session.sh"
-need weston timeout
+# shellcheck source=tests/tools/session.bash
+source "$(dirname "$0")/../tools/session.bash"
+need weston
 
 socket="wetonara-test-$$"
 # The kiosk shell needs no helper client of its own, which the desktop shell does (and which can fail to
@@ -19,47 +20,47 @@ printf '[core]\nshell=kiosk-shell.so\n[input-method]\npath=/bin/true\n' >"$work/
 weston --config="$work/weston.ini" --backend=headless-backend.so --socket="$socket" --idle-time=0 \
     >"$work/weston.log" 2>&1 &
 weston_pid=$!
-pids+=("$weston_pid")
+helpers+=("$weston_pid")
 for _ in $(seq 100); do
     [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && break
     kill -0 "$weston_pid" 2>/dev/null || break
     sleep 0.1
 done
 if [[ ! -S "$XDG_RUNTIME_DIR/$socket" ]]; then
-    echo "skipped: weston could not start a headless compositor here: $(tail -n1 "$work/weston.log")"
+    echo "SKIP: weston could not start a headless compositor here: $(tail -n1 "$work/weston.log")"
     exit 77
 fi
 
-WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" >"$work/out" 2>"$work/client.log" &
-client=$!
-pids+=("$client")
+# The protocol log goes to the program's output, $work/program.log.
+WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 start_copy
+client=$started
 
 toplevel=""
 for _ in $(seq 150); do
-    toplevel=$(grep -o 'xdg_toplevel@[0-9]*\.set_app_id("org\.wetonara\.Wetonara")' "$work/client.log" | head -n1)
+    toplevel=$(grep -o 'xdg_toplevel@[0-9]*\.set_app_id("org\.wetonara\.Wetonara")' "$work/program.log" | head -n1)
     toplevel=${toplevel%%.*}
-    [[ -n "$toplevel" ]] && grep -q "$toplevel\.set_title(\"Wetonara v1\.65\")" "$work/client.log" \
-        && grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/client.log" && break
-    kill -0 "$client" 2>/dev/null || fail "the program ended early: $(tail -n3 "$work/client.log")"
+    [[ -n "$toplevel" ]] && grep -q "$toplevel\.set_title(\"Wetonara v1\.65\")" "$work/program.log" \
+        && grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" && break
+    kill -0 "$client" 2>/dev/null || fail "the program ended early: $(tail -n3 "$work/program.log")"
     sleep 0.2
 done
-[[ -n "$toplevel" ]] || fail "no toplevel with app id org.wetonara.Wetonara: $(grep -m3 set_app_id "$work/client.log")"
-grep -q "$toplevel\.set_title(\"Wetonara v1\.65\")" "$work/client.log" || fail "the toplevel is not the entry window"
-grep -q "$toplevel\.configure(" "$work/client.log" || fail "the compositor never configured the entry window"
-grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/client.log" || fail "the entry window was never drawn"
+[[ -n "$toplevel" ]] || fail "no toplevel with app id org.wetonara.Wetonara: $(grep -m3 set_app_id "$work/program.log")"
+grep -q "$toplevel\.set_title(\"Wetonara v1\.65\")" "$work/program.log" || fail "the toplevel is not the entry window"
+grep -q "$toplevel\.configure(" "$work/program.log" || fail "the compositor never configured the entry window"
+grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" || fail "the entry window was never drawn"
 pass "the entry window appears as $toplevel with app id org.wetonara.Wetonara"
 
 [[ -e "$XDG_RUNTIME_DIR/wetonara.lock" ]] || fail "the program holds no lock"
 kill -TERM "$client"
-timeout 15 tail --pid="$client" -f /dev/null || fail "the program did not end within 15 s of SIGTERM"
-wait "$client"
-status=$?
-[[ $status == 0 ]] || fail "the program ended with status $status: $(grep -v '^\[' "$work/client.log" | tail -n3)"
-grep -q "$toplevel\.destroy()" "$work/client.log" || fail "the program ended without closing the entry window"
+status=0
+ends_by_itself "$client" || status=$?
+((status != 124)) || fail "the program did not end within 15 s of SIGTERM"
+((status == 0)) || fail "the program ended with status $status: $(grep -v '^\[' "$work/program.log" | tail -n3)"
+grep -q "$toplevel\.destroy()" "$work/program.log" || fail "the program ended without closing the entry window"
 [[ ! -e "$XDG_RUNTIME_DIR/wetonara.lock" && ! -e "$XDG_RUNTIME_DIR/wetonara.socket" ]] \
     || fail "left behind: $(ls "$XDG_RUNTIME_DIR")"
-if grep -E 'wl_display@1\.error\(' "$work/client.log" \
-    || grep -v '^\[' "$work/client.log" | grep -iE 'error|broken|abort|segmentation'; then
+if grep -E 'wl_display@1\.error\(' "$work/program.log" \
+    || grep -v '^\[' "$work/program.log" | grep -iE 'error|broken|abort|segmentation'; then
     fail "the program reported the lines above"
 fi
 kill -0 "$weston_pid" || fail "the compositor died"

@@ -8,13 +8,11 @@
 #    a double-clicked button raises one box;
 #  - Return on the companion screen's Exit button ends the program with status 0.
 set -u
-# shellcheck source=tests/e2e/xsession.bash
-source "$(dirname "$0")/xsession.bash"
+# shellcheck source=tests/tools/session.bash
+source "$(dirname "$0")/../tools/session.bash"
 
-start_display 1280x1024
-start_program
-wait_for 30 shows frmMain || fail "the entry window did not come up alone"
-entry=$(window_of frmMain)
+start_display
+start_at_entry_window
 expect_focus "$entry" "the entry window"
 
 xdotool type --delay 40 "Sukarni"
@@ -67,14 +65,12 @@ box_on_top() {
 message_count() { visible_windows | tr ' ' '\n' | grep -c '^other$'; }
 
 # A second copy, while the first shows only its topmost companion screen.
-env "${program_env[@]}" "$program" >"$work/second.log" 2>&1 &
-second=$!
-helpers+=("$second")
+start_copy
+second=$started
 wait_for 15 box_on_top "$second" || fail "the second copy's box is not on top and on screen"
 focus "$(window_of other "$second")"
 keys Return
-wait_for 10 bash -c "! kill -0 $second 2>/dev/null" || fail "the second copy did not end after OK"
-wait "$second" || fail "the second copy ended with status $?"
+ends_by_itself "$second" || fail "the second copy did not end with status 0 after OK (status $?)"
 
 # Return on the focused "Refer A Friend Now" (both address boxes still hold their placeholders).
 focus "$companion"

@@ -3,13 +3,11 @@
 # the companion screen, wider than the screen, has its title bar's left end on screen, where the user
 # can reach it; Return on the freshly shown screen's Exit button ends the program.
 set -u
-# shellcheck source=tests/e2e/xsession.bash
-source "$(dirname "$0")/xsession.bash"
+# shellcheck source=tests/tools/session.bash
+source "$(dirname "$0")/../tools/session.bash"
 
-start_display 1280x1024
-start_program QT_SCALE_FACTOR=2
-wait_for 30 shows frmMain || fail "the entry window did not come up alone"
-entry=$(window_of frmMain)
+start_display
+QT_SCALE_FACTOR=2 start_at_entry_window
 read -r x y w h <<<"$(frame_of "$entry")"
 ((w <= 1280 && h <= 1024)) || fail "the entry window (${w}x$h) no longer fits; this test needs one that does"
 # Qt places the window before the title bar is known: its height may shift the centre by that much.

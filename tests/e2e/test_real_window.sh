@@ -4,14 +4,11 @@
 # screen, the about box, the report window, File > Exit, the companion screen, its Exit, and the process ends with status 0.
 # Windows are told apart by their role, which is their object name.
 set -u
-# shellcheck source=tests/e2e/xsession.bash
-source "$(dirname "$0")/xsession.bash"
+# shellcheck source=tests/tools/session.bash
+source "$(dirname "$0")/../tools/session.bash"
 
-start_display 1280x1024
-start_program
-
-wait_for 30 shows frmMain || fail "the entry window did not come up alone"
-entry=$(window_of frmMain)
+start_display
+start_at_entry_window
 [[ $(xdotool getwindowname "$entry") == "Wetonara v1.65" ]] || fail "entry window title: $(xdotool getwindowname "$entry")"
 expect_focus "$entry" "the entry window"
 

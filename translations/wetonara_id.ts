@@ -56,6 +56,49 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source> (wetonara --help tells how to use it)</source>
+        <translation> (wetonara --help menjelaskan cara memakainya)</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opsi %1 tidak dikenal</translation>
+    </message>
+    <message>
+        <source>one saved reading at a time, not %1</source>
+        <translation>hanya satu bacaan tersimpan sekaligus, bukan %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>nama berkasnya kosong</translation>
+    </message>
+    <message>
+        <source>Usage: wetonara [FILE]
+Tells the Javanese birth-day sign (weton) of a name and a date of birth.
+
+  FILE           a saved reading (.jav) to open; a copy that is already running
+                 shows it instead, unless a window of it waits for an answer
+  -h, --help     show this help and end
+  -v, --version  show the version and end
+
+Only one copy runs per user session. For readings on the command line, see weton --help.
+</source>
+        <translation>Penggunaan: wetonara [BERKAS]
+Menampilkan weton (tanda hari lahir Jawa) dari sebuah nama dan tanggal lahir.
+
+  BERKAS         bacaan tersimpan (.jav) yang akan dibuka; bila program ini sudah
+                 berjalan, bacaan itu ditampilkan di sana, kecuali salah satu
+                 jendelanya sedang menunggu jawaban
+  -h, --help     tampilkan bantuan ini, lalu selesai
+  -v, --version  tampilkan versi, lalu selesai
+
+Dalam satu sesi pengguna hanya satu salinan program ini yang berjalan. Untuk bacaan
+di baris perintah, lihat weton --help.
+</translation>
+    </message>
+</context>
+<context>
     <name>DateReading</name>
     <message>
         <source>Name: </source>
@@ -195,35 +238,59 @@
     </message>
 </context>
 <context>
+    <name>SaveTarget</name>
+    <message>
+        <source>a folder</source>
+        <translation>sebuah folder</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>sebuah pipa bernama (FIFO)</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>sebuah perangkat</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>sebuah soket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>sesuatu yang bukan berkas biasa</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as &quot;%1&quot;</source>
+        <translation>Bacaan tidak dapat disimpan sebagai &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source> because that is %1, not a file. It was left as it was. Please choose another name.</source>
+        <translation> karena yang ada di sana adalah %1, bukan berkas. Isinya dibiarkan seperti semula. Silakan pilih nama lain.</translation>
+    </message>
+    <message>
+        <source> because that file is read-only. Please choose another name, or allow changes to the file, then try again.</source>
+        <translation> karena berkas itu hanya dapat dibaca. Silakan pilih nama lain, atau izinkan perubahan pada berkas itu, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source> because the folder &quot;%1&quot; cannot be written to. A file that is there stays as it was. Please choose another folder, then try again.</source>
+        <translation> karena folder &quot;%1&quot; tidak dapat ditulisi. Berkas yang sudah ada di sana tetap seperti semula. Silakan pilih folder lain, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>. Please check that the folder can be written to and that the disk is not full, then try again.</source>
+        <translation>. Silakan pastikan folder tersebut dapat ditulisi dan disk tidak penuh, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>&quot;%1&quot; sudah ada.
+Apakah Anda ingin menggantinya?</translation>
+    </message>
+</context>
+<context>
     <name>StartApplication</name>
     <message>
         <source>Application is already running</source>
         <translation>Aplikasi ini sudah berjalan.</translation>
-    </message>
-</context>
-<context>
-    <name>TsvMode</name>
-    <message>
-        <source>weton: line %1: %2
-</source>
-        <translation>weton: baris %1: %2
-</translation>
-    </message>
-    <message>
-        <source>longer than %1 bytes, not a date</source>
-        <translation>lebih panjang dari %1 bita, bukan tanggal</translation>
-    </message>
-    <message>
-        <source>weton: cannot read standard input: %1
-</source>
-        <translation>weton: masukan standar tidak dapat dibaca: %1
-</translation>
-    </message>
-    <message>
-        <source>weton: cannot write the output: %1
-</source>
-        <translation>weton: keluaran tidak dapat ditulis: %1
-</translation>
     </message>
 </context>
 <context>
@@ -235,60 +302,6 @@
 </context>
 <context>
     <name>WetonCli</name>
-    <message>
-        <source>Usage: weton [--name NAME] DATE
-       weton --tsv
-       weton --next N [--from START] DATE
-
-Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.
-Every date is written YYYY-MM-DD.
-
-  DATE            print the reading of DATE: day sign, weekdays and description
-  --name NAME     head the reading with NAME
-  --tsv           read dates from standard input, one a line, and write for each
-                  DATE, market day, Indonesian weekday, English weekday and
-                  description, separated by tabs; lines that are not dates are
-                  reported on standard error and skipped
-  --next N        list the next N dates after today that share DATE&apos;s weton
-                  (it returns every 35 days), up to 2036-12-31
-  --from START    with --next, list the dates after START instead of today
-  -h, --help      show this help
-  -v, --version   show the version
-
-Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked
-for exist, or the output could not be written; 2 bad arguments.
-</source>
-        <translation>Penggunaan: weton [--name NAMA] TANGGAL
-            weton --tsv
-            weton --next N [--from AWAL] TANGGAL
-
-Menampilkan weton (tanda hari lahir Jawa) sebuah tanggal antara 1901-01-01 dan 2036-12-31.
-Setiap tanggal ditulis sebagai YYYY-MM-DD.
-
-  TANGGAL         cetak bacaan TANGGAL: pasaran, hari, dan watak
-  --name NAMA     awali bacaan dengan NAMA
-  --tsv           baca tanggal dari masukan standar, satu per baris, lalu tulis untuk
-                  setiap tanggal: TANGGAL, pasaran, hari dalam bahasa Indonesia, hari
-                  dalam bahasa Inggris, dan watak, dipisah tab; baris yang bukan
-                  tanggal dilaporkan di galat standar dan dilewati
-  --next N        daftar N tanggal berikutnya setelah hari ini yang wetonnya sama
-                  dengan TANGGAL (berulang setiap 35 hari), paling akhir 2036-12-31
-  --from AWAL     dengan --next, daftar tanggal setelah AWAL, bukan setelah hari ini
-  -h, --help      tampilkan bantuan ini
-  -v, --version   tampilkan versi
-
-Status keluar: 0 selesai; 1 ada baris masukan yang bukan tanggal, tanggal yang ada
-lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argumen salah.
-</translation>
-    </message>
-    <message>
-        <source>cannot write the output: %1</source>
-        <translation>keluaran tidak dapat ditulis: %1</translation>
-    </message>
-    <message>
-        <source>--next needs a positive whole number, not %1</source>
-        <translation>--next memerlukan bilangan bulat positif, bukan %1</translation>
-    </message>
     <message>
         <source>no dates after %1 can be listed: %2 is the last date weton reckons</source>
         <translation>tidak ada tanggal setelah %1 yang dapat didaftar: %2 adalah tanggal terakhir yang dihitung weton</translation>
@@ -334,8 +347,153 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
         <translation>seharusnya satu tanggal, tetapi ada %1 argumen: %2</translation>
     </message>
     <message>
-        <source>Try &apos;weton --help&apos;.</source>
-        <translation>Coba &apos;weton --help&apos;.</translation>
+        <source>weton: cannot write standard output: %1</source>
+        <translation>weton: keluaran standar tidak dapat ditulis: %1</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes, not a date</source>
+        <translation>lebih panjang dari %1 bita, bukan tanggal</translation>
+    </message>
+    <message>
+        <source>weton: cannot read standard input: %1</source>
+        <translation>weton: masukan standar tidak dapat dibaca: %1</translation>
+    </message>
+    <message>
+        <source>First: %1</source>
+        <translation>Pertama: %1</translation>
+    </message>
+    <message>
+        <source>Second: %1</source>
+        <translation>Kedua: %1</translation>
+    </message>
+    <message>
+        <source>Sum: %1, remainder %2 when divided by 8</source>
+        <translation>Jumlah: %1, sisa %2 bila dibagi 8</translation>
+    </message>
+    <message>
+        <source>Match: %1</source>
+        <translation>Kecocokan: %1</translation>
+    </message>
+    <message>
+        <source>Neptu: %1 (%2 %3 + %4 %5)</source>
+        <translation>Neptu: %1 (%2 %3 + %4 %5)</translation>
+    </message>
+    <message>
+        <source>Wuku: %1 (%2 of 30)</source>
+        <translation>Wuku: %1 (ke-%2 dari 30)</translation>
+    </message>
+    <message>
+        <source>Javanese Date: %1 %2 %3 AJ, year %4, windu %5</source>
+        <translation>Tanggal Jawa: %1 %2 %3 AJ, tahun %4, windu %5</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3, neptu %4</source>
+        <translation>%1, %2 %3, neptu %4</translation>
+    </message>
+    <message>
+        <source>weton: line %1: %2
+</source>
+        <translation>weton: baris %1: %2
+</translation>
+    </message>
+    <message>
+        <source>weton: %1 lines were not dates; only the first %2 are listed above
+</source>
+        <translation>weton: %1 baris bukan tanggal; hanya %2 baris pertama yang tercantum di atas
+</translation>
+    </message>
+    <message>
+        <source>Usage: weton [--name NAME] DATE
+       weton --tsv
+       weton --next N [--from START] DATE
+       weton --match DATE DATE
+       weton --json [DATE...]
+
+Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.
+Every date is written YYYY-MM-DD.
+
+  DATE            print the reading of DATE: day sign, weekdays and description,
+                  then its neptu, wuku and date in the Javanese calendar
+  --name NAME     head the reading with NAME
+  --tsv           read dates from standard input, one a line, and write for each
+                  DATE, market day, Indonesian weekday, English weekday and
+                  description, separated by tabs; lines that are not dates are
+                  reported on standard error and skipped
+  --next N        list the next N dates after today that share DATE&apos;s weton
+                  (it returns every 35 days), up to 2036-12-31
+  --from START    with --next, list the dates after START instead of today
+  --match         print the wetons of two dates, the sum of their neptu and the
+                  match it gives (remainder of the sum divided by 8)
+  --json          write every fact of each DATE as one JSON object a line; with
+                  no DATE, read dates from standard input as --tsv does
+  -h, --help      show this help
+  -v, --version   show the version
+
+Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked
+for exist, or the output could not be written; 2 bad arguments.
+</source>
+        <translation>Penggunaan: weton [--name NAMA] TANGGAL
+            weton --tsv
+            weton --next N [--from AWAL] TANGGAL
+            weton --match TANGGAL TANGGAL
+            weton --json [TANGGAL...]
+
+Menampilkan weton (tanda hari lahir Jawa) sebuah tanggal antara 1901-01-01 dan 2036-12-31.
+Setiap tanggal ditulis sebagai YYYY-MM-DD.
+
+  TANGGAL         cetak bacaan TANGGAL: pasaran, hari, dan watak, lalu neptu, wuku,
+                  dan tanggalnya dalam kalender Jawa
+  --name NAMA     awali bacaan dengan NAMA
+  --tsv           baca tanggal dari masukan standar, satu per baris, lalu tulis untuk
+                  setiap tanggal: TANGGAL, pasaran, hari dalam bahasa Indonesia, hari
+                  dalam bahasa Inggris, dan watak, dipisah tab; baris yang bukan
+                  tanggal dilaporkan di galat standar dan dilewati
+  --next N        daftar N tanggal berikutnya setelah hari ini yang wetonnya sama
+                  dengan TANGGAL (berulang setiap 35 hari), paling akhir 2036-12-31
+  --from AWAL     dengan --next, daftar tanggal setelah AWAL, bukan setelah hari ini
+  --match         cetak weton dua tanggal, jumlah neptu keduanya, dan kecocokan yang
+                  dihasilkannya (sisa jumlah itu bila dibagi 8)
+  --json          tulis semua keterangan setiap TANGGAL sebagai satu objek JSON per
+                  baris; tanpa TANGGAL, tanggal dibaca dari masukan standar seperti
+                  pada --tsv
+  -h, --help      tampilkan bantuan ini
+  -v, --version   tampilkan versi
+
+Status keluar: 0 selesai; 1 ada baris masukan yang bukan tanggal, tanggal yang ada
+lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argumen salah.
+</translation>
+    </message>
+    <message>
+        <source>from 1 to %1</source>
+        <translation>dari 1 sampai %1</translation>
+    </message>
+    <message>
+        <source>--next needs a whole number %1, not %2</source>
+        <translation>--next memerlukan bilangan bulat %1, bukan %2</translation>
+    </message>
+    <message>
+        <source>--next %1 is out of range: the count must be %2</source>
+        <translation>--next %1 di luar rentang: jumlahnya harus %2</translation>
+    </message>
+    <message>
+        <source>--tsv, --json, --match and --next are separate modes; give one</source>
+        <translation>--tsv, --json, --match, dan --next adalah mode yang terpisah; berikan salah satu saja</translation>
+    </message>
+    <message>
+        <source>%1 cannot be combined with --name or --from</source>
+        <translation>%1 tidak dapat digabung dengan --name atau --from</translation>
+    </message>
+    <message>
+        <source>--match needs two dates (YYYY-MM-DD), but %1 given</source>
+        <translation>--match memerlukan dua tanggal (YYYY-MM-DD), tetapi yang diberikan %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1; try &apos;weton --help&apos;</source>
+        <translation>opsi %1 tidak dikenal; coba &apos;weton --help&apos;</translation>
+    </message>
+    <message>
+        <source> Try &apos;weton --help&apos;.</source>
+        <translation> Coba &apos;weton --help&apos;.</translation>
     </message>
 </context>
 <context>
@@ -446,6 +604,18 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
         <source>Please Check The File.</source>
         <translation>Silakan periksa berkas tersebut.</translation>
     </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tanggal</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
 </context>
 <context>
     <name>frmNagScreen2</name>
@@ -513,10 +683,6 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
         <translation>Laporan tidak dapat dicetak. Silakan pastikan printer sudah menyala dan siap, lalu coba lagi.</translation>
     </message>
     <message>
-        <source>The reading could not be saved as &quot;%1&quot;. Please check that the folder can be written to and that the disk is not full, then try again.</source>
-        <translation>Bacaan tidak dapat disimpan sebagai &quot;%1&quot;. Silakan pastikan folder tersebut dapat ditulisi dan disk tidak penuh, lalu coba lagi.</translation>
-    </message>
-    <message>
         <source>The reading cannot be saved: none of the characters of the name can be kept in a saved reading.</source>
         <translation>Bacaan tidak dapat disimpan: tidak satu pun karakter nama ini dapat disimpan dalam berkas bacaan.</translation>
     </message>
@@ -527,6 +693,15 @@ Save the reading without them?</source>
         <translation>Karakter nama berikut tidak dapat disimpan dalam berkas bacaan dan akan dihilangkan dari berkas: %1
 
 Simpan bacaan tanpa karakter tersebut?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>wetonara: no display is available to show its windows; for readings on the command line use the weton tool (weton --help)
+</source>
+        <translation>wetonara: tidak ada layar untuk menampilkan jendelanya; untuk bacaan di baris perintah, gunakan alat weton (weton --help)
+</translation>
     </message>
 </context>
 <context>
@@ -570,6 +745,58 @@ Simpan bacaan tanpa karakter tersebut?</translation>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Silakan masukkan nama teman Anda.</translation>
+    </message>
+    <message>
+        <source>Please Enter A Shorter Message (At Most %1 Characters)</source>
+        <translation>Silakan masukkan pesan yang lebih pendek (paling banyak %1 karakter).</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FileChooser</name>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Na&amp;ik</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Berkas</translation>
+    </message>
+    <message>
+        <source>&amp;Look in:</source>
+        <translation>&amp;Lihat di:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nama berkas:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Jenis berkas:</translation>
+    </message>
+    <message>
+        <source>%1
+The folder does not exist. Please choose another folder.</source>
+        <translation>%1
+Folder ini tidak ada. Silakan pilih folder lain.</translation>
+    </message>
+    <message>
+        <source>%1
+The file does not exist. Please check the name.</source>
+        <translation>%1
+Berkas ini tidak ada. Silakan periksa namanya.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 sudah ada.
+Apakah Anda ingin menggantinya?</translation>
+    </message>
+</context>
+<context>
+    <name>platform::StandardStream</name>
+    <message>
+        <source>it is closed</source>
+        <translation>salurannya tertutup</translation>
     </message>
 </context>
 </TS>

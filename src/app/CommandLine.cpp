@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace Application {
@@ -7,7 +8,9 @@ namespace {
 
 LaunchRequest refuse(const QString &why)
 {
-    return {LaunchRequest::Action::Refuse, {}, why + QStringLiteral(" (wetonara --help tells how to use it)")};
+    return {LaunchRequest::Action::Refuse,
+            {},
+            why + QCoreApplication::translate("CommandLine", " (wetonara --help tells how to use it)")};
 }
 
 }  // namespace
@@ -26,15 +29,16 @@ LaunchRequest parseCommandLine(const QStringList &arguments)
         } else if (argument == QLatin1String("--version") || argument == QLatin1String("-v")) {
             return {LaunchRequest::Action::Version, {}, {}};
         } else {
-            return refuse(QStringLiteral("unknown option %1").arg(argument));
+            return refuse(QCoreApplication::translate("CommandLine", "unknown option %1").arg(argument));
         }
     }
     if (files.size() > 1)
-        return refuse(QStringLiteral("one saved reading at a time, not %1").arg(files.size()));
+        return refuse(
+            QCoreApplication::translate("CommandLine", "one saved reading at a time, not %1").arg(files.size()));
     if (files.isEmpty())
         return {};
     if (files.constFirst().isEmpty())
-        return refuse(QStringLiteral("the file name is empty"));
+        return refuse(QCoreApplication::translate("CommandLine", "the file name is empty"));
     // Absolute, because a copy that is already running may work in another folder. Not cleaned: the
     // extension check looks at the name exactly as given.
     const QString &file = files.constFirst();
@@ -45,15 +49,16 @@ LaunchRequest parseCommandLine(const QStringList &arguments)
 
 QString helpText()
 {
-    return QStringLiteral("Usage: wetonara [FILE]\n"
-                          "Tells the Javanese birth-day sign (weton) of a name and a date of birth.\n"
-                          "\n"
-                          "  FILE           a saved reading (.jav) to open; a copy that is already running\n"
-                          "                 shows it instead, unless a window of it waits for an answer\n"
-                          "  -h, --help     show this help and end\n"
-                          "  -v, --version  show the version and end\n"
-                          "\n"
-                          "Only one copy runs per user session. For readings on the command line, see weton --help.\n");
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: wetonara [FILE]\n"
+                       "Tells the Javanese birth-day sign (weton) of a name and a date of birth.\n"
+                       "\n"
+                       "  FILE           a saved reading (.jav) to open; a copy that is already running\n"
+                       "                 shows it instead, unless a window of it waits for an answer\n"
+                       "  -h, --help     show this help and end\n"
+                       "  -v, --version  show the version and end\n"
+                       "\n"
+                       "Only one copy runs per user session. For readings on the command line, see weton --help.\n");
 }
 
 QString versionText() { return QStringLiteral("wetonara " WETONARA_VERSION "\n"); }

@@ -15,33 +15,38 @@
 
 namespace {
 
-// Help, version and a wrong command line are answered on the terminal: no display, lock or settings.
-std::optional<int> answerOnTheTerminal(const Application::LaunchRequest &request)
+// Help, version, a wrong command line and a missing display are answered on the terminal, with no
+// display, lock or settings. The answer is in the desktop's language: the translation needs an
+// application object, so a plain one lives just for the answer; a run that shows windows never makes it.
+std::optional<int> answerOnTheTerminal(int &argc, char **argv, const QStringList &arguments)
 {
     using Action = Application::LaunchRequest::Action;
+    if (Application::parseCommandLine(arguments).action == Action::Run && platform::displayAvailable())
+        return std::nullopt;
+    QCoreApplication terminal(argc, argv);
+    InterfaceLanguage::install(terminal, QLocale::system().uiLanguages());
+    const Application::LaunchRequest request = Application::parseCommandLine(arguments);
     switch (request.action) {
     case Action::Help: std::fputs(qPrintable(Application::helpText()), stdout); return 0;
     case Action::Version: std::fputs(qPrintable(Application::versionText()), stdout); return 0;
     case Action::Refuse: std::fprintf(stderr, "wetonara: %s\n", qPrintable(request.error)); return 2;
     case Action::Run: break;
     }
-    return std::nullopt;
+    std::fputs(qPrintable(QCoreApplication::translate(
+                   "main", "wetonara: no display is available to show its windows; for "
+                           "readings on the command line use the weton tool (weton --help)\n")),
+               stderr);
+    return 1;
 }
 
 }  // namespace
 
 int main(int argc, char *argv[])
 {
-    const Application::LaunchRequest request =
-        Application::parseCommandLine(platform::commandLineArguments(argc, argv));
-    if (const std::optional<int> status = answerOnTheTerminal(request))
+    const QStringList arguments = platform::commandLineArguments(argc, argv);
+    if (const std::optional<int> status = answerOnTheTerminal(argc, argv, arguments))
         return *status;
-    if (!platform::displayAvailable()) {
-        std::fputs("wetonara: no display is available to show its windows; for readings on the command line "
-                   "use the weton tool (weton --help)\n",
-                   stderr);
-        return 1;
-    }
+    const Application::LaunchRequest request = Application::parseCommandLine(arguments);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Wetonara"));
     QApplication::setApplicationName(QStringLiteral("Wetonara"));

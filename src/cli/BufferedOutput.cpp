@@ -1,5 +1,7 @@
 #include "BufferedOutput.h"
 
+#include <QCoreApplication>
+
 namespace WetonCli {
 
 BufferedOutput::BufferedOutput(QIODevice &output) : device(output) { pending.reserve(FlushSize + 4096); }
@@ -34,7 +36,9 @@ bool BufferedOutput::flush()
 
 QByteArray BufferedOutput::failureMessage() const
 {
-    return "weton: cannot write standard output: " + device.errorString().toUtf8() + '\n';
+    return (QCoreApplication::translate("WetonCli", "weton: cannot write standard output: %1").arg(device.errorString())
+            + QLatin1Char('\n'))
+        .toUtf8();
 }
 
 }  // namespace WetonCli

@@ -5,6 +5,8 @@
 #include "LineReader.h"
 #include "RefusedLines.h"
 
+#include <QCoreApplication>
+
 namespace WetonCli {
 
 int answerDateLines(QIODevice &in, QIODevice &out, QIODevice &err, const DateLineAnswer &answer)
@@ -22,7 +24,8 @@ int answerDateLines(QIODevice &in, QIODevice &out, QIODevice &err, const DateLin
             break;
         if (reader.tooLong()) {
             refused.add(reader.lineNumber(), [] {
-                return QStringLiteral("longer than %1 bytes, not a date").arg(LineReader::MaxLineLength);
+                return QCoreApplication::translate("WetonCli", "longer than %1 bytes, not a date")
+                    .arg(LineReader::MaxLineLength);
             });
             continue;
         }
@@ -34,7 +37,10 @@ int answerDateLines(QIODevice &in, QIODevice &out, QIODevice &err, const DateLin
     const bool written = output.flush();
     refused.finish();
     if (reader.readFailed())
-        err.write("weton: cannot read standard input: " + in.errorString().toUtf8() + '\n');
+        err.write(
+            (QCoreApplication::translate("WetonCli", "weton: cannot read standard input: %1").arg(in.errorString())
+             + QLatin1Char('\n'))
+                .toUtf8());
     if (!written)
         err.write(output.failureMessage());
     return refused.none() && written && !reader.readFailed() ? 0 : 1;

@@ -8,20 +8,17 @@
 #include <QCoreApplication>
 
 namespace WetonCli {
-namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("WetonCli", text); }
-
-}  // namespace
-
 int runMatch(QDate first, QDate second, QIODevice &out, QIODevice &err)
 {
     const WetonMatch::Match match = WetonMatch::of(Neptu::ofDate(first).total(), Neptu::ofDate(second).total());
     QString text;
-    text += tr("First: %1").arg(wetonSummary(first)) + QLatin1Char('\n');
-    text += tr("Second: %1").arg(wetonSummary(second)) + QLatin1Char('\n');
-    text += tr("Sum: %1, remainder %2 when divided by 8").arg(match.sum).arg(match.remainder) + QLatin1Char('\n');
-    text += tr("Match: %1").arg(match.name) + QLatin1Char('\n');
+    text += QCoreApplication::translate("WetonCli", "First: %1").arg(wetonSummary(first)) + QLatin1Char('\n');
+    text += QCoreApplication::translate("WetonCli", "Second: %1").arg(wetonSummary(second)) + QLatin1Char('\n');
+    text += QCoreApplication::translate("WetonCli", "Sum: %1, remainder %2 when divided by 8")
+                .arg(match.sum)
+                .arg(match.remainder)
+            + QLatin1Char('\n');
+    text += QCoreApplication::translate("WetonCli", "Match: %1").arg(match.name) + QLatin1Char('\n');
     text += WetonMatch::meaning(match.remainder) + QLatin1Char('\n');
     BufferedOutput output(out);
     output.append(text.toUtf8());

@@ -8,12 +8,6 @@
 #include <QCoreApplication>
 
 namespace WetonCli {
-namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("WetonCli", text); }
-
-}  // namespace
-
 QString reckoningText(QDate date)
 {
     const std::optional<JavaneseCalendar::JavaneseDate> javanese = JavaneseCalendar::ofDate(date);
@@ -23,16 +17,18 @@ QString reckoningText(QDate date)
     const Wuku::Week wuku = Wuku::ofDate(date);
     QString text;
     text += QLatin1Char('\n')
-            + tr("Neptu: %1 (%2 %3 + %4 %5)")
+            + QCoreApplication::translate("WetonCli", "Neptu: %1 (%2 %3 + %4 %5)")
                   .arg(neptu.total())
-                  .arg(DaySignCatalogue::indonesianWeekday(neptu.weekday))
+                  .arg(DaySignCatalogue::shownIndonesianWeekday(neptu.weekday))
                   .arg(neptu.weekdayValue)
                   .arg(DaySignCatalogue::marketDayInLookupOrder(neptu.marketDay))
                   .arg(neptu.marketDayValue)
             + QLatin1Char('\n');
-    text += QLatin1Char('\n') + tr("Wuku: %1 (%2 of 30)").arg(wuku.name).arg(wuku.number) + QLatin1Char('\n');
     text += QLatin1Char('\n')
-            + tr("Javanese Date: %1 %2 %3 AJ, year %4, windu %5")
+            + QCoreApplication::translate("WetonCli", "Wuku: %1 (%2 of 30)").arg(wuku.name).arg(wuku.number)
+            + QLatin1Char('\n');
+    text += QLatin1Char('\n')
+            + QCoreApplication::translate("WetonCli", "Javanese Date: %1 %2 %3 AJ, year %4, windu %5")
                   .arg(javanese->day)
                   .arg(JavaneseCalendar::monthName(javanese->month))
                   .arg(javanese->year)
@@ -44,8 +40,8 @@ QString reckoningText(QDate date)
 QString wetonSummary(QDate date)
 {
     const Neptu::DayNeptu neptu = Neptu::ofDate(date);
-    return tr("%1, %2 %3, neptu %4")
-        .arg(date.toString(Qt::ISODate), DaySignCatalogue::indonesianWeekday(neptu.weekday),
+    return QCoreApplication::translate("WetonCli", "%1, %2 %3, neptu %4")
+        .arg(date.toString(Qt::ISODate), DaySignCatalogue::shownIndonesianWeekday(neptu.weekday),
              DaySignCatalogue::marketDayInLookupOrder(neptu.marketDay))
         .arg(neptu.total());
 }

@@ -98,12 +98,14 @@ std::optional<QString> problemWithCount(const QString &text)
     const bool isWholeNumber = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
-    const QString range = QStringLiteral("from 1 to %1").arg(std::numeric_limits<int>::max());
+    const QString range = QCoreApplication::translate("WetonCli", "from 1 to %1").arg(std::numeric_limits<int>::max());
     if (!isWholeNumber)
-        return QStringLiteral("--next needs a whole number %1, not %2").arg(range, quotedArgument(text));
+        return QCoreApplication::translate("WetonCli", "--next needs a whole number %1, not %2")
+            .arg(range, quotedArgument(text));
     bool fits = false;
     if (text.toInt(&fits) < 1 || !fits)
-        return QStringLiteral("--next %1 is out of range: the count must be %2").arg(quotedArgument(text), range);
+        return QCoreApplication::translate("WetonCli", "--next %1 is out of range: the count must be %2")
+            .arg(quotedArgument(text), range);
     return std::nullopt;
 }
 
@@ -156,11 +158,12 @@ std::optional<QString> problemWithNewModes(const QCommandLineParser &parser, con
         return std::nullopt;
     const QString mode = match ? QStringLiteral("--match") : QStringLiteral("--json");
     if ((match && json) || parser.isSet(options.tsv) || parser.isSet(options.next))
-        return QStringLiteral("--tsv, --json, --match and --next are separate modes; give one");
+        return QCoreApplication::translate("WetonCli",
+                                           "--tsv, --json, --match and --next are separate modes; give one");
     if (parser.isSet(options.name) || parser.isSet(options.from))
-        return QStringLiteral("%1 cannot be combined with --name or --from").arg(mode);
+        return QCoreApplication::translate("WetonCli", "%1 cannot be combined with --name or --from").arg(mode);
     if (match && parser.positionalArguments().size() != 2)
-        return QStringLiteral("--match needs two dates (YYYY-MM-DD), but %1 given")
+        return QCoreApplication::translate("WetonCli", "--match needs two dates (YYYY-MM-DD), but %1 given")
             .arg(parser.positionalArguments().size());
     return QString();
 }
@@ -230,8 +233,10 @@ int run(const QStringList &arguments, const Streams &streams, QDate today)
     if (!parser.parse(QStringList{QStringLiteral("weton")} + arguments)) {
         if (const std::optional<QString> unknown = firstUnknownOption(arguments, known))
             return badArguments(streams.err,
-                                QStringLiteral("unknown option %1; try 'weton --help'").arg(quotedArgument(*unknown)));
-        return badArguments(streams.err, parser.errorText() + QStringLiteral(" Try 'weton --help'."));
+                                QCoreApplication::translate("WetonCli", "unknown option %1; try 'weton --help'")
+                                    .arg(quotedArgument(*unknown)));
+        return badArguments(streams.err,
+                            parser.errorText() + QCoreApplication::translate("WetonCli", " Try 'weton --help'."));
     }
     if (parser.isSet(options.help))
         return writeOut(streams, QCoreApplication::translate("WetonCli", HelpText).toUtf8(), Success);

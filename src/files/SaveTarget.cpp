@@ -2,6 +2,7 @@
 
 #include "SavedReading.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,11 +29,11 @@ QFileInfo writtenFile(const QString &path)
 QString kindName(Kind kind)
 {
     switch (kind) {
-    case Kind::Folder: return QStringLiteral("a folder");
-    case Kind::Pipe: return QStringLiteral("a named pipe (FIFO)");
-    case Kind::Device: return QStringLiteral("a device");
-    case Kind::Socket: return QStringLiteral("a socket");
-    default: return QStringLiteral("not a regular file");
+    case Kind::Folder: return QCoreApplication::translate("SaveTarget", "a folder");
+    case Kind::Pipe: return QCoreApplication::translate("SaveTarget", "a named pipe (FIFO)");
+    case Kind::Device: return QCoreApplication::translate("SaveTarget", "a device");
+    case Kind::Socket: return QCoreApplication::translate("SaveTarget", "a socket");
+    default: return QCoreApplication::translate("SaveTarget", "not a regular file");
     }
 }
 
@@ -102,32 +103,39 @@ Outcome write(const QString &path, const QByteArray &bytes)
 
 QString failureMessage(Outcome outcome, const QString &path)
 {
-    const QString start = QStringLiteral("The reading could not be saved as \"%1\"").arg(shown(path));
+    const QString start =
+        QCoreApplication::translate("SaveTarget", "The reading could not be saved as \"%1\"").arg(shown(path));
     switch (outcome) {
     case Outcome::Saved: return {};
     case Outcome::NotAFile:
         return start
-               + QStringLiteral(" because that is %1, not a file. It was left as it was. Please choose another name.")
+               + QCoreApplication::translate(
+                     "SaveTarget",
+                     " because that is %1, not a file. It was left as it was. Please choose another name.")
                      .arg(kindName(kindAt(path)));
     case Outcome::ReadOnlyFile:
         return start
-               + QStringLiteral(" because that file is read-only. Please choose another name, or allow changes to the "
-                                "file, then try again.");
+               + QCoreApplication::translate(
+                   "SaveTarget", " because that file is read-only. Please choose another name, or allow changes to the "
+                                 "file, then try again.");
     case Outcome::ReadOnlyFolder:
         return start
-               + QStringLiteral(" because the folder \"%1\" cannot be written to. A file that is there stays as it "
-                                "was. Please choose another folder, then try again.")
+               + QCoreApplication::translate(
+                     "SaveTarget", " because the folder \"%1\" cannot be written to. A file that is there stays as it "
+                                   "was. Please choose another folder, then try again.")
                      .arg(shown(writtenFile(path).absolutePath()));
     case Outcome::Failed: break;
     }
     return start
-           + QStringLiteral(". Please check that the folder can be written to and that the disk is not full, then try "
-                            "again.");
+           + QCoreApplication::translate(
+               "SaveTarget", ". Please check that the folder can be written to and that the disk is not full, then try "
+                             "again.");
 }
 
 QString replaceQuestion(const QString &path)
 {
-    return QStringLiteral("\"%1\" already exists.\nDo you want to replace it?").arg(shown(path));
+    return QCoreApplication::translate("SaveTarget", "\"%1\" already exists.\nDo you want to replace it?")
+        .arg(shown(path));
 }
 
 }  // namespace SaveTarget

@@ -103,9 +103,9 @@ void frmMain::buildPersonalDetails()
     LengthLimit::apply(txtName, SavedReading::LongestName);
     txtName->setAccessibleName(Label1[0]->text());
     Label1[0]->setBuddy(txtName);
-    cboMonth = list(Frame1, "cboMonth", QStringLiteral("Month"), Look::rect(1530, 765, 1400, 315));
-    cboDate = list(Frame1, "cboDate", QStringLiteral("Day"), Look::rect(3030, 765, 700, 315));
-    cboYear = list(Frame1, "cboYear", QStringLiteral("Year"), Look::rect(3825, 765, 1000, 315));
+    cboMonth = list(Frame1, "cboMonth", tr("Month"), Look::rect(1530, 765, 1400, 315));
+    cboDate = list(Frame1, "cboDate", tr("Day"), Look::rect(3030, 765, 700, 315));
+    cboYear = list(Frame1, "cboYear", tr("Year"), Look::rect(3825, 765, 1000, 315));
     for (QWidget *control : {static_cast<QWidget *>(txtName), static_cast<QWidget *>(cboMonth),
                              static_cast<QWidget *>(cboDate), static_cast<QWidget *>(cboYear)}) {
         control->setFont(Look::verdana(8.25));

@@ -1,6 +1,6 @@
 #include "WetonMatch.h"
 
-#include <QFile>
+#include "InterfaceLanguage.h"
 
 #include <array>
 
@@ -22,16 +22,9 @@ Match of(int firstNeptu, int secondNeptu) noexcept
 
 QString meaning(int remainder)
 {
-    static const auto texts = [] {
-        std::array<QString, 8> loaded;
-        for (int i = 0; i < 8; ++i) {
-            QFile file(QStringLiteral(":/content/matches/%1.txt").arg(i));
-            if (file.open(QIODevice::ReadOnly))
-                loaded[i] = QString::fromUtf8(file.readAll());
-        }
-        return loaded;
-    }();
-    return remainder >= 0 && remainder < 8 ? texts[remainder] : QString();
+    if (remainder < 0 || remainder >= int(Names.size()))
+        return {};
+    return InterfaceLanguage::contentText(QStringLiteral("matches/%1.txt").arg(remainder));
 }
 
 }  // namespace WetonMatch

@@ -15,7 +15,8 @@ struct Match
 };
 
 [[nodiscard]] Match of(int firstNeptu, int secondNeptu) noexcept;
-// The two sentences that explain a match, from content/matches; empty outside 0..7.
+// The sentences that explain a match, from content/matches in the interface's language; empty outside
+// 0..7.
 [[nodiscard]] QString meaning(int remainder);
 
 }  // namespace WetonMatch

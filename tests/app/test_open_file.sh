@@ -23,6 +23,9 @@ quiet --frobnicate a.jav
 [[ $? == 2 ]] && grep -q 'unknown option --frobnicate' "$work/err" || fail "unknown option: $(cat "$work/err")"
 quiet a.jav b.jav
 [[ $? == 2 ]] && grep -q 'one saved reading at a time' "$work/err" || fail "two files: $(cat "$work/err")"
+# An empty DISPLAY names no display: one line and status 1, not Qt's abort.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY= "$program" >"$work/out" 2>"$work/err"
+[[ $? == 1 ]] && grep -q '^wetonara: no display is available' "$work/err" || fail "empty DISPLAY: $(head -c 200 "$work/err")"
 [[ -z "$(find "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" -mindepth 1)" ]] || fail "the command line touched the lock or settings"
 pass "help, version and wrong command lines, without a display"
 

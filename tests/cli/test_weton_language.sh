@@ -14,12 +14,28 @@ in_locale() { local locale=$1; shift; env -u LANGUAGE -u LANG LC_ALL="$locale" "
 # 1021 weeks exactly and 1429 market weeks + 2 days (two days before Legi is Wage).
 { printf 'Nama: Siti\n\nTanggal lahir: 7 Juni 1980\n\nPasaran: Wage\n\nHari: Sabtu\n\n'
   printf 'Hari dalam bahasa Inggris: Saturday\n\nWatak:\n%s\n' "$(cat "$WETONARA_SOURCE_DIR/content/id/descriptions/34.txt")"
+  printf '\nNeptu: 13 (Sabtu 9 + Wage 4)\n\nWuku: Julungwangi (ke-9 dari 30)\n\n'
+  printf 'Tanggal Jawa: 23 Rejeb 1912 AJ, tahun Be, windu Kuntara\n'
 } > "$work/expected"
 in_locale id_ID.UTF-8 --name Siti 1980-06-07 > "$work/got" || fail "Indonesian reading exited $?"
 cmp -s "$work/got" "$work/expected" || fail "Indonesian reading: $(diff "$work/got" "$work/expected" | head -6)"
 # 3 January 2002 was a Thursday: the standard Kamis in Indonesian.
 [[ $(in_locale id_ID.UTF-8 2002-01-03 | grep '^Hari:') == "Hari: Kamis" ]] || fail "Thursday in Indonesian"
+# 1 January 2009, a Thursday Wage (8 + 4): the neptu line names the day as the reading does.
+[[ $(in_locale id_ID.UTF-8 2009-01-01 | grep '^Neptu:') == "Neptu: 12 (Kamis 8 + Wage 4)" ]] || fail "neptu's Thursday"
 env -u LC_ALL LANG=C LANGUAGE=id "$weton" --help | grep -q '^Penggunaan: weton' || fail "LANGUAGE=id is not Indonesian"
+
+# 1980-06-07 is Sabtu Wage (9 + 4 = 13) and 2000-01-01 Sabtu Legi (9 + 5 = 14): 27 leaves 3 when
+# divided by 8, Jodoh, whose meaning is read in the locale's language.
+in_locale id_ID.UTF-8 --match 1980-06-07 2000-01-01 > "$work/match" || fail "Indonesian --match exited $?"
+[[ $(sed -n 4p "$work/match") == "Kecocokan: Jodoh" ]] || fail "Indonesian match line: $(sed -n 4p "$work/match")"
+[[ $(sed -n 5p "$work/match") == "$(cat "$WETONARA_SOURCE_DIR/content/id/matches/3.txt")" ]] \
+    || fail "Indonesian match meaning: $(sed -n 5p "$work/match" | head -c 60)"
+[[ $(in_locale C.UTF-8 --match 1980-06-07 2000-01-01 | sed -n 5p) == "$(cat "$WETONARA_SOURCE_DIR/content/matches/3.txt")" ]] \
+    || fail "English match meaning"
+# wetonara answers --help on the terminal before it has a window, in the same language.
+env -u LANGUAGE -u LANG LC_ALL=id_ID.UTF-8 "${WETONARA_BUILD_DIR}/src/wetonara" --help | grep -q '^Penggunaan: wetonara' \
+    || fail "wetonara --help is not Indonesian"
 
 # Locales with no translation, or that do not exist, read exactly as English.
 in_locale C.UTF-8 --name Siti 1980-06-07 > "$work/english"

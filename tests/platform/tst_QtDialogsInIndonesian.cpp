@@ -1,6 +1,6 @@
-// Qt's own texts in the message boxes and the file dialog come from our translation of Qt's contexts.
-// Qt looks them up by its exact English source texts, so an entry whose source differs by one character
-// would silently leave that text in English: the real dialogs show here what they say.
+// Qt's own texts in the message boxes and the file chooser's standard buttons come from our translation of
+// Qt's contexts. Qt looks them up by its exact English source texts, so an entry whose source differs by
+// one character would silently leave that text in English: the real dialogs show here what they say.
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "weton/InterfaceLanguage.h"
@@ -8,33 +8,30 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 
 namespace {
 
-// Calls `open`, reads the texts of the modal dialog it opens, then cancels that dialog.
+// Calls `open`, reads the texts of the modal dialog it opens (its buttons, then its captions, each sorted:
+// each desktop orders buttons its own way), then cancels that dialog.
 template <typename Open>
 QStringList textsShownBy(Open open)
 {
     QStringList texts;
     QTimer::singleShot(0, [&texts] {
         QWidget *dialog = QApplication::activeModalWidget();
-        for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
-            if (auto *label = dialog->findChild<QLabel *>(name))
-                texts << label->text();
-        QStringList buttons;  // in the order of their texts: each desktop orders them its own way
-        for (QAbstractButton *button : dialog->findChild<QDialogButtonBox *>()->buttons())
-            buttons << button->text();
+        QStringList buttons, captions;
+        for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+            if (button->isVisible())
+                buttons << button->text();
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            if (label->isVisible() && !label->text().isEmpty())
+                captions << label->text();
         buttons.sort();
-        texts << buttons;
-        if (auto *list = dialog->findChild<QTreeView *>())
-            for (int column = 0; column < list->header()->count(); ++column)
-                texts << list->model()->headerData(column, Qt::Horizontal).toString();
+        captions.sort();
+        texts << buttons << captions;
         QMetaObject::invokeMethod(dialog, "reject");
     });
     open();
@@ -56,12 +53,14 @@ private slots:
             (void)boxes.show({"?", "Wetonara", platform::MessageIcon::Information, platform::MessageButtons::YesNo});
         };
         const auto tell = [&] { (void)boxes.show({"!", "Wetonara"}); };
-        QCOMPARE(textsShownBy(ask), (QStringList{"&Tidak", "&Ya"}));
-        QCOMPARE(textsShownBy(tell), QStringList{"OK"});
+        QCOMPARE(textsShownBy(ask), (QStringList{"&Tidak", "&Ya", "?"}));
+        QCOMPARE(textsShownBy(tell), (QStringList{"OK", "!"}));
         platform::QtFileDialogs dialogs;
         const auto save = [&] { (void)dialogs.saveFileName({"Wetonara", "Wetonara (*.jav)", "jav"}); };
-        QCOMPARE(textsShownBy(save), (QStringList{"Cari di:", "&Nama berkas:", "Jenis berkas:", "&Simpan", "Batal",
-                                                  "Nama", "Ukuran", "Jenis", "Tanggal Diubah"}));
+        const auto open = [&] { (void)dialogs.openFileName({"Wetonara", "Wetonara (*.jav)", "jav"}); };
+        const QStringList captions{"&Lihat di:", "&Nama berkas:", "Jenis berkas:", "Wetonara (*.jav)"};
+        QCOMPARE(textsShownBy(save), QStringList({"Batal", "Na&ik", "Simpan"}) + captions);
+        QCOMPARE(textsShownBy(open), QStringList({"Batal", "Buka", "Na&ik"}) + captions);
     }
 };
 

@@ -8,9 +8,11 @@
 #include "screens/frmMain.h"
 #include "screens/frmNagScreen2.h"
 #include "screens/frmSave.h"
+#include "weton/InterfaceLanguage.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -32,6 +34,7 @@ class tst_Accessibility : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator *>()); }
     void controlsAreNamedByTheirCaptions_data();
     void controlsAreNamedByTheirCaptions();
     void pressingALinkOpensItsPageOnce();
@@ -44,10 +47,15 @@ void tst_Accessibility::controlsAreNamedByTheirCaptions_data()
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");  // checked when not empty
-    const auto row = [](const char *behaviour, const char *window, const char *control, QAccessible::Role role,
-                        const QString &name, const QString &value = {}) {
-        QTest::newRow(behaviour) << QString::fromLatin1(window) << QString::fromLatin1(control) << role << name
-                                 << value;
+    QTest::addColumn<QString>("language");
+    const auto rowIn = [](const char *language, const char *behaviour, const char *window, const char *control,
+                          QAccessible::Role role, const QString &name, const QString &value = {}) {
+        QTest::newRow(behaviour) << QString::fromLatin1(window) << QString::fromLatin1(control) << role << name << value
+                                 << QString::fromLatin1(language);
+    };
+    const auto row = [&rowIn](const char *behaviour, const char *window, const char *control, QAccessible::Role role,
+                              const QString &name, const QString &value = {}) {
+        rowIn("en", behaviour, window, control, role, name, value);
     };
     row("name box by its caption, not by its frame", "entry", "txtName", QAccessible::EditableText, "Name");
     row("list by what it holds, its item as value", "entry", "cboMonth", QAccessible::ComboBox, "Month", "January");
@@ -59,6 +67,11 @@ void tst_Accessibility::controlsAreNamedByTheirCaptions_data()
     row("companion box by its placeholder, not by its frame", "companion", "txtFriendEmail", QAccessible::EditableText,
         "Friend's Email Address");
     row("companion message box, out of sight", "companion", "txtMessage", QAccessible::EditableText, "Your Message");
+    // Spoken names are read to the user, so they speak the interface's language.
+    rowIn("id", "Indonesian: day list named in Indonesian", "entry", "cboDate", QAccessible::ComboBox, "Tanggal");
+    rowIn("id", "Indonesian: month list and its item", "entry", "cboMonth", QAccessible::ComboBox, "Bulan", "Januari");
+    rowIn("id", "Indonesian: companion box by its placeholder", "companion", "txtFriendEmail",
+          QAccessible::EditableText, "Alamat Email Teman");
 }
 
 void tst_Accessibility::controlsAreNamedByTheirCaptions()
@@ -68,6 +81,8 @@ void tst_Accessibility::controlsAreNamedByTheirCaptions()
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, name);
     QFETCH(QString, value);
+    QFETCH(QString, language);
+    QCOMPARE(InterfaceLanguage::install(*qApp, {language}), language);
     fakes::FakePlatform fake;
     WindowSet set(fake.platform());
     auto *widget = windowNamed(set, window)->findChild<QWidget *>(control);

@@ -2,6 +2,7 @@
 // scripts/screenshots), so the layouts can be looked at without a display. A second argument names the
 // language ("id"); without it the windows are in English.
 #include "fakes/FakePlatform.h"
+#include "platform/qt/FileChooser.h"
 #include "screens/WindowSet.h"
 #include "screens/frmAbout.h"
 #include "screens/frmJavaneseAstrology.h"
@@ -13,7 +14,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -26,6 +30,30 @@ bool save(QWidget &window, const QString &folder, const QString &name)
     const bool saved = window.grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
     return saved;
+}
+
+// The save dialog in a folder of its own with a saved reading and a subfolder in it. The folder's list
+// is filled in the background, so the picture waits for it.
+bool saveChooser(const QString &folder)
+{
+    QTemporaryDir shown;
+    if (!shown.isValid() || !QDir(shown.path()).mkdir(QStringLiteral("Arsip")))
+        return false;
+    QFile reading(QDir(shown.path()).filePath(QStringLiteral("Siti Rahayu.jav")));
+    if (!reading.open(QIODevice::WriteOnly))
+        return false;
+    reading.close();
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(shown.path());
+    platform::FileChooser chooser(
+        {QStringLiteral("Wetonara"), QStringLiteral("Wetonara (*.jav)"), QStringLiteral("jav")}, true, nullptr);
+    QDir::setCurrent(before);
+    chooser.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    return save(chooser, folder, QStringLiteral("FileChooser"));
 }
 
 }  // namespace
@@ -54,5 +82,6 @@ int main(int argc, char *argv[])
     ok &= save(set.report(), folder, QStringLiteral("frmSave"));
     ok &= save(set.about(), folder, QStringLiteral("frmAbout"));
     ok &= save(set.nag(), folder, QStringLiteral("frmNagScreen2"));
+    ok &= saveChooser(folder);
     return ok ? 0 : 1;
 }

@@ -7,8 +7,9 @@ namespace platform {
 bool displayAvailable()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-           || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    // Set but empty names no display: Qt would abort trying to reach it.
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 #else
     return true;
 #endif

@@ -89,7 +89,7 @@ bool StandardStream::failsAsClosed()
 {
     if (!closedAtStart[m_channel])
         return false;
-    setErrorString(QStringLiteral("it is closed"));
+    setErrorString(tr("it is closed"));
     return true;
 }
 

@@ -13,7 +13,9 @@ class QTextDocument;
 namespace platform {
 
 enum class MessageIcon { Information, Critical };
-enum class MessageButtons { Ok, YesNo };
+// Yes is the default button of a Yes/No box; a question whose Yes replaces something makes No the
+// default, so a hurried Return keeps what is there.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 struct Message
@@ -21,7 +23,7 @@ struct Message
     QString text;
     QString title;
     MessageIcon icon = MessageIcon::Information;
-    MessageButtons buttons = MessageButtons::Ok;  // Yes is the default button of a Yes/No box
+    MessageButtons buttons = MessageButtons::Ok;
 };
 
 class MessageBoxes

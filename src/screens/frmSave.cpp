@@ -178,8 +178,9 @@ QString frmSave::chooseSavePath()
     QString path = SaveTarget::pathFor(chosen);
     if (path == chosen || SaveTarget::kindAt(path) != SaveTarget::Kind::File)
         return path;
-    const platform::MessageAnswer answer = m_set.message(
-        SaveTarget::replaceQuestion(path), platform::MessageIcon::Information, platform::MessageButtons::YesNo);
+    const platform::MessageAnswer answer =
+        m_set.message(SaveTarget::replaceQuestion(path), platform::MessageIcon::Information,
+                      platform::MessageButtons::YesNoDefaultNo);
     return answer == platform::MessageAnswer::Yes ? path : QString();
 }
 

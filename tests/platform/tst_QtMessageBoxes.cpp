@@ -17,6 +17,8 @@ class tst_QtMessageBoxes : public QObject
 private slots:
     void boxBelongsToTheWindowInFront_data();
     void boxBelongsToTheWindowInFront();
+    void returnGivesTheDefaultAnswer_data();
+    void returnGivesTheDefaultAnswer();
 };
 
 namespace {
@@ -101,6 +103,30 @@ void tst_QtMessageBoxes::boxBelongsToTheWindowInFront()
     QCOMPARE(looked.onTop, onTop);
     QVERIFY(!QApplication::activeModalWidget());
     delete window;
+}
+
+void tst_QtMessageBoxes::returnGivesTheDefaultAnswer_data()
+{
+    QTest::addColumn<MessageButtons>("buttons");
+    QTest::addColumn<MessageAnswer>("answer");
+
+    QTest::newRow("a message is acknowledged") << MessageButtons::Ok << MessageAnswer::Ok;
+    QTest::newRow("an ordinary question is agreed to") << MessageButtons::YesNo << MessageAnswer::Yes;
+    QTest::newRow("a question that replaces something is declined")
+        << MessageButtons::YesNoDefaultNo << MessageAnswer::No;
+}
+
+// A hurried Return takes the default button; it must never replace a file the user did not mean to.
+void tst_QtMessageBoxes::returnGivesTheDefaultAnswer()
+{
+    QFETCH(MessageButtons, buttons);
+    QFETCH(MessageAnswer, answer);
+    QTimer::singleShot(0, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key_Return);
+    });
+    QtMessageBoxes boxes;
+    QCOMPARE(boxes.show({QStringLiteral("question"), QStringLiteral("T"), MessageIcon::Information, buttons}), answer);
 }
 
 QTEST_MAIN(tst_QtMessageBoxes)

@@ -258,7 +258,7 @@ void tst_frmSave::save()
         QCOMPARE(request.filter, QStringLiteral("Wetonara (*.jav)"));
         QCOMPARE(request.defaultSuffix, QStringLiteral("jav"));
     }
-    const auto isQuestion = [](const platform::Message &m) { return m.buttons == platform::MessageButtons::YesNo; };
+    const auto isQuestion = [](const platform::Message &m) { return m.buttons != platform::MessageButtons::Ok; };
     const qsizetype questions = std::count_if(fake.messages.shown.cbegin(), fake.messages.shown.cend(), isQuestion);
     QCOMPARE(questions, named.isEmpty() ? 0 : 1);
     QCOMPARE(fake.messages.shown.size() - questions, refusals);
@@ -337,7 +337,8 @@ void tst_frmSave::savedUnderAnOpenableName()
     const QString question =
         '"' + QDir::toNativeSeparators(dir.filePath(typed + ".jav")) + "\" already exists.\nDo you want to replace it?";
     QCOMPARE(fake.messages.texts(), answers.isEmpty() ? QStringList() : QStringList{question});
-    QVERIFY(answers.isEmpty() || fake.messages.shown[0].buttons == platform::MessageButtons::YesNo);
+    // Replacing is what Yes does, so No is the default answer.
+    QVERIFY(answers.isEmpty() || fake.messages.shown[0].buttons == platform::MessageButtons::YesNoDefaultNo);
 }
 
 void tst_frmSave::failedWriteKeepsTheOldFile()

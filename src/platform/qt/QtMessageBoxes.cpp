@@ -30,7 +30,7 @@ MessageAnswer answerOf(int button, bool yesNo)
 
 MessageAnswer QtMessageBoxes::show(const Message &message)
 {
-    const bool yesNo = message.buttons == MessageButtons::YesNo;
+    const bool yesNo = message.buttons != MessageButtons::Ok;
     QWidget *owner = windowInFront();
     // The box dies with its owner if the run ends while it is open; exec() then returns and the box is
     // not deleted twice.
@@ -38,7 +38,9 @@ MessageAnswer QtMessageBoxes::show(const Message &message)
         message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, message.title,
         message.text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
     box->setTextFormat(Qt::PlainText);
-    box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    box->setDefaultButton(!yesNo                                              ? QMessageBox::Ok
+                          : message.buttons == MessageButtons::YesNoDefaultNo ? QMessageBox::No
+                                                                              : QMessageBox::Yes);
     // A topmost owner gets a topmost box, whatever the window manager does with owned windows. With no
     // window of ours in front (a second copy, a question before the first window) the box stays on top
     // itself: it may have to be seen above the topmost companion screen of the copy already running.

@@ -11,6 +11,12 @@ start_display
 start_at_entry_window
 [[ $(xdotool getwindowname "$entry") == "Wetonara v1.65" ]] || fail "entry window title: $(xdotool getwindowname "$entry")"
 expect_focus "$entry" "the entry window"
+# A desktop ties a running window to its desktop entry by the window's class: the two must agree.
+if command -v xprop >/dev/null; then
+    wm_class=$(xprop -id "$entry" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+    entry_class=$(sed -n 's/^StartupWMClass=//p' "${WETONARA_SOURCE_DIR:?}/packaging/wetonara.desktop")
+    [[ $wm_class == "$entry_class" ]] || fail "window class '$wm_class', desktop entry says '$entry_class'"
+fi
 
 # No name yet: Alt+I is refused with a message, which Enter dismisses.
 keys alt+i

@@ -4,7 +4,7 @@
 set -u
 
 build=${WETONARA_BUILD_DIR:?WETONARA_BUILD_DIR names the build folder}
-for tool in desktop-file-validate appstreamcli; do
+for tool in desktop-file-validate appstreamcli man; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -19,10 +19,14 @@ rm -f "$stage.log"
 desktop=share/applications/org.wetonara.Wetonara.desktop
 metainfo=share/metainfo/org.wetonara.Wetonara.metainfo.xml
 mime=share/mime/packages/wetonara.xml
-expected=(bin/wetonara bin/weton "$desktop" "$metainfo" "$mime" share/icons/hicolor/scalable/apps/wetonara.svg)
+reading_icon=application-x-wetonara-reading
+expected=(bin/wetonara bin/weton "$desktop" "$metainfo" "$mime" share/icons/hicolor/scalable/apps/wetonara.svg
+          "share/icons/hicolor/scalable/mimetypes/$reading_icon.svg" share/man/man1/wetonara.1.gz share/man/man1/weton.1.gz
+          share/doc/wetonara/copyright share/doc/wetonara/changelog.gz)
 sizes=(16 32 48 64 128 256)
 for size in "${sizes[@]}"; do
-    expected+=("share/icons/hicolor/${size}x${size}/apps/wetonara.png")
+    expected+=("share/icons/hicolor/${size}x${size}/apps/wetonara.png"
+               "share/icons/hicolor/${size}x${size}/mimetypes/$reading_icon.png")
 done
 for file in "${expected[@]}"; do
     [[ -f $stage/$file ]] || fail "$file is not installed"
@@ -33,17 +37,19 @@ done
 
 # A PNG gives its width and height as big-endian numbers at bytes 16 to 23: each icon sits in the
 # folder of its size.
-for size in "${sizes[@]}"; do
-    png=$stage/share/icons/hicolor/${size}x${size}/apps/wetonara.png
-    [[ -f $png ]] || continue
+for png in "$stage"/share/icons/hicolor/*x*/*/*.png; do
+    size=$(basename "$(dirname "$(dirname "$png")")")
+    size=${size%%x*}
     read -r width height < <(od -An -tu1 -j16 -N8 "$png" \
         | awk '{ print ($1 * 16777216 + $2 * 65536 + $3 * 256 + $4), ($5 * 16777216 + $6 * 65536 + $7 * 256 + $8) }')
-    [[ $width == "$size" && $height == "$size" ]] || fail "the ${size}x${size} icon is ${width}x${height}"
+    [[ $width == "$size" && $height == "$size" ]] || fail "${png#"$stage"/} is ${width}x${height}"
 done
-grep -q '<svg' "$stage/share/icons/hicolor/scalable/apps/wetonara.svg" || fail "the scalable icon is no SVG"
+for svg in "$stage"/share/icons/hicolor/scalable/*/*.svg; do
+    grep -q '<svg' "$svg" || fail "${svg#"$stage"/} is no SVG"
+done
 
 desktop-file-validate "$stage/$desktop" || fail "desktop-file-validate refused the desktop entry"
-appstreamcli validate --no-net "$stage/$metainfo" || fail "appstreamcli refused the metadata"
+appstreamcli validate --pedantic --no-net "$stage/$metainfo" || fail "appstreamcli refused the metadata"
 # The tree as a whole: the metadata's launchable must name the installed desktop entry.
 appstreamcli validate-tree --no-net --strict "$stage" >/dev/null || fail "appstreamcli validate-tree refused the tree"
 
@@ -52,9 +58,11 @@ entry_value() { sed -n "s/^$1=//p" "$stage/$desktop"; }
 type=application/x-wetonara-reading
 [[ $(entry_value MimeType) == "$type;" ]] || fail "desktop entry MimeType is '$(entry_value MimeType)'"
 [[ $(entry_value Icon) == wetonara ]] || fail "desktop entry Icon is '$(entry_value Icon)'"
-[[ $(entry_value Exec) == wetonara* ]] || fail "desktop entry Exec is '$(entry_value Exec)'"
+# A file manager hands a double-clicked saved reading to the program through %f.
+[[ $(entry_value Exec) == "wetonara %f" ]] || fail "desktop entry Exec is '$(entry_value Exec)'"
 grep -q "<mime-type type=\"$type\">" "$stage/$mime" || fail "the MIME package does not define $type"
 grep -q '<glob pattern="\*.jav"/>' "$stage/$mime" || fail "the MIME package has no *.jav glob"
+grep -q "<icon name=\"$reading_icon\"/>" "$stage/$mime" || fail "the MIME package does not name the icon $reading_icon"
 grep -q "<mediatype>$type</mediatype>" "$stage/$metainfo" || fail "the metadata does not provide $type"
 site=$(sed -n 's/^WETONARA_SITE_ADDRESS:STRING=//p' "$build/CMakeCache.txt")
 grep -q "<url type=\"homepage\">$site</url>" "$stage/$metainfo" || fail "the metadata's home page is not $site"
@@ -66,6 +74,21 @@ if command -v update-mime-database >/dev/null; then
 else
     echo "note: update-mime-database is not installed; the compiled MIME database was not checked"
 fi
+
+# The manual pages render without a warning from man or groff, and each documents every option its
+# program's --help lists (a program that cannot show its help here, for want of a display, is let be).
+for program in wetonara weton; do
+    page=$stage/share/man/man1/$program.1.gz
+    [[ -f $page ]] || continue
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" >"$stage.man" 2>"$stage.warnings"
+    [[ -s $stage.warnings ]] && fail "man warns about $program(1): $(head -c 400 "$stage.warnings")"
+    grep -q "^NAME" "$stage.man" && grep -qE "^ +$program +- " "$stage.man" || fail "$program(1) has no NAME line for $program"
+    help=$(timeout 10 "$build/src/$program" --help 2>/dev/null) || continue
+    for option in $(grep -oE -- '--[a-z][a-z-]+' <<<"$help" | sort -u); do
+        grep -qF -- "$option" "$stage.man" || fail "$program(1) does not document $option"
+    done
+done
+rm -f "$stage.man" "$stage.warnings"
 
 ((failures == 0)) || exit 1
 echo "PASS: ${#expected[@]} files installed and validated"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Figures for the reckoning's core step and for the tab-separated path of the `weton` tool, both over
 // every date the program reckons (1901-01-01 to 2036-12-31). Prints the median of several rounds.
 

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Times `weton --json` and `weton --tsv` over every date the program reckons (1901-01-01 to 2036-12-31,
 # 49,674 lines), alternating the two, and prints the median wall-clock time of each and their ratio.
 # Usage: bench/json.sh [BUILD_DIR] [RUNS]   (BUILD_DIR defaults to ./build, RUNS to 11)

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Times `weton --tsv` over every date the program reckons (1901-01-01 to 2036-12-31, 49,674 lines) and
 # prints the median wall-clock time of several whole runs, process start included.
 # Usage: bench/tsv.sh [BUILD_DIR] [RUNS]   (BUILD_DIR defaults to ./build, RUNS to 11)

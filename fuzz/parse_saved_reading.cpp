@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as the content of a file the user picked to open.
 #include "files/SavedReading.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any text as the update reminder's stored last-check date, once it is unscrambled.
 #include "web/UpdateReminder.h"
 

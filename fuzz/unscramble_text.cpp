@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any UTF-16 text as UnscrambleText's input, as read from a file or the settings store.
 #include "files/TextScrambling.h"
 #include "files/Windows1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor any Qt Widgets program pays at start-up: one window with a menu bar, nothing else.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReadingHandOver.h"
 
 #include "screens/Navigation.h"

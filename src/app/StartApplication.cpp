@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StartApplication.h"
 
 #include "ReadingHandOver.h"

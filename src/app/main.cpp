@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Identity.h"
 #include "app/CommandLine.h"
 #include "app/StartApplication.h"

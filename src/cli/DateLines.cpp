@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DateLines.h"
 
 #include "DateLineText.h"

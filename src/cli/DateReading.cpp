@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DateReading.h"
 
 #include "IsoDate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "IsoDate.h"
 
 #include "weton/Calendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "JsonMode.h"
 
 #include "BufferedOutput.h"

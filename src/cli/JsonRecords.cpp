@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "JsonRecords.h"
 
 #include "weton/DaySignCatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MatchMode.h"
 
 #include "BufferedOutput.h"

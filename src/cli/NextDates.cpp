@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NextDates.h"
 
 #include "IsoDate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReckoningText.h"
 
 #include "weton/DaySignCatalogue.h"

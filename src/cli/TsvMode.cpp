@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TsvMode.h"
 
 #include "DateLines.h"

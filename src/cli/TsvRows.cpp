@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TsvRows.h"
 
 namespace WetonCli {

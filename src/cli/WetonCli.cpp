@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WetonCli.h"
 
 #include "BufferedOutput.h"

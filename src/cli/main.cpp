@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WetonCli.h"
 #include "platform/qt/StandardStream.h"
 #include "weton/InterfaceLanguage.h"

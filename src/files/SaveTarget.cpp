@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SaveTarget.h"
 
 #include "SavedReading.h"

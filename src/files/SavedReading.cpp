@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SavedReading.h"
 
 #include "TextScrambling.h"

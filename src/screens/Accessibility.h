@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The program's own accessible interfaces (links, named lists), made known to Qt once per run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AppMenus.h"
 
 #include "WindowSet.h"

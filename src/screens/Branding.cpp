@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Branding.h"
 
 #include "LinkCaption.h"

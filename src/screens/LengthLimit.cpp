@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LengthLimit.h"
 
 #include "weton/Text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LinkAccessible.h"
 
 #include "LinkCaption.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LinkCaption.h"
 
 #include "Look.h"

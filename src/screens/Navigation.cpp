@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Navigation.h"
 
 #include "WindowSet.h"

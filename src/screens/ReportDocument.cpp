@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReportDocument.h"
 
 #include "Identity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WindowSet.h"
 
 #include "Identity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frmJavaneseAstrology.h"
 
 #include "AppMenus.h"

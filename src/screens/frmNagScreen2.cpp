@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frmNagScreen2.h"
 
 #include "Controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frmSave.h"
 
 #include "Branding.h"

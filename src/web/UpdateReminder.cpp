@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UpdateReminder.h"
 
 #include "Identity.h"

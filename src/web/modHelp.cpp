@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "modHelp.h"
 
 #include "Identity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "modTellAFriend.h"
 
 #include "Identity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DaySignCatalogue.h"
 
 #include "InterfaceLanguage.h"

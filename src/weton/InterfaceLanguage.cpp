@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InterfaceLanguage.h"
 
 #include "Calendar.h"

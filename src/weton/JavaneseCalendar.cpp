@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "JavaneseCalendar.h"
 
 #include <array>

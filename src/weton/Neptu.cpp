@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Neptu.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WetonMatch.h"
 
 #include "InterfaceLanguage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "modJavaneseAstrology.h"
 
 #include "Calendar.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real program opened with a saved reading, as a file manager does (`wetonara FILE`), on a private X
 # display:
 #  - --help, --version and a wrong command line answer without a display, lock or settings;

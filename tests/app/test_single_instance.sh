@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real program, started more than once in one user session on a private X display:
 #  - a second copy shows only "Application is already running", leaves the settings alone, and ends with
 #    status 0 when OK is pressed; the first copy's window stays as it was;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program on Wayland: a headless Weston of our own (its own runtime folder and socket), the program
 # with QT_QPA_PLATFORM=wayland. The client's protocol log (WAYLAND_DEBUG=1) shows what the compositor was
 # asked: a toplevel with the app id org.wetonara.Wetonara and the entry window's caption, configured and

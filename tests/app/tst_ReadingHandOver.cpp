@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "screens/frmAbout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/StartApplication.h"
 #include "fakes/FakePlatform.h"
 #include "files/TextScrambling.h"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Drives the built `weton` program as a user would: real standard streams, exit statuses, the whole
 # date range checked against GNU date, a 10 MB line through a pipe, and a full disk.
 set -uo pipefail

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # `weton` speaks the locale's language to people and English to scripts: the reading follows LC_ALL /
 # LANG / LANGUAGE, the --tsv output is byte for byte the same in every locale.
 set -uo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drives the real windows on the fakes the way a person moves through the program, and reports what

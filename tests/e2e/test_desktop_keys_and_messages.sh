@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program on a real desktop (Xvfb with openbox), as a person uses it with keys and mouse:
 #  - Return presses the focused button and does nothing in the name box; keypad Enter closes the about
 #    box as before;

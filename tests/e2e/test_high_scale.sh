@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # At display scale 2 on a 1280x1024 screen (Xvfb with openbox): the entry window, which fits, is centred;
 # the companion screen, wider than the screen, has its title bar's left end on screen, where the user
 # can reach it; Return on the freshly shown screen's Exit button ends the program.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The built program on a real X display with a window manager, driven from the keyboard the way a
 # person would: refused input, a name and a date picked in the lists, Alt+I, the result window alone on
 # screen, the about box, the report window, File > Exit, the companion screen, its Exit, and the process ends with status 0.

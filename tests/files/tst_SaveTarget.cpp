@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fakes/Immutable.h"
 #include "files/SaveTarget.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "files/TextScrambling.h"
 #include "files/Windows1252.h"
 

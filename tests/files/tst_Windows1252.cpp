@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "files/Windows1252.h"
 
 #include <QStringDecoder>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` builds a Debian package holding the programs, the desktop-integration files, the manual
 # pages and the licence, and lintian, Debian's own check, finds no error and no warning in it.
 set -u

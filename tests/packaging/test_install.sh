@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `cmake --install` into a staging folder puts every desktop-integration file in place, and the desktop's
 # own validators accept them.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/qt/ChosenPath.h"
 #include "platform/qt/FileChooser.h"
 #include "platform/qt/QtFileDialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt's own texts in the message boxes and the file chooser's standard buttons come from our translation of
 // Qt's contexts. Qt looks them up by its exact English source texts, so an entry whose source differs by
 // one character would silently leave that text in English: the real dialogs show here what they say.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Prints a report through a real CUPS spooler and checks what came out. The default queue is a
 # PDF writer, so the job lands as a PDF in the job owner's home folder: it must be exactly one page and
 # carry ink, some of it in the labels' magenta. Needs root: it may start cupsd and adds a queue, and it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader learns of the controls: each is named by the caption a sighted user reads beside
 // it or on it, and says what kind of control it is.
 #include "Identity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows under the Indonesian translation: every text fits the place the layout gives it, and the
 // language changes what a person reads, never what is stored.
 #include "fakes/FakePlatform.h"

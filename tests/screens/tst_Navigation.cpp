@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
 #include "files/SavedReading.h"
 #include "screens/LinkCaption.h"

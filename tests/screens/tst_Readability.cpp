@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text a window draws must stand out from the ground it is drawn on, whatever palette the
 // desktop hands the program. Text pixels are found by grabbing a window, emptying one control's text and
 // grabbing again; the pixels that changed are that text, and the second grab holds the ground beneath it.

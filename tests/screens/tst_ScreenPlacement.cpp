@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/ScreenPlacement.h"
 
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fakes/FakePlatform.h"
 #include "screens/LinkCaption.h"
 #include "screens/WindowSet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fakes/FakePlatform.h"
 #include "screens/Branding.h"
 #include "screens/LinkCaption.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Identity.h"
 #include "fakes/FakePlatform.h"
 #include "screens/LinkCaption.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders every window of the program to a PNG file, on whatever Qt platform is in use (offscreen in
 // scripts/screenshots), so the layouts can be looked at without a display. A second argument names the
 // language ("id"); without it the windows are in English.

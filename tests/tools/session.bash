@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by every script that drives the built program from outside (tests and benchmarks): the
 # program's path, a scratch folder, private HOME, configuration and runtime folders and a browser that
 # only takes notes, all exported for the whole script; a private X display, with or without a window

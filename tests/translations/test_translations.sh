@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Every text of the program has its translation and every content file its counterpart in each
 # language: lupdate runs over today's sources on a copy of the .ts files, so a text added to the code
 # without a translation fails here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fakes/FakePlatform.h"
 #include "web/modHelp.h"
 

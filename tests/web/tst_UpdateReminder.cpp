@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fakes/FakePlatform.h"
 #include "files/TextScrambling.h"
 #include "web/UpdateReminder.h"

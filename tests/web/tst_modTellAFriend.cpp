@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Identity.h"
 #include "web/modTellAFriend.h"
 

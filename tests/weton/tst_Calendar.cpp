@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "weton/Calendar.h"
 
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DescriptionRows.h"
 
 #include "weton/DaySignCatalogue.h"

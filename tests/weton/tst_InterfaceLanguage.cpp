@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "weton/InterfaceLanguage.h"
 
 #include <QCoreApplication>

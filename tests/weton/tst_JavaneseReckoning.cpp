@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "weton/JavaneseCalendar.h"
 #include "weton/Neptu.h"
 #include "weton/Wuku.h"

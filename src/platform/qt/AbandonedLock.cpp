@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AbandonedLock.h"
 
 #include <QCoreApplication>

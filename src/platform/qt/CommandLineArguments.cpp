@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CommandLineArguments.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QtHandOver.h"
 
 #include "QtInstanceLock.h"

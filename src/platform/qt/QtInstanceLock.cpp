@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QtInstanceLock.h"
 
 #include "AbandonedLock.h"

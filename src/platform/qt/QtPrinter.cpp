@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QtPrinter.h"
 
 #include <QPrinter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QtSettingsArea.h"
 
 #include <QSettings>

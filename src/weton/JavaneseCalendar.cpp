@@ -15,8 +15,9 @@ namespace {
 //   Dal on Sabtu Legi, follows "Jesaing", Je on Selasa Pahing, after 354 days) and of the 2025 calendar
 //   of Bank Indonesia (1 Sura 1959 Dal = Friday Kliwon, 27 June 2025, as reported by jatimtimes.com).
 //   Some almanacs make Je long instead of Dal (H. Djanudji, "Penanggalan Jawa 120 Tahun Kuruf Asapon",
-//   2013, and the 2025 calendar of the Ministry of Religious Affairs); they differ from this reckoning by
-//   one day from the last day of Besar of a Je year to the end of the following Dal year.
+//   2013, the 2025 calendar of the Ministry of Religious Affairs, and the Balai Pustaka weekly Kajawèn,
+//   which dated 7 May 1932 "30 Bêsar Je 1862"); they differ from this reckoning by one day from the last
+//   day of Besar of a Je year to the end of the following Dal year.
 // - The kurup of 120 years (15 windus), named after the weekday and market day of 1 Sura of its Alip
 //   years: Aboge (Alip Rebo Wage) from 1747 AJ (1819 CE), Asapon (Alip Selasa Pon) from 1 Sura 1867 AJ =
 //   24 March 1936 to 29 Besar 1986 AJ = 25 August 2052 (tabloidelemen.com "Ini Siklus Tahun dalam

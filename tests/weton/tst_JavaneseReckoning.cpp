@@ -134,11 +134,43 @@ void tst_JavaneseReckoning::publishedJavaneseDates_data()
     };
     // Birth of Hamengkubuwana IX, the night of 12 April 1912 counted from sunset as Sabtu Pahing: "25 Rabi'ul
     // Akhir (Bakda Mulud) tahun Jimakir 1842" (kebudayaan.kemdikbud.go.id, Museum Benteng Vredeburg).
+    // Masthead of the Surakarta monthly Sasadara (Radya Pustaka), no. VII: "Kaping 15 Rêjêp Taun Be, Ongka 1832";
+    // sastra.org's transcription dates the issue 18 October 1902.
+    row("Sasadara", QDate(1902, 10, 18), "15 Rejeb 1832 Be");
     row("kemdikbud", QDate(1912, 4, 13), "25 Bakda Mulud 1842 Jimakir");
+    // Coronation of Hamengkubuwana VIII: "Selasa Kliwon, 29 Jumadil Awal Alip 1851" (id.wikipedia.org).
+    row("Wikipedia, Hamengkubuwana VIII", QDate(1921, 2, 8), "29 Jumadilawal 1851 Alip");
+    // Birth of Pakubuwana XII at eleven in the morning, Selasa Legi: "20 ramelan (Pasa) Dal 1855 ... windu
+    // Sangara" (karatonsurakarta.blogspot.com, "Riwayat singkat raja Kasunanan").
+    row("karatonsurakarta", QDate(1925, 4, 14), "20 Pasa 1855 Dal Sengara");
+    // Mastheads of the Balai Pustaka weekly Kajawèn, which dates every issue both ways (sastra.org); it calls
+    // Sela "Dulkangidah".
+    row("Kajawen no. 6", QDate(1927, 2, 10), "7 Ruwah 1857 Wawu");
+    row("Kajawen no. 43-44", QDate(1928, 6, 2), "13 Besar 1858 Jimakir");
+    row("Kajawen no. 33", QDate(1930, 4, 23), "24 Sela 1860 Ehe");
+    row("Kajawen no. 64", QDate(1931, 8, 12), "27 Mulud 1862 Je");
+    row("Kajawen no. 2", QDate(1932, 1, 6), "26 Ruwah 1862 Je");
     row("tabloidelemen, Asapon begins", QDate(1936, 3, 24), "1 Sura 1867 Alip");
+    // Birth of Paku Alam IX: 7 May 1938 (beritasatu.com), 7 Mulud 1869 by the Javanese count (antaranews.com).
+    row("antaranews, Paku Alam IX", QDate(1938, 5, 7), "7 Mulud 1869");
+    row("Kajawen no. 31", QDate(1939, 4, 18), "28 Sapar 1870 Je");      // "Slasa Pon, 28 Sapar Je 1870"
+    row("karatonsurakarta", QDate(1939, 7, 20), "3 Jumadilakir 1870");  // "Kamis Legi 3 Jumadilakir 1870"
     row("nusamasa.com", QDate(1953, 12, 31), "24 Bakda Mulud 1885 Jimawal Sengara");
+    // Coronation of Mangkunegara IX, "tanggal 4 Jumadilakhir 1920 atau 24 Januari 1988" (puromangkunegaran.com).
+    row("Pura Mangkunegaran", QDate(1988, 1, 24), "4 Jumadilakir 1920");
+    // Coronation of Hamengkubuwana X, "Selasa Wage, 7 Maret 1989 atau 29 Rejeb, Tahun Wawu 1921" (the kraton's
+    // own account, quoted by joss.co.id and jogja.suara.com).
+    row("Kraton Yogyakarta", QDate(1989, 3, 7), "29 Rejeb 1921 Wawu");
+    // Coronation of Paku Alam IX, "May 26, 1999 or in Javanese calendar: month of Sapar, 10, 1932 or Wednesday
+    // Legi" (cornelios.faithweb.com).
+    row("Paku Alam IX coronation", QDate(1999, 5, 26), "10 Sapar 1932");
     row("adinugrohoapt.com", QDate(2011, 11, 27), "1 Sura 1945 Wawu");
     row("Tembi primbon", QDate(2013, 11, 9), "5 Sura 1947 Alip");
+    // The kraton's calendar office (Tepas Tanda Yekti): 1 Suro Jimawal 1949 on Thursday 15 October 2015, its
+    // eve Wednesday after sunset (KRJogja, quoted by jogya.com).
+    row("Kraton Yogyakarta", QDate(2015, 10, 15), "1 Sura 1949 Jimawal");
+    // Coronation of Paku Alam X, "Kamis Legi 7 Januari 2016/26 Mulud 1949" (antaranews.com).
+    row("antaranews, Paku Alam X", QDate(2016, 1, 7), "26 Mulud 1949");
     row("tirto.id", QDate(2021, 12, 1), "25 Bakda Mulud 1955 Alip Sancaya");
     row("tirto.id", QDate(2021, 12, 5), "29 Bakda Mulud 1955 Alip Sancaya");
     row("tirto.id", QDate(2021, 12, 6), "1 Jumadilawal 1955 Alip Sancaya");

@@ -23,7 +23,7 @@ class tst_InterfaceLanguage : public QObject
 
 private slots:
     // Every translator the program installed is a child of the application; deleting one uninstalls it.
-    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator *>()); }
+    void cleanup() { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>()); }
 
     void chosenFromTheDesktopsLanguages_data()
     {
@@ -68,7 +68,7 @@ private slots:
             QFile file(dir.filePath(name));
             QVERIFY(bytes.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
         }
-        QCOMPARE(InterfaceLanguage::install(*qApp, {"id-ID"}, dir.path()), spoken);
+        QCOMPARE(InterfaceLanguage::install(*QCoreApplication::instance(), {"id-ID"}, dir.path()), spoken);
         const bool indonesian = spoken == "id";
         QCOMPARE(QCoreApplication::translate("frmMain", "Personal Details"),
                  indonesian ? "Data Diri" : "Personal Details");

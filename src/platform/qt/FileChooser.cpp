@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -50,6 +51,10 @@ void FileChooser::buildControls(const QString &filter)
 {
     m_model = new QFileSystemModel(this);
     m_model->setReadOnly(true);
+    // The style's folder and file pictures, so folders stand out even on a desktop without an icon
+    // theme. The provider outlives every chooser.
+    static QFileIconProvider icons;
+    m_model->setIconProvider(&icons);
     m_model->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setNameFilters(patternsOf(filter));
     m_model->setNameFilterDisables(false);  // hide other files rather than grey them

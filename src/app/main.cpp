@@ -12,18 +12,16 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
 // Help, version, a wrong command line and a missing display are answered on the terminal, with no
 // display, lock or settings. The answer is in the desktop's language: the translation needs an
-// application object, so a plain one lives just for the answer; a run that shows windows never makes it.
-std::optional<int> answerOnTheTerminal(int &argc, char **argv, const QStringList &arguments)
+// application object, so a plain one lives just for the answer, and the command line is read again
+// under it so that a refusal is translated too. A run that shows windows never makes it.
+int answerOnTheTerminal(int &argc, char **argv, const QStringList &arguments)
 {
     using Action = Application::LaunchRequest::Action;
-    if (Application::parseCommandLine(arguments).action == Action::Run && platform::displayAvailable())
-        return std::nullopt;
     QCoreApplication terminal(argc, argv);
     InterfaceLanguage::install(terminal, QLocale::system().uiLanguages());
     const Application::LaunchRequest request = Application::parseCommandLine(arguments);
@@ -45,9 +43,9 @@ std::optional<int> answerOnTheTerminal(int &argc, char **argv, const QStringList
 int main(int argc, char *argv[])
 {
     const QStringList arguments = platform::commandLineArguments(argc, argv);
-    if (const std::optional<int> status = answerOnTheTerminal(argc, argv, arguments))
-        return *status;
     const Application::LaunchRequest request = Application::parseCommandLine(arguments);
+    if (request.action != Application::LaunchRequest::Action::Run || !platform::displayAvailable())
+        return answerOnTheTerminal(argc, argv, arguments);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Wetonara"));
     QApplication::setApplicationName(QStringLiteral("Wetonara"));

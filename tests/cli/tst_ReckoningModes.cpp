@@ -17,8 +17,6 @@ private slots:
     void matchOfTwoWetons_data();
     void matchOfTwoWetons();
     void jsonHasEveryFactAndReadsLikeTsv();
-    void badInputGetsOneLineAndStatus2_data();
-    void badInputGetsOneLineAndStatus2();
 };
 
 void tst_ReckoningModes::readingEndsWithTheReckoning_data()
@@ -111,32 +109,6 @@ void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
     QCOMPARE(read.status, 1);
     QCOMPARE(read.out, run.out);
     QCOMPARE(read.err, QByteArray("weton: line 2: \"not a date\" is not a date as YYYY-MM-DD\n"));
-}
-
-void tst_ReckoningModes::badInputGetsOneLineAndStatus2_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("says");
-    QTest::newRow("--match with one date") << QStringList{"--match", "2000-01-01"} << QByteArray("two dates");
-    QTest::newRow("--match outside the range")
-        << QStringList{"--match", "2000-01-01", "2037-01-01"} << QByteArray("outside 1901-01-01 to 2036-12-31");
-    QTest::newRow("--json impossible date")
-        << QStringList{"--json", "2000-01-01", "2001-02-29"} << QByteArray("not a real date");
-    QTest::newRow("--json and --match") << QStringList{"--json", "--match", "2000-01-01", "2000-01-02"}
-                                        << QByteArray("separate modes");
-    QTest::newRow("--json and --tsv") << QStringList{"--json", "--tsv"} << QByteArray("separate modes");
-    QTest::newRow("--json with --name") << QStringList{"--json", "--name", "Ann", "2000-01-01"}
-                                        << QByteArray("cannot be combined");
-}
-
-void tst_ReckoningModes::badInputGetsOneLineAndStatus2()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, says);
-    const CliRun run = runWeton(arguments);
-    QCOMPARE(run.status, 2);
-    QCOMPARE(run.out, QByteArray());
-    QVERIFY2(run.err.startsWith("weton: ") && run.err.count('\n') == 1 && run.err.contains(says), run.err);
 }
 
 QTEST_APPLESS_MAIN(tst_ReckoningModes)

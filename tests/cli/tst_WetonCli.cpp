@@ -190,6 +190,17 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
         << QStringList{"--name", "Ann\nDate of Birth: never", "2000-01-01"} << QByteArray("control characters");
     QTest::newRow("name given twice") << QStringList{"--name", "A", "--name", "B", "2000-01-01"}
                                       << QByteArray("more than once");
+    // The modes that reckon neptu, wuku and the Javanese date.
+    QTest::newRow("--match with one date") << QStringList{"--match", "2000-01-01"} << QByteArray("two dates");
+    QTest::newRow("--match outside the range")
+        << QStringList{"--match", "2000-01-01", "2037-01-01"} << QByteArray("outside 1901-01-01 to 2036-12-31");
+    QTest::newRow("--json impossible date")
+        << QStringList{"--json", "2000-01-01", "2001-02-29"} << QByteArray("not a real date");
+    QTest::newRow("--json and --match") << QStringList{"--json", "--match", "2000-01-01", "2000-01-02"}
+                                        << QByteArray("separate modes");
+    QTest::newRow("--json and --tsv") << QStringList{"--json", "--tsv"} << QByteArray("separate modes");
+    QTest::newRow("--json with --name") << QStringList{"--json", "--name", "Ann", "2000-01-01"}
+                                        << QByteArray("cannot be combined");
 }
 
 void tst_WetonCli::badArgumentsGetOneLineAndStatus2()

@@ -46,16 +46,25 @@ void occupyWithNullDevice(int fd)
 #endif
 }
 
+#ifndef Q_OS_WIN
+// A signal that arrives during a read or write is no failure: the call is made again.
+template <typename Call>
+qint64 retriedWhenInterrupted(Call call)
+{
+    qint64 count;
+    do
+        count = call();
+    while (count < 0 && errno == EINTR);
+    return count;
+}
+#endif
+
 qint64 readOnce(int fd, char *data, qint64 maxSize)
 {
 #ifdef Q_OS_WIN
     return _read(fd, data, unsigned(qMin<qint64>(maxSize, 1 << 30)));
 #else
-    qint64 count;
-    do
-        count = ::read(fd, data, size_t(maxSize));
-    while (count < 0 && errno == EINTR);
-    return count;
+    return retriedWhenInterrupted([&] { return ::read(fd, data, size_t(maxSize)); });
 #endif
 }
 
@@ -64,11 +73,7 @@ qint64 writeOnce(int fd, const char *data, qint64 size)
 #ifdef Q_OS_WIN
     return _write(fd, data, unsigned(qMin<qint64>(size, 1 << 30)));
 #else
-    qint64 count;
-    do
-        count = ::write(fd, data, size_t(size));
-    while (count < 0 && errno == EINTR);
-    return count;
+    return retriedWhenInterrupted([&] { return ::write(fd, data, size_t(size)); });
 #endif
 }
 

@@ -50,9 +50,10 @@ public:
 class FakePrinter final : public platform::Printer
 {
 public:
-    platform::PrintOutcome print(const QTextDocument &document) override;
+    platform::PrintOutcome print(const QTextDocument &document, platform::PageOrientation orientation) override;
 
     platform::PrintOutcome outcome = platform::PrintOutcome::Printed;
+    QList<platform::PageOrientation> orientations;
     QStringList printedPlainTexts;
     QStringList printedHtml;
 };

@@ -31,6 +31,18 @@
         <source>Make Money &amp;Online</source>
         <translation>Hasilkan Uang &amp;Online</translation>
     </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>Ka&amp;lender</translation>
+    </message>
+    <message>
+        <source>Javanese &amp;Calendar...</source>
+        <translation>Kalender &amp;Jawa...</translation>
+    </message>
+    <message>
+        <source>&amp;Match Two Wetons...</source>
+        <translation>&amp;Kecocokan Dua Weton...</translation>
+    </message>
 </context>
 <context>
     <name>Branding</name>
@@ -53,6 +65,84 @@
     <message>
         <source>Click Here To Visit Nolvane Now</source>
         <translation>Klik di sini untuk mengunjungi Nolvane</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarModel</name>
+    <message>
+        <source>, today</source>
+        <translation>, hari ini</translation>
+    </message>
+    <message>
+        <source>, date of birth</source>
+        <translation>, tanggal lahir</translation>
+    </message>
+    <message>
+        <source>, wetonan of the date of birth</source>
+        <translation>, wetonan dari tanggal lahir</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarWindow</name>
+    <message>
+        <source>Javanese Calendar - %1</source>
+        <translation>Kalender Jawa - %1</translation>
+    </message>
+    <message>
+        <source>Previous year (Shift+Page Up)</source>
+        <translation>Tahun sebelumnya (Shift+Page Up)</translation>
+    </message>
+    <message>
+        <source>Previous month (Page Up)</source>
+        <translation>Bulan sebelumnya (Page Up)</translation>
+    </message>
+    <message>
+        <source>Next month (Page Down)</source>
+        <translation>Bulan berikutnya (Page Down)</translation>
+    </message>
+    <message>
+        <source>Next year (Shift+Page Down)</source>
+        <translation>Tahun berikutnya (Shift+Page Down)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hari Ini</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hari ini</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Tanggal lahir</translation>
+    </message>
+    <message>
+        <source>Wetonan: the same weton, every 35 days</source>
+        <translation>Wetonan: weton yang sama, setiap 35 hari</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Cetak</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+    <message>
+        <source>The calendar covers %1 to %2.</source>
+        <translation>Kalender ini mencakup %1 sampai %2.</translation>
+    </message>
+    <message>
+        <source>Market day: %1</source>
+        <translation>Pasaran: %1</translation>
     </message>
 </context>
 <context>
@@ -144,6 +234,31 @@ di baris perintah, lihat weton --help.
     </message>
 </context>
 <context>
+    <name>DayFacts</name>
+    <message>
+        <source>%1 %2 %3 %4</source>
+        <comment>weekday, day, month, year</comment>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, wuku %4</source>
+        <comment>date, market day, Javanese date, wuku</comment>
+        <translation>%1, %2, %3, wuku %4</translation>
+    </message>
+    <message>
+        <source>Neptu: %1 (%2 %3 + %4 %5)</source>
+        <translation>Neptu: %1 (%2 %3 + %4 %5)</translation>
+    </message>
+    <message>
+        <source>Wuku: %1 (%2 of 30)</source>
+        <translation>Wuku: %1 (ke-%2 dari 30)</translation>
+    </message>
+    <message>
+        <source>Javanese Date: %1 %2 %3 AJ, year %4, windu %5</source>
+        <translation>Tanggal Jawa: %1 %2 %3 AJ, tahun %4, windu %5</translation>
+    </message>
+</context>
+<context>
     <name>DaySignCatalogue</name>
     <message>
         <source>Minggu</source>
@@ -199,6 +314,59 @@ di baris perintah, lihat weton --help.
     <message>
         <source>%1 is outside %2 to %3</source>
         <translation>%1 berada di luar rentang %2 sampai %3</translation>
+    </message>
+</context>
+<context>
+    <name>MatchWindow</name>
+    <message>
+        <source>%1 %2, neptu %3</source>
+        <translation>%1 %2, neptu %3</translation>
+    </message>
+    <message>
+        <source>Match Two Wetons - %1</source>
+        <translation>Kecocokan Dua Weton - %1</translation>
+    </message>
+    <message>
+        <source>&amp;First date of birth:</source>
+        <translation>Tanggal lahir &amp;pertama:</translation>
+    </message>
+    <message>
+        <source>&amp;Second date of birth:</source>
+        <translation>Tanggal lahir &amp;kedua:</translation>
+    </message>
+    <message>
+        <source>Match: %1</source>
+        <translation>Kecocokan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MonthDocument</name>
+    <message>
+        <source>Wuku</source>
+        <translation>Wuku</translation>
+    </message>
+</context>
+<context>
+    <name>MonthSheet</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>month, year</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>windu %1</source>
+        <translation>windu %1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The page could not be printed because no printer is set up. Please set up a printer, make it the default printer and try again.</source>
+        <translation>Halaman tidak dapat dicetak karena belum ada printer yang dipasang. Silakan pasang printer, jadikan printer utama, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>The page could not be printed. Please check that the printer is switched on and ready, then try again.</source>
+        <translation>Halaman tidak dapat dicetak. Silakan pastikan printer sudah menyala dan siap, lalu coba lagi.</translation>
     </message>
 </context>
 <context>
@@ -367,24 +535,8 @@ Apakah Anda ingin menggantinya?</translation>
         <translation>Kedua: %1</translation>
     </message>
     <message>
-        <source>Sum: %1, remainder %2 when divided by 8</source>
-        <translation>Jumlah: %1, sisa %2 bila dibagi 8</translation>
-    </message>
-    <message>
         <source>Match: %1</source>
         <translation>Kecocokan: %1</translation>
-    </message>
-    <message>
-        <source>Neptu: %1 (%2 %3 + %4 %5)</source>
-        <translation>Neptu: %1 (%2 %3 + %4 %5)</translation>
-    </message>
-    <message>
-        <source>Wuku: %1 (%2 of 30)</source>
-        <translation>Wuku: %1 (ke-%2 dari 30)</translation>
-    </message>
-    <message>
-        <source>Javanese Date: %1 %2 %3 AJ, year %4, windu %5</source>
-        <translation>Tanggal Jawa: %1 %2 %3 AJ, tahun %4, windu %5</translation>
     </message>
     <message>
         <source>%1, %2 %3, neptu %4</source>
@@ -400,67 +552,6 @@ Apakah Anda ingin menggantinya?</translation>
         <source>weton: %1 lines were not dates; only the first %2 are listed above
 </source>
         <translation>weton: %1 baris bukan tanggal; hanya %2 baris pertama yang tercantum di atas
-</translation>
-    </message>
-    <message>
-        <source>Usage: weton [--name NAME] DATE
-       weton --tsv
-       weton --next N [--from START] DATE
-       weton --match DATE DATE
-       weton --json [DATE...]
-
-Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.
-Every date is written YYYY-MM-DD.
-
-  DATE            print the reading of DATE: day sign, weekdays and description,
-                  then its neptu, wuku and date in the Javanese calendar
-  --name NAME     head the reading with NAME
-  --tsv           read dates from standard input, one a line, and write for each
-                  DATE, market day, Indonesian weekday, English weekday and
-                  description, separated by tabs; lines that are not dates are
-                  reported on standard error and skipped
-  --next N        list the next N dates after today that share DATE&apos;s weton
-                  (it returns every 35 days), up to 2036-12-31
-  --from START    with --next, list the dates after START instead of today
-  --match         print the wetons of two dates, the sum of their neptu and the
-                  match it gives (remainder of the sum divided by 8)
-  --json          write every fact of each DATE as one JSON object a line; with
-                  no DATE, read dates from standard input as --tsv does
-  -h, --help      show this help
-  -v, --version   show the version
-
-Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked
-for exist, or the output could not be written; 2 bad arguments.
-</source>
-        <translation>Penggunaan: weton [--name NAMA] TANGGAL
-            weton --tsv
-            weton --next N [--from AWAL] TANGGAL
-            weton --match TANGGAL TANGGAL
-            weton --json [TANGGAL...]
-
-Menampilkan weton (tanda hari lahir Jawa) sebuah tanggal antara 1901-01-01 dan 2036-12-31.
-Setiap tanggal ditulis sebagai YYYY-MM-DD.
-
-  TANGGAL         cetak bacaan TANGGAL: pasaran, hari, dan watak, lalu neptu, wuku,
-                  dan tanggalnya dalam kalender Jawa
-  --name NAMA     awali bacaan dengan NAMA
-  --tsv           baca tanggal dari masukan standar, satu per baris, lalu tulis untuk
-                  setiap tanggal: TANGGAL, pasaran, hari dalam bahasa Indonesia, hari
-                  dalam bahasa Inggris, dan watak, dipisah tab; baris yang bukan
-                  tanggal dilaporkan di galat standar dan dilewati
-  --next N        daftar N tanggal berikutnya setelah hari ini yang wetonnya sama
-                  dengan TANGGAL (berulang setiap 35 hari), paling akhir 2036-12-31
-  --from AWAL     dengan --next, daftar tanggal setelah AWAL, bukan setelah hari ini
-  --match         cetak weton dua tanggal, jumlah neptu keduanya, dan kecocokan yang
-                  dihasilkannya (sisa jumlah itu bila dibagi 8)
-  --json          tulis semua keterangan setiap TANGGAL sebagai satu objek JSON per
-                  baris; tanpa TANGGAL, tanggal dibaca dari masukan standar seperti
-                  pada --tsv
-  -h, --help      tampilkan bantuan ini
-  -v, --version   tampilkan versi
-
-Status keluar: 0 selesai; 1 ada baris masukan yang bukan tanggal, tanggal yang ada
-lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argumen salah.
 </translation>
     </message>
     <message>
@@ -494,6 +585,74 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
     <message>
         <source> Try &apos;weton --help&apos;.</source>
         <translation> Coba &apos;weton --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: weton [--name NAME] DATE
+       weton --tsv
+       weton --next N [--from START] DATE
+       weton --match DATE DATE
+       weton --json [DATE...]
+
+Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.
+Every date is written YYYY-MM-DD.
+
+  DATE            print the reading of DATE: day sign, weekdays and description,
+                  then its neptu, wuku and date in the Javanese calendar
+  --name NAME     head the reading with NAME
+  --tsv           read dates from standard input, one a line, and write for each
+                  DATE, market day, Indonesian weekday, English weekday and
+                  description, separated by tabs; lines that are not dates are
+                  reported on standard error and skipped
+  --next N        list the next N dates after today that share DATE&apos;s weton
+                  (it returns every 35 days), up to 2036-12-31
+  --from START    with --next, list the dates after START instead of today
+  --match         print the wetons of two dates, the sum of their neptu and the
+                  match it gives, read by the published table of nine
+  --json          write every fact of each DATE as one JSON object a line; with
+                  no DATE, read dates from standard input as --tsv does
+  -h, --help      show this help
+  -v, --version   show the version
+
+Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked
+for exist, or the output could not be written; 2 bad arguments.
+</source>
+        <translation>Penggunaan: weton [--name NAMA] TANGGAL
+            weton --tsv
+            weton --next N [--from AWAL] TANGGAL
+            weton --match TANGGAL TANGGAL
+            weton --json [TANGGAL...]
+
+Menampilkan weton (tanda hari lahir Jawa) sebuah tanggal antara 1901-01-01 dan 2036-12-31.
+Setiap tanggal ditulis sebagai YYYY-MM-DD.
+
+  TANGGAL         cetak bacaan TANGGAL: pasaran, hari, dan watak, lalu neptu, wuku,
+                  dan tanggalnya dalam kalender Jawa
+  --name NAMA     awali bacaan dengan NAMA
+  --tsv           baca tanggal dari masukan standar, satu per baris, lalu tulis untuk
+                  setiap tanggal: TANGGAL, pasaran, hari dalam bahasa Indonesia, hari
+                  dalam bahasa Inggris, dan watak, dipisah tab; baris yang bukan
+                  tanggal dilaporkan di galat standar dan dilewati
+  --next N        daftar N tanggal berikutnya setelah hari ini yang wetonnya sama
+                  dengan TANGGAL (berulang setiap 35 hari), paling akhir 2036-12-31
+  --from AWAL     dengan --next, daftar tanggal setelah AWAL, bukan setelah hari ini
+  --match         cetak weton dua tanggal, jumlah neptu keduanya, dan kecocokan yang
+                  dihasilkannya, menurut tabel sembilan yang lazim dalam primbon
+  --json          tulis semua keterangan setiap TANGGAL sebagai satu objek JSON per
+                  baris; tanpa TANGGAL, tanggal dibaca dari masukan standar seperti
+                  pada --tsv
+  -h, --help      tampilkan bantuan ini
+  -v, --version   tampilkan versi
+
+Status keluar: 0 selesai; 1 ada baris masukan yang bukan tanggal, tanggal yang ada
+lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argumen salah.
+</translation>
+    </message>
+</context>
+<context>
+    <name>WetonMatch</name>
+    <message>
+        <source>Sum: %1 (both neptu added), read by the published table of nine</source>
+        <translation>Jumlah: %1 (neptu keduanya dijumlahkan), dibaca menurut tabel sembilan yang lazim dalam primbon</translation>
     </message>
 </context>
 <context>
@@ -673,14 +832,6 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
     <message>
         <source>&amp;Print</source>
         <translation>&amp;Cetak</translation>
-    </message>
-    <message>
-        <source>The report could not be printed because no printer is set up. Please set up a printer, make it the default printer and try again.</source>
-        <translation>Laporan tidak dapat dicetak karena belum ada printer yang dipasang. Silakan pasang printer, jadikan printer utama, lalu coba lagi.</translation>
-    </message>
-    <message>
-        <source>The report could not be printed. Please check that the printer is switched on and ready, then try again.</source>
-        <translation>Laporan tidak dapat dicetak. Silakan pastikan printer sudah menyala dan siap, lalu coba lagi.</translation>
     </message>
     <message>
         <source>The reading cannot be saved: none of the characters of the name can be kept in a saved reading.</source>

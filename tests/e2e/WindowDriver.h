@@ -27,7 +27,9 @@ inline const QString Result = QStringLiteral("frmJavaneseAstrology");
 inline const QString Report = QStringLiteral("frmSave");
 inline const QString About = QStringLiteral("frmAbout");
 inline const QString Companion = QStringLiteral("frmNagScreen2");
-inline const QStringList AllWindows{Entry, Result, Report, About, Companion};
+inline const QString Calendar = QStringLiteral("CalendarWindow");
+inline const QString Match = QStringLiteral("MatchWindow");
+inline const QStringList AllWindows{Entry, Result, Report, About, Companion, Calendar, Match};
 
 inline QString page(const char *key)
 {
@@ -80,7 +82,7 @@ inline QStringList visibleWindows()
 {
     QStringList names;
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (qobject_cast<FormWindow *>(window) && window->isVisible())
+        if (AllWindows.contains(window->objectName()) && window->isVisible())
             names.append(window->objectName());
     names.sort();
     return names;
@@ -91,7 +93,8 @@ inline int instances(const QString &name)
 {
     int count = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *form = qobject_cast<FormWindow *>(window); form && form->objectName() == name && !form->isClosing())
+        if (auto *form = qobject_cast<FormWindow *>(window);
+            window->objectName() == name && !(form && form->isClosing()))
             ++count;
     return count;
 }

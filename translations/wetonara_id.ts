@@ -85,10 +85,6 @@
 <context>
     <name>CalendarWindow</name>
     <message>
-        <source>Javanese Calendar - %1</source>
-        <translation>Kalender Jawa - %1</translation>
-    </message>
-    <message>
         <source>Previous year (Shift+Page Up)</source>
         <translation>Tahun sebelumnya (Shift+Page Up)</translation>
     </message>
@@ -143,6 +139,10 @@
     <message>
         <source>Market day: %1</source>
         <translation>Pasaran: %1</translation>
+    </message>
+    <message>
+        <source>%1 - Javanese Calendar - %2</source>
+        <translation>%1 - Kalender Jawa - %2</translation>
     </message>
 </context>
 <context>

@@ -46,7 +46,6 @@ CalendarWindow::CalendarWindow(WindowSet &set) : m_set(set), m_model(new Calenda
 {
     setObjectName(QStringLiteral("CalendarWindow"));
     setWindowRole(objectName());
-    setWindowTitle(tr("Javanese Calendar - %1").arg(Identity::ApplicationTitle));
     setWindowIcon(Look::programIcon());
     setFont(Look::verdana(8.25));
     Controls::setBackground(this, Look::PaleYellow);
@@ -184,6 +183,8 @@ bool CalendarWindow::goTo(QDate date)
         m_model->setMonth(date.year(), date.month());
         m_model->setMarks(m_set.platform().clock.today(), m_birth);
         title->setText(m_model->sheet().title());
+        // The title bar and the task bar name the month on show.
+        setWindowTitle(tr("%1 - Javanese Calendar - %2").arg(title->text(), Identity::ApplicationTitle));
         javaneseTitle->setText(m_model->sheet().javaneseTitle());
         const QSignalBlocker quietMonth(monthList), quietYear(yearBox);
         monthList->setCurrentIndex(date.month() - 1);

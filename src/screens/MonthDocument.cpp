@@ -21,7 +21,7 @@ QTextCharFormat textFormat(qreal points, bool bold)
     return format;
 }
 
-void fillDay(QTextTableCell cell, const QModelIndex &day)
+void fillDay(const QTextTableCell &cell, const QModelIndex &day)
 {
     QTextCursor cursor = cell.firstCursorPosition();
     cursor.insertText(day.data(Qt::DisplayRole).toString(), textFormat(14, true));

@@ -519,6 +519,7 @@ void tst_Navigation::lookUpWindowsBesideTheMoves()
     if (fromResult)
         run.set.openMain()->cmdCalculate->click();
     FormWindow *from = fromResult ? static_cast<FormWindow *>(run.set.openResult()) : run.set.openMain();
+    QVERIFY2(!run.set.openCalendar() && !run.set.openMatch(), "nothing of them is built before they are opened");
     for (const char *entry : {"mnuJavaneseCalendar", "mnuMatch", "mnuJavaneseCalendar", "mnuMatch"})
         entryOf(from, entry)->trigger();
     // At the reading's date from the result window, at today's from the entry window.

@@ -127,6 +127,11 @@ class FakePlatform
 {
 public:
     platform::Platform &platform() { return m_platform; }
+    // The same fakes around another printer (the system's, for the tests that print on paper).
+    platform::Platform withPrinter(platform::Printer &other)
+    {
+        return {messages, fileDialogs, browser, other, settings, instanceLock, clock, random, process, handOver};
+    }
 
     FakeMessageBoxes messages;
     FakeFileDialogs fileDialogs;

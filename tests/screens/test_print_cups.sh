@@ -113,20 +113,28 @@ print_with() {
     echo "$found"
 }
 
+# Checks that the PDF holds one page and renders it as $work/NAME-1.ppm. Usage: one_page PDF NAME DPI
+one_page() {
+    local pages
+    pages=$(pdfinfo "$1" | sed -n 's/^Pages:[[:space:]]*//p')
+    [[ $pages == 1 ]] || { echo "FAIL: the $2 took $pages pages, not 1"; exit 1; }
+    pdftoppm -r "$3" -f 1 -l 1 "$1" "$work/$2" 2>"$work/pdftoppm.txt" ||
+        { cat "$work/pdftoppm.txt"; echo "FAIL: the $2's PDF cannot be rendered"; exit 1; }
+}
+
 echo "printing on $queue; PDFs expected in $out"
 month_pdf=$(print_with tst_CalendarWindow) || exit 1
 echo "month written to $month_pdf"
-pages=$(pdfinfo "$month_pdf" | sed -n 's/^Pages:[[:space:]]*//p')
-[[ $pages == 1 ]] || { echo "FAIL: the month took $pages pages, not 1"; exit 1; }
+one_page "$month_pdf" month 72
 # CUPS may hand a landscape job to a portrait sheet turned a quarter. Either way the table, wider than
 # tall, must lie along the sheet's long side: its longest straight line of ink (a border of the grid) runs
 # down the sheet, not across it.
-pdftoppm -r 72 -f 1 -l 1 "$month_pdf" "$work/month" 2>"$work/pdftoppm.txt" ||
-    { cat "$work/pdftoppm.txt"; echo "FAIL: the month's PDF cannot be rendered"; exit 1; }
-python3 - "$work"/month*.ppm <<EOF
+python3 - "$work"/month-1.ppm <<EOF
 $(cat "$work/ppm.py")
 
 width, height, pixels = read_ppm(sys.argv[1])
+
+
 def inked(x, y):
     i = (y * width + x) * 3
     return min(pixels[i:i + 3]) < 200
@@ -153,12 +161,8 @@ EOF
 pdf=$(print_with tst_frmSave) || exit 1
 echo "job written to $pdf"
 
-pages=$(pdfinfo "$pdf" | sed -n 's/^Pages:[[:space:]]*//p')
-[[ $pages == 1 ]] || { echo "FAIL: the report took $pages pages, not 1"; exit 1; }
-
-pdftoppm -r 100 -f 1 -l 1 "$pdf" "$work/page" 2>"$work/pdftoppm.txt" ||
-    { cat "$work/pdftoppm.txt"; echo "FAIL: the PDF cannot be rendered"; exit 1; }
-python3 - "$work"/page*.ppm <<EOF
+one_page "$pdf" report 100
+python3 - "$work"/report-1.ppm <<EOF
 $(cat "$work/ppm.py")
 
 width, height, pixels = read_ppm(sys.argv[1])

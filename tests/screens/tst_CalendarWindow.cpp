@@ -144,8 +144,7 @@ void tst_CalendarWindow::printsOnTheSystemPrinter()
         QSKIP("prints on the system's default printer only when test_print_cups.sh asks for it");
     fakes::FakePlatform fake;
     platform::QtPrinter printer;
-    platform::Platform real{fake.messages,     fake.fileDialogs, fake.browser, printer,      fake.settings,
-                            fake.instanceLock, fake.clock,       fake.random,  fake.process, fake.handOver};
+    platform::Platform real = fake.withPrinter(printer);
     WindowSet set(real);
     set.calendar().showFor(QDate(2026, 5, 1));
     set.calendar().printButton->click();

@@ -627,6 +627,10 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
         <source>E&amp;xit</source>
         <translation>Ke&amp;luar</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation>Watak</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -831,47 +835,6 @@ Simpan bacaan tanpa karakter tersebut?</translation>
     <message>
         <source>Please Enter A Shorter Message (At Most %1 Characters)</source>
         <translation>Silakan masukkan pesan yang lebih pendek (paling banyak %1 karakter).</translation>
-    </message>
-</context>
-<context>
-    <name>platform::FileChooser</name>
-    <message>
-        <source>&amp;Up</source>
-        <translation>Na&amp;ik</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Berkas</translation>
-    </message>
-    <message>
-        <source>&amp;Look in:</source>
-        <translation>&amp;Lihat di:</translation>
-    </message>
-    <message>
-        <source>File &amp;name:</source>
-        <translation>&amp;Nama berkas:</translation>
-    </message>
-    <message>
-        <source>Files of type:</source>
-        <translation>Jenis berkas:</translation>
-    </message>
-    <message>
-        <source>%1
-The folder does not exist. Please choose another folder.</source>
-        <translation>%1
-Folder ini tidak ada. Silakan pilih folder lain.</translation>
-    </message>
-    <message>
-        <source>%1
-The file does not exist. Please check the name.</source>
-        <translation>%1
-Berkas ini tidak ada. Silakan periksa namanya.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 sudah ada.
-Apakah Anda ingin menggantinya?</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include "Identity.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -62,6 +64,6 @@ QString helpText()
                        "Only one copy runs per user session. For readings on the command line, see weton --help.\n");
 }
 
-QString versionText() { return QStringLiteral("wetonara " WETONARA_VERSION "\n"); }
+QString versionText() { return QStringLiteral("wetonara " WETONARA_VERSION_AND_DATE "\n"); }
 
 }  // namespace Application

@@ -35,7 +35,11 @@ QDate WindowSet::shownBirthDate() const
     return openResult() && month ? QDate(m_reading.BirthYear, *month + 1, m_reading.BirthDay) : QDate();
 }
 
-void WindowSet::setResultText(int index, const QString &text) { result().setResultText(index, text); }
+void WindowSet::setWetonResult(const WetonResult &result)
+{
+    m_wetonResult = result;
+    this->result().display(result);
+}
 
 platform::MessageAnswer WindowSet::message(const QString &text, platform::MessageIcon icon,
                                            platform::MessageButtons buttons)
@@ -47,7 +51,7 @@ void WindowSet::EndApplication()
 {
     if (!m_ending) {
         m_ending = true;
-        const auto closeIfOpen = [this](FormWindow *window) {
+        const auto closeIfOpen = [this](auto *window) {
             if (window && !m_ended && !window->isClosing())
                 window->close();
         };

@@ -399,6 +399,13 @@ di baris perintah, lihat weton --help.
     </message>
 </context>
 <context>
+    <name>LocalChannel</name>
+    <message>
+        <source>the path %1 is too long for a local socket</source>
+        <translation>jalur %1 terlalu panjang untuk soket lokal</translation>
+    </message>
+</context>
+<context>
     <name>MatchWindow</name>
     <message>
         <source>%1 %2, neptu %3</source>
@@ -449,6 +456,19 @@ di baris perintah, lihat weton --help.
     <message>
         <source>The page could not be printed. Please check that the printer is switched on and ready, then try again.</source>
         <translation>Halaman tidak dapat dicetak. Silakan pastikan printer sudah menyala dan siap, lalu coba lagi.</translation>
+    </message>
+</context>
+<context>
+    <name>QtHandOver</name>
+    <message>
+        <source>there is no folder only you can use</source>
+        <translation>tidak ada folder yang hanya dapat Anda gunakan</translation>
+    </message>
+    <message>
+        <source>wetonara: later copies cannot hand files to this one: %1
+</source>
+        <translation>wetonara: salinan yang dijalankan kemudian tidak dapat menyerahkan berkas ke salinan ini: %1
+</translation>
     </message>
 </context>
 <context>
@@ -534,6 +554,10 @@ di baris perintah, lihat weton --help.
 Do you want to replace it?</source>
         <translation>&quot;%1&quot; sudah ada.
 Apakah Anda ingin menggantinya?</translation>
+    </message>
+    <message>
+        <source> because the folder &quot;%1&quot; does not exist. Please choose another folder, then try again.</source>
+        <translation> karena folder &quot;%1&quot; tidak ada. Silakan pilih folder lain, lalu coba lagi.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "web/UpdateReminder.h"
 
 #include <QCoreApplication>
+#include <memory>
 
 namespace Application {
 
@@ -32,7 +33,9 @@ bool StartApplication(WindowSet &windows, const QString &readingFile)
     // After the entry window exists: the draw rearranges its two offers.
     Branding::CoBrand_Randomize(windows);
     // Before the file opens: a later copy's file must be refused while that opening's message shows.
-    platform.handOver.listen([&windows](const QString &path) { return TakeReading(windows, path); });
+    auto handedOver = std::make_shared<ReadingHandOver>(windows);
+    platform.handOver.listen(
+        {[handedOver] { return handedOver->ready(); }, [handedOver](const QString &path) { handedOver->take(path); }});
     if (!readingFile.isEmpty())
         Navigation::OpenReading(windows, readingFile);
     return true;

@@ -11,6 +11,7 @@
 #include "weton/InterfaceLanguage.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -59,7 +60,9 @@ int main(int argc, char *argv[])
     WindowSet windows(services.platform());
     // Asked to end by the system (logout, kill): leave as through the companion screen, releasing the lock.
     platform::onTerminationRequest(&app, [&windows] { windows.EndApplication(); });
-    if (!Application::StartApplication(windows, request.file))
-        return 0;
+    // Start-up runs inside the main loop, not before it: a signal that arrives while a start-up message or
+    // question is open ends that message's loop and the main loop with it. Before exec() there is no main
+    // loop to end, and exec() would start a fresh one that nothing ends.
+    QTimer::singleShot(0, &app, [&windows, &request] { Application::StartApplication(windows, request.file); });
     return QApplication::exec();
 }

@@ -19,12 +19,17 @@ const QString DotExtension = QLatin1Char('.') + SavedReading::Extension;
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
-// The file a save replaces: the end of a chain of symbolic links, which QSaveFile writes through.
+// A chain of links longer than this is a loop; the system gives up sooner.
+constexpr int MaxLinkHops = 40;
+
+// The file a save replaces: the end of a chain of symbolic links, which QSaveFile writes through. A
+// dangling link leads to the file it names, which need not exist, nor its folder.
 QFileInfo writtenFile(const QString &path)
 {
-    const QFileInfo chosen(path);
-    const QString target = chosen.canonicalFilePath();
-    return target.isEmpty() ? chosen : QFileInfo(target);
+    QFileInfo file(path);
+    for (int hop = 0; file.isSymLink() && hop < MaxLinkHops; ++hop)
+        file = QFileInfo(file.symLinkTarget());
+    return file;
 }
 
 QString kindName(Kind kind)
@@ -46,6 +51,8 @@ Outcome cause(const QString &path)
     if (file.exists() && !file.isWritable())
         return Outcome::ReadOnlyFile;
     const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return Outcome::MissingFolder;
     if (folder.isDir() && !folder.isWritable())
         return Outcome::ReadOnlyFolder;
     return Outcome::Failed;
@@ -124,6 +131,12 @@ QString failureMessage(Outcome outcome, const QString &path)
                + QCoreApplication::translate(
                      "SaveTarget", " because the folder \"%1\" cannot be written to. A file that is there stays as it "
                                    "was. Please choose another folder, then try again.")
+                     .arg(shown(writtenFile(path).absolutePath()));
+    case Outcome::MissingFolder:
+        return start
+               + QCoreApplication::translate(
+                     "SaveTarget",
+                     " because the folder \"%1\" does not exist. Please choose another folder, then try again.")
                      .arg(shown(writtenFile(path).absolutePath()));
     case Outcome::Failed: break;
     }

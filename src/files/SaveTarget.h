@@ -16,7 +16,8 @@ enum class Outcome {
     NotAFile,        // a folder, a pipe, a device or a socket stands at the path
     ReadOnlyFile,    // the file may not be changed
     ReadOnlyFolder,  // the file could be, but the whole-or-nothing save needs to write into its folder
-    Failed,          // anything else: a missing folder, a full disk
+    MissingFolder,   // the folder it would go into (a link's target's folder too) does not exist
+    Failed,          // anything else: a full disk
 };
 
 [[nodiscard]] Kind kindAt(const QString &path);

@@ -93,12 +93,19 @@ public:
 class HandOver
 {
 public:
-    // Answers whether the running copy took the file; it must answer at once and open the file later.
-    using Receiver = std::function<bool(const QString &path)>;
+    // The running copy's side. `ready` is asked when a file is offered: true promises that the file will
+    // be shown, and is the answer the later copy hears. `take` receives the file once the later copy has
+    // heard that answer; it must return at once and show the file later.
+    struct Receiver
+    {
+        std::function<bool()> ready;
+        std::function<void(const QString &path)> take;
+    };
 
     virtual ~HandOver() = default;
     // In a copy that is not the first: offers the file to the running copy and waits a few seconds for
-    // its answer. False when it refused, did not answer or is not there.
+    // its answer. True only when the running copy took the file and knows that this copy heard so; false
+    // when it refused, did not answer in time, is not there or is not this user's.
     virtual bool offer(const QString &path) = 0;
     // In the running copy, once the single-instance lock is ours: from now on files offered by later
     // copies go to the receiver.

@@ -7,8 +7,9 @@
 #    missing file or a folder gets the Open move's refusal over the entry window;
 #  - a later copy hands its file to the running one and ends at once, without a window: the running
 #    copy shows the reading (from the result window it goes back first) or its refusal;
-#  - while the running copy waits for an answer to a message box, or is leaving through its companion
-#    screen, the later copy says "Application is already running" and the running copy is left alone;
+#  - a file handed over while an earlier one's refusal is up opens once that is closed;
+#  - while the running copy is leaving through its companion screen, the later copy says "Application is
+#    already running" and the running copy is left alone;
 #  - asked to end by SIGTERM, the program ends with status 0 and removes its lock and socket;
 #  - after a copy was killed, the next one takes over its socket and receives files again.
 # Windows are told apart by their role, which is their object name; a message box has none ("other").
@@ -79,14 +80,14 @@ box=$(window_of other "$first")
 pass "a damaged file handed over gets the Open move's refusal over the entry window"
 
 start_copy --in / "$folder/Sîti Ayu.jav"
-later_copy_says_running "$started" "a copy offering a file during a message box"
+ends_by_itself "$started" || fail "a copy offering a file during a handed file's refusal did not end by itself"
 shown_by "$first" frmMain other && [[ $(window_of other "$first") == "$box" ]] \
-    || fail "the running copy changed while refusing: $(visible_windows "$first")"
-pass "with a message box open the file is refused and the later copy says a copy runs"
-
+    || fail "the running copy changed while its refusal was up: $(visible_windows "$first")"
 press_return_on_box "$first"
-expect_windows "$first" "after the refusal's OK" frmMain
-xdotool windowfocus --sync "$(window_of frmMain "$first")" key alt+f x
+expect_windows "$first" "after the refusal's OK" frmJavaneseAstrology
+pass "a file handed over while an earlier one's refusal is up opens once that is closed"
+
+xdotool windowfocus --sync "$(window_of frmJavaneseAstrology "$first")" key alt+f x
 expect_windows "$first" "File > Exit" frmNagScreen2
 start_copy --in / "$folder/Sîti Ayu.jav"
 later_copy_says_running "$started" "a copy offering a file to a leaving copy"

@@ -3,7 +3,9 @@
 # The real program, started more than once in one user session on a private X display:
 #  - a second copy shows only "Application is already running", leaves the settings alone, and ends with
 #    status 0 when OK is pressed; the first copy's window stays as it was;
-#  - a first copy killed with SIGKILL does not block the next start.
+#  - a first copy killed with SIGKILL does not block the next start;
+#  - a signal while a start-up message is up ends the copy with status 0, lock and socket removed, and
+#    the next start runs.
 # Windows are told apart by their role, which is their object name; a message box has none.
 set -u
 # shellcheck source=tests/tools/session.bash
@@ -13,7 +15,7 @@ start_display --no-window-manager
 # Starts a copy with a configuration folder of its own; its process number goes into $started.
 start_with_config() {
     mkdir -p "$work/$1"
-    XDG_CONFIG_HOME="$work/$1" start_copy
+    XDG_CONFIG_HOME="$work/$1" start_copy "${@:2}"
 }
 
 start_with_config first
@@ -42,4 +44,15 @@ wait "$first" 2>/dev/null
 start_with_config third
 wait_for 30 shown_by "$started" frmMain || fail "the copy after a killed one did not start"
 
-echo "3 passed, 0 failed"
+kill "$started"
+ends_by_itself "$started" || fail "the third copy did not end on SIGTERM"
+printf x >"$work/damaged.jav"
+start_with_config fourth "$work/damaged.jav"
+wait_for 30 shown_by "$started" frmMain other || fail "no refusal of the damaged file: $(visible_windows "$started")"
+kill -HUP "$started"
+ends_by_itself "$started" || fail "SIGHUP during the start-up refusal: the copy did not end with status 0 ($?)"
+[[ -z "$(ls -A "$XDG_RUNTIME_DIR")" ]] || fail "the copy ended by SIGHUP left $(ls -A "$XDG_RUNTIME_DIR")"
+start_with_config fifth
+wait_for 30 shown_by "$started" frmMain || fail "the copy after a signalled one did not start"
+
+echo "4 passed, 0 failed"

@@ -12,7 +12,7 @@ using namespace driver;
 namespace {
 
 // What the first copy is doing when a later copy offers it a file.
-enum class Doing { OnEntry, OnResult, AboutOpen, ReportOpen, MessageOpen, Leaving };
+enum class Doing { OnEntry, OnResult, AboutOpen, ReportOpen, MessageOpen, Leaving, TwoAtOnce };
 
 const QString Saved = QStringLiteral(WETONARA_TEST_DATA "/abc-7-June-1980.jav");
 // 7 June 1980 was a Saturday, 29,012 days after Tuesday 1 January 1901 (Pahing): 29,012 = 5 * 5802 + 2,
@@ -59,6 +59,8 @@ private slots:
             ProclamationResults);
         row("message box in front: refused", Doing::MessageOpen, false, false, {Entry}, {}, {});
         row("leaving through the companion screen: refused", Doing::Leaving, false, false, {Companion}, {}, {});
+        row("two at once, the first damaged: its refusal, then the second", Doing::TwoAtOnce, true, true, {Result},
+            {QStringLiteral("Please Check The File.")}, SavedResults);
     }
 
     void runningCopyIsOffered()
@@ -77,8 +79,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\xB6\r\n", 3) == 3);
         }
         Run run;
-        QVERIFY(run.fake.handOver.receiver);
-        const auto offer = [&] { return run.fake.handOver.receiver(path); };
+        QVERIFY(run.fake.handOver.receiver.ready && run.fake.handOver.receiver.take);
+        const auto offer = [&] { return run.fake.handOver.deliver(path); };
         std::optional<bool> answer;
         switch (Doing(doing)) {
         case Doing::OnEntry: answer = offer(); break;
@@ -107,6 +109,15 @@ private slots:
             run.set.main().close();
             answer = offer();
             break;
+        case Doing::TwoAtOnce: {
+            // The refusal is a real modal box: the second file must wait for it, not be lost behind it.
+            platform::QtMessageBoxes boxes;
+            run.fake.messages.onShow = [&](const platform::Message &message) {
+                whileModal([&] { boxes.show(message); }, [](QWidget *) {});
+            };
+            answer = offer() && run.fake.handOver.deliver(Saved);
+            break;
+        }
         }
         QCOMPARE(answer, std::optional<bool>(taken));
         // The file opens from the event loop, after the answer; a refused one never does.

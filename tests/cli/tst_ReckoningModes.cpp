@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CliRun.h"
+#include "cli/JsonRecords.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,6 +18,8 @@ private slots:
     void matchOfTwoWetons_data();
     void matchOfTwoWetons();
     void jsonHasEveryFactAndReadsLikeTsv();
+    void jsonStringsAreEscaped_data();
+    void jsonStringsAreEscaped();
 };
 
 void tst_ReckoningModes::readingEndsWithTheReckoning_data()
@@ -88,8 +91,11 @@ void tst_ReckoningModes::matchOfTwoWetons()
 
 void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
 {
-    const CliRun run = runWeton({"--json", "1980-06-07", "2036-12-31"});
+    const CliRun run = runWeton({"--json", "1980-06-07", "2009-01-01"});
     QCOMPARE(run.status, 0);
+    // The last wuku has its name too.
+    QCOMPARE(QJsonDocument::fromJson(run.outLines().at(1)).object().value("wuku").toObject(),
+             (QJsonObject{{"number", 30}, {"name", "Watugunung"}}));
     QJsonObject june7 = QJsonDocument::fromJson(run.outLines().at(0)).object();
     QVERIFY(june7.take("description").toString().startsWith("You are 'forceful' and 'dynamic'. The Sabtu Wage"));
     const QJsonObject expected{{"date", "1980-06-07"},
@@ -108,10 +114,29 @@ void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
 
     // Without dates it reads standard input as --tsv does: byte-order mark, blanks and CR forgiven, other
     // lines reported and skipped.
-    const CliRun read = runWeton({"--json"}, "\xEF\xBB\xBF 1980-06-07\t\r\nnot a date\n2036-12-31");
+    const CliRun read = runWeton({"--json"}, "\xEF\xBB\xBF 1980-06-07\t\r\nnot a date\n2009-01-01");
     QCOMPARE(read.status, 1);
     QCOMPARE(read.out, run.out);
     QCOMPARE(read.err, QByteArray("weton: line 2: \"not a date\" is not a date as YYYY-MM-DD\n"));
+}
+
+void tst_ReckoningModes::jsonStringsAreEscaped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("json");
+    QTest::newRow("quote and backslash") << QStringLiteral("a\"b\\c") << QByteArray(R"("a\"b\\c")");
+    QTest::newRow("control characters as \\u00XX, DEL as it is") << QStringLiteral("\x01\t\n\x1f\x7f")
+                                                                 << QByteArray(R"("\u0001\u0009\u000a\u001f)"
+                                                                               "\x7f\"");
+    QTest::newRow("non-ASCII as UTF-8") << QStringLiteral("K\u00e9mis \ua997")
+                                        << QByteArray("\"K\xc3\xa9mis \xea\xa6\x97\"");
+}
+
+void tst_ReckoningModes::jsonStringsAreEscaped()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, json);
+    QCOMPARE(WetonCli::jsonString(text), json);
 }
 
 QTEST_APPLESS_MAIN(tst_ReckoningModes)

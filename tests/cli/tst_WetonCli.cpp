@@ -192,6 +192,8 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
                                       << QByteArray("more than once");
     // The modes that reckon neptu, wuku and the Javanese date.
     QTest::newRow("--match with one date") << QStringList{"--match", "2000-01-01"} << QByteArray("two dates");
+    QTest::newRow("--match with three dates")
+        << QStringList{"--match", "2000-01-01", "2000-01-02", "2000-01-03"} << QByteArray("two dates");
     QTest::newRow("--match outside the range")
         << QStringList{"--match", "2000-01-01", "2037-01-01"} << QByteArray("outside 1901-01-01 to 2036-12-31");
     QTest::newRow("--json impossible date")

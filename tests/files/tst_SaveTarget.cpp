@@ -18,7 +18,18 @@ using SaveTarget::Outcome;
 
 namespace {
 
-enum class Standing { Folder, Fifo, Device, Socket, LinkToFifo, LinkToFile, ReadOnlyFile, ReadOnlyFolder, NoFolder };
+enum class Standing {
+    Folder,
+    Fifo,
+    Device,
+    Socket,
+    LinkToFifo,
+    LinkToFile,
+    LinkIntoNoFolder,
+    ReadOnlyFile,
+    ReadOnlyFolder,
+    NoFolder
+};
 
 // Only a regular file is read: a FIFO would wait for a writer.
 QByteArray contents(const QString &path)
@@ -67,6 +78,7 @@ bool prepare(Standing standing, const QDir &dir)
     case Standing::LinkToFifo:
         return ::mkfifo(QFile::encodeName(other).constData(), 0600) == 0 && QFile::link(other, path);
     case Standing::LinkToFile: return put(other) && QFile::link(other, path);
+    case Standing::LinkIntoNoFolder: return QFile::link(dir.filePath(u"gone/reading.jav"_s), path);
     case Standing::ReadOnlyFile: return put(path) && makeReadOnly(path, QFileDevice::ReadOwner);
     case Standing::ReadOnlyFolder:
         return put(path) && makeReadOnly(dir.filePath(u"sub"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -143,8 +155,10 @@ void tst_SaveTarget::whatStandsThereDecides_data()
         << Standing::ReadOnlyFile << Outcome::ReadOnlyFile << "because that file is read-only";
     QTest::newRow("a writable file in a read-only folder names the folder and stays")
         << Standing::ReadOnlyFolder << Outcome::ReadOnlyFolder << "the folder \"%1/sub\" cannot be written to";
-    QTest::newRow("a folder that does not exist gets the general advice")
-        << Standing::NoFolder << Outcome::Failed << "the disk is not full";
+    QTest::newRow("a folder that does not exist is named")
+        << Standing::NoFolder << Outcome::MissingFolder << "the folder \"%1/sub\" does not exist";
+    QTest::newRow("a link into a folder that does not exist names that folder")
+        << Standing::LinkIntoNoFolder << Outcome::MissingFolder << "the folder \"%1/gone\" does not exist";
 }
 
 void tst_SaveTarget::whatStandsThereDecides()

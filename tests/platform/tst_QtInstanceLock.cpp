@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "platform/qt/AbandonedLock.h"
 #include "platform/qt/QtInstanceLock.h"
 
 #include <QCoreApplication>
@@ -39,10 +40,10 @@ int holdLockForParent(int argc, char *argv[])
 }
 
 // Starts a helper copy and returns what it says about the lock (at `path`, or the program's place).
-QByteArray startCopy(QProcess &copy, const QString &path = QString())
+QByteArray startCopy(QProcess &copy, const QString &path = QString(), int waitMs = 30000)
 {
     copy.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(HoldMode), path});
-    if (!copy.waitForStarted(30000) || !copy.waitForReadyRead(30000))
+    if (!copy.waitForStarted(waitMs) || !copy.waitForReadyRead(waitMs))
         return "no answer";
     return copy.readLine().trimmed();
 }
@@ -61,6 +62,8 @@ private slots:
     void lockStates_data();
     void lockStates();
     void lockThatCannotBeMadeLetsTheProgramStart();
+    void liveHoldersAreNeverAbandoned_data();
+    void liveHoldersAreNeverAbandoned();
 
 private:
     QTemporaryDir m_scratch;
@@ -114,7 +117,7 @@ void tst_QtInstanceLock::oneCopyAsksTwice()
     QVERIFY(other.waitForFinished(30000));
 }
 
-enum LockState { FileWithContents, Directory, Fifo, HeldByLiveCopy };
+enum LockState { FileWithContents, Directory, Fifo, HeldByLiveCopy, HeldInThisProcess };
 
 void tst_QtInstanceLock::lockStates_data()
 {
@@ -141,6 +144,10 @@ void tst_QtInstanceLock::lockStates_data()
     QTest::newRow("FIFO: never opened, a lock file beside it") << int(Fifo) << QByteArray() << 0 << true;
     QTest::newRow("live copy on this machine, an hour old: kept")
         << int(HeldByLiveCopy) << QByteArray() << 3600 << false;
+    // Judged abandoned, as a copy of the same number in another process namespace is: its file lock
+    // keeps the file in place, and a lock that cannot be removed because it is held is held.
+    QTest::newRow("held, yet naming this process: kept, no second lock beside it")
+        << int(HeldInThisProcess) << QByteArray() << 3600 << false;
 }
 
 // Whatever was found at the lock path, a copy that gets the lock really holds it: another copy is kept
@@ -153,15 +160,27 @@ void tst_QtInstanceLock::lockStates()
     QFETCH(bool, acquired);
     const QString path = m_scratch.filePath(QStringLiteral("row%1.lock").arg(++m_row));
     QProcess holder;
+    QLockFile heldHere(path);
+    if (state == HeldInThisProcess)
+        QVERIFY(heldHere.tryLock(0));
     if (state == Directory)
         QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
 #ifdef Q_OS_UNIX
-    if (state == Fifo)
+    if (state == Fifo) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        // Whoever opens a FIFO to read waits for a writer: the copies meet it apart from the test, which
+        // then fails in seconds instead of hanging.
+        QProcess first, second;
+        QCOMPARE(startCopy(first, path, 5000), QByteArray("acquired"));
+        QCOMPARE(startCopy(second, path, 5000), QByteArray("busy"));
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(30000));
+        return;
+    }
 #endif
     if (state == HeldByLiveCopy)
         QCOMPARE(startCopy(holder, path), QByteArray("acquired"));
-    if (state == FileWithContents || state == HeldByLiveCopy) {
+    if (state == FileWithContents || state == HeldByLiveCopy || state == HeldInThisProcess) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append));
         QCOMPARE(file.write(contents), contents.size());
@@ -186,6 +205,32 @@ void tst_QtInstanceLock::lockThatCannotBeMadeLetsTheProgramStart()
     QVERIFY(plain.open(QIODevice::WriteOnly));
     platform::QtInstanceLock lock(plain.fileName() + QStringLiteral("/wetonara.lock"));
     QVERIFY(lock.acquire());
+}
+
+void tst_QtInstanceLock::liveHoldersAreNeverAbandoned_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("heldByThisProcess");
+    const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid());
+    QTest::newRow("this process's own lock, held") << pid + "\nWetonara\n" + QSysInfo::machineHostName().toUtf8() + '\n'
+                                                   << true;
+    // The host was renamed since the holder started; the machine's identity still names this machine.
+    QTest::newRow("a live holder under the host's old name")
+        << "1\nWetonara\nold-name\n" + QSysInfo::machineUniqueId() + '\n'
+        << false;
+}
+
+// Whatever its age: QLockFile found the holder alive, and the holder is on this machine.
+void tst_QtInstanceLock::liveHoldersAreNeverAbandoned()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, heldByThisProcess);
+    if (QSysInfo::machineUniqueId().isEmpty())
+        QSKIP("this machine has no identity to tell it by");
+    QFile file(m_scratch.filePath(QStringLiteral("row%1.lock").arg(++m_row)));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush());
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    QVERIFY(!platform::isAbandonedLock(file.fileName(), heldByThisProcess));
 }
 
 int main(int argc, char *argv[])

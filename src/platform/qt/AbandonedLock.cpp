@@ -6,7 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
+#include <cerrno>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace platform {
 namespace {
@@ -65,6 +72,24 @@ bool isAbandonedLock(const QString &path, bool heldByThisProcess)
     // QLockFile has already taken over the lock of a dead process on this machine; what it leaves is a
     // live one, unless the live one is this very process, which asks because it does not hold the lock.
     return !namesThisMachine(*owner) || (owner->pid == QCoreApplication::applicationPid() && !heldByThisProcess);
+}
+
+bool isLockFileInUse(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    // Not blocking: the path was a plain file a moment ago, but need not be one now.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool inUse = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);  // releases the file lock, if it was ours for a moment
+    return inUse;
+#else
+    // The holder keeps the file open for reading only by others; an existing file that cannot be opened
+    // for writing is held.
+    QFile file(path);
+    return file.exists() && !file.open(QIODevice::ReadWrite);
+#endif
 }
 
 }  // namespace platform

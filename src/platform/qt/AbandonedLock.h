@@ -16,4 +16,8 @@ inline constexpr qint64 StaleLockSecs = 10;
 // however old.
 [[nodiscard]] bool isAbandonedLock(const QString &path, bool heldByThisProcess);
 
+// Whether a process holds the lock file at `path` open as its lock (QLockFile's file lock on Unix, its
+// open file on Windows). Such a file cannot be removed, and its holder is running.
+[[nodiscard]] bool isLockFileInUse(const QString &path);
+
 }  // namespace platform

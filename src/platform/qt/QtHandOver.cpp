@@ -1,22 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "QtHandOver.h"
 
+#include "LocalChannel.h"
 #include "QtInstanceLock.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdio>
 
 namespace platform {
+
+struct QtHandOver::Visit
+{
+    QByteArray offer;
+    QString path;
+    bool answered = false;
+};
+
 namespace {
 
 // Long enough for a copy that is busy drawing a window; short enough that a copy which hangs does not
 // leave the user waiting without a word.
 constexpr int ConnectWaitMs = 2000;
 constexpr int AnswerWaitMs = 5000;
+// A visitor that has not made its offer and heard the answer by then is let go, so idle connections
+// cannot pile up; at most this many are served at once, so they cannot use up the descriptors either.
+constexpr int VisitMs = 5000;
+constexpr int MaxVisitors = 8;
 // Far beyond any real path; more than this is not an offer.
 constexpr qint64 MaxOfferBytes = 64 * 1024;
 constexpr char Taken = 'Y';
 constexpr char Refused = 'N';
+constexpr char Heard = 'K';
 
 }  // namespace
 
@@ -29,6 +44,8 @@ QtHandOver::~QtHandOver() = default;
 QString QtHandOver::defaultSocketPath()
 {
     QString path = QtInstanceLock::defaultLockFilePath();
+    if (path.isEmpty())
+        return path;
     path.chop(QStringLiteral("lock").size());
     return path + QStringLiteral("socket");
 }
@@ -42,56 +59,72 @@ QString QtHandOver::socketPath()
 
 bool QtHandOver::offer(const QString &path)
 {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath());
-    if (!socket.waitForConnected(ConnectWaitMs))
-        return false;  // no copy listens: it is starting, ending, or gone
-    socket.write(path.toUtf8() + '\0');
-    socket.flush();
-    QByteArray reply;
-    while (reply.isEmpty() && socket.waitForReadyRead(AnswerWaitMs))
-        reply = socket.read(1);
-    return reply.size() == 1 && reply.at(0) == Taken;
+    const std::unique_ptr<LocalClient> running = LocalClient::connectTo(socketPath(), ConnectWaitMs);
+    // No copy listens (it is starting, ending, or gone), or someone else does: the path is not theirs.
+    if (!running || !running->peerIsThisUser() || !running->send(path.toUtf8() + '\0'))
+        return false;
+    if (running->receiveByte(AnswerWaitMs) != QByteArray(1, Taken))
+        return false;
+    // The running copy opens the file only once it knows we heard it took the file: a copy that gave up
+    // waiting and told its user so is never followed by the file opening all the same.
+    return running->send(QByteArray(1, Heard));
 }
 
 void QtHandOver::listen(Receiver receiver)
 {
     m_receiver = std::move(receiver);
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // The lock is ours, so no other copy listens: a socket file found now was left by one that crashed.
-    // (With the user-only option Qt on Unix binds elsewhere and renames over the path, which replaces
-    // such a file anyway; removing it first covers the other platforms.)
-    QLocalServer::removeServer(socketPath());
-    if (!m_server->listen(socketPath())) {
-        // Later copies then find no one to hand to, and say that a copy is already running.
-        m_server.reset();
+    m_listener = LocalListener::create();
+    QObject::connect(m_listener.get(), &LocalListener::connected, m_listener.get(),
+                     [this](LocalConnection *connection) { serve(connection); });
+    if (!socketPath().isEmpty() && m_listener->listen(socketPath()))
         return;
-    }
-    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] { answer(socket); });
-            answer(socket);
-        }
-    });
+    // Later copies then find no one to hand to, and say that a copy is already running.
+    const QString why = socketPath().isEmpty()
+                            ? QCoreApplication::translate("QtHandOver", "there is no folder only you can use")
+                            : m_listener->errorString();
+    std::fputs(qPrintable(QCoreApplication::translate("QtHandOver",
+                                                      "wetonara: later copies cannot hand files to this one: %1\n")
+                              .arg(why)),
+               stderr);
 }
 
-void QtHandOver::answer(QLocalSocket *socket)
+void QtHandOver::serve(LocalConnection *connection)
 {
-    const QByteArray arrived = socket->peek(MaxOfferBytes + 1);
-    const qsizetype end = arrived.indexOf('\0');
+    if (m_visitors >= MaxVisitors || !connection->peerIsThisUser()) {
+        connection->close();
+        return;
+    }
+    ++m_visitors;
+    QObject::connect(connection, &QObject::destroyed, m_listener.get(), [this] { --m_visitors; });
+    QObject::connect(connection, &LocalConnection::closedByPeer, connection, &LocalConnection::close);
+    QTimer::singleShot(VisitMs, connection, &LocalConnection::close);
+    auto visit = std::make_shared<Visit>();
+    QObject::connect(connection, &LocalConnection::arrived, connection,
+                     [this, connection, visit] { hear(*connection, *visit); });
+}
+
+void QtHandOver::hear(LocalConnection &connection, Visit &visit)
+{
+    const QByteArray arrived = connection.takeArrived();
+    if (visit.answered) {
+        if (arrived.startsWith(Heard) && m_receiver.take)
+            m_receiver.take(visit.path);
+        connection.close();
+        return;
+    }
+    visit.offer += arrived;
+    const qsizetype end = visit.offer.indexOf('\0');
     if (end < 0) {
-        if (arrived.size() > MaxOfferBytes)
-            socket->abort();
+        if (visit.offer.size() > MaxOfferBytes)
+            connection.close();
         return;  // the rest of the offer is still on its way
     }
-    socket->read(end + 1);
-    const QString path = QString::fromUtf8(arrived.left(end));
-    const bool taken = m_receiver && m_receiver(path);
-    socket->write(taken ? &Taken : &Refused, 1);
-    socket->flush();
-    socket->disconnectFromServer();
+    visit.path = QString::fromUtf8(visit.offer.left(end));
+    visit.answered = true;
+    const bool ready = m_receiver.ready && m_receiver.ready();
+    connection.send(QByteArray(1, ready ? Taken : Refused));
+    if (!ready)
+        connection.close();
 }
 
 }  // namespace platform

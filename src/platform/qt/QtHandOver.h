@@ -6,14 +6,16 @@
 #include <QString>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
-
 namespace platform {
 
+class LocalConnection;
+class LocalListener;
+
 // Files handed from a later copy to the running one over a local socket next to the single-instance
-// lock, so it is per user in the same way. An offer is the file's path in UTF-8 ended by a NUL byte (no
-// path contains one); the answer is one byte, 'Y' taken or 'N' refused.
+// lock, so it is per user in the same way; each end also checks that the other runs as this user. An
+// offer is the file's path in UTF-8 ended by a NUL byte (no path contains one); the answer is one byte,
+// 'Y' taken or 'N' refused; after 'Y' the later copy says it heard with one byte 'K', and only then does
+// the running copy take the file.
 class QtHandOver final : public HandOver
 {
 public:
@@ -28,12 +30,16 @@ public:
     [[nodiscard]] static QString defaultSocketPath();
 
 private:
+    struct Visit;
+
     QString socketPath();
-    void answer(QLocalSocket *socket);
+    void serve(LocalConnection *connection);
+    void hear(LocalConnection &connection, Visit &visit);
 
     QString m_path;
     Receiver m_receiver;
-    std::unique_ptr<QLocalServer> m_server;
+    std::unique_ptr<LocalListener> m_listener;
+    int m_visitors = 0;
 };
 
 }  // namespace platform

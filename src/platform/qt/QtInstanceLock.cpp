@@ -2,14 +2,10 @@
 #include "QtInstanceLock.h"
 
 #include "AbandonedLock.h"
+#include "PrivateFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace platform {
 namespace {
@@ -18,16 +14,6 @@ const QString LockName = QStringLiteral("wetonara.lock");
 // Used when the lock path is taken by something that is not a file (a directory, say): every copy
 // steps to the same place, so they still keep each other out.
 const QString BesideSuffix = QStringLiteral(".instance");
-
-// The shared temporary folder is the last resort; the user's number keeps users apart there.
-QString fallbackLockFilePath()
-{
-#ifdef Q_OS_UNIX
-    return QDir::tempPath() + QStringLiteral("/wetonara-%1.lock").arg(::getuid());
-#else
-    return QDir::tempPath() + QLatin1Char('/') + LockName;
-#endif
-}
 
 // The places where a lock object of this process holds the lock. A lock naming this process that is
 // not among them was left by an earlier run that had the same process number.
@@ -43,21 +29,16 @@ QtInstanceLock::QtInstanceLock(const QString &lockFilePath) : m_path(lockFilePat
 
 QString QtInstanceLock::defaultLockFilePath()
 {
-#ifdef Q_OS_WIN
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-#else
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-#endif
-    return folder.isEmpty() ? fallbackLockFilePath() : folder + QLatin1Char('/') + LockName;
+    const QString folder = privateFolder();
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + LockName;
 }
 
 QStringList QtInstanceLock::candidatePaths() const
 {
     const QString first = m_path.isEmpty() ? defaultLockFilePath() : m_path;
-    QStringList paths{first, first + BesideSuffix};
-    if (m_path.isEmpty() && first != fallbackLockFilePath())
-        paths << fallbackLockFilePath();
-    return paths;
+    if (first.isEmpty())
+        return {};
+    return {first, first + BesideSuffix};
 }
 
 bool QtInstanceLock::acquire()
@@ -111,8 +92,10 @@ QtInstanceLock::Outcome QtInstanceLock::takeOver(QLockFile &lock, const QString 
         return guard.error() == QLockFile::LockFailedError ? Outcome::Held : Outcome::Unusable;
     if (!isAbandonedLock(path, heldHere().contains(path)))
         return Outcome::Held;
+    // The lock was wrongly judged abandoned (a copy of the same number in another process namespace, a
+    // renamed host): its live holder's file lock keeps it in place, and that copy is running.
     if (!lock.removeStaleLockFile())
-        return Outcome::Unusable;  // someone else's file in a shared folder
+        return isLockFileInUse(path) ? Outcome::Held : Outcome::Unusable;
     return lock.tryLock(0) ? Outcome::Acquired : Outcome::Held;
 }
 

@@ -26,8 +26,8 @@ public:
 
     bool acquire() override;
 
-    // Where the program keeps its lock: the per-user runtime folder on Unix, the temporary folder on
-    // Windows.
+    // Where the program keeps its lock: in the folder only this user can reach (PrivateFolder.h); empty
+    // when there is none.
     [[nodiscard]] static QString defaultLockFilePath();
 
 private:

@@ -106,8 +106,8 @@ void tst_SaveTarget::whatStandsThereDecides_data()
         << Standing::ReadOnlyFile << Outcome::ReadOnlyFile << "because that file is read-only";
     QTest::newRow("a writable file in a read-only folder names the folder and stays")
         << Standing::ReadOnlyFolder << Outcome::ReadOnlyFolder << "the folder \"%1/sub\" cannot be written to";
-    QTest::newRow("a folder that does not exist gets the general advice")
-        << Standing::NoFolder << Outcome::Failed << "the disk is not full";
+    QTest::newRow("a folder that does not exist gets the system's cause and the general advice")
+        << Standing::NoFolder << Outcome::Failed << "(no such file or folder). Please check";
 }
 
 void tst_SaveTarget::whatStandsThereDecides()
@@ -140,7 +140,8 @@ void tst_SaveTarget::whatStandsThereDecides()
     };
     const QStringList before = everything();
 
-    QCOMPARE(SaveTarget::write(path, "new"), outcome);
+    const SaveTarget::Result result = SaveTarget::write(path, "new");
+    QCOMPARE(result.outcome, outcome);
 
     if (outcome == Outcome::Saved) {
         QVERIFY(QFileInfo(path).isSymLink());
@@ -148,7 +149,7 @@ void tst_SaveTarget::whatStandsThereDecides()
         return;
     }
     QCOMPARE(everything(), before);  // what stood there stays, and no temporary file is left
-    const QString message = SaveTarget::failureMessage(outcome, path);
+    const QString message = SaveTarget::failureMessage(result, path);
     QVERIFY2(message.contains(u'"' + path + u'"') && message.contains(says.arg(dir.path())), qPrintable(message));
 }
 

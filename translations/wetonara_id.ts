@@ -36,11 +36,11 @@
     <name>Branding</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Peluang usaha dari rumah: mulailah bisnis Internet sendiri dan raih penghasilan secara daring. Pasang merek situs Anda sepenuhnya pada program ini. Klik di sini untuk keterangan lebih lanjut.</translation>
+        <translation>Peluang usaha rumahan: buka bisnis Internet sendiri dan raih penghasilan secara daring. Pasang merek situs Anda pada program ini. Klik di sini untuk rinciannya.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Pasang nama dan tautan situs Anda di sini, berdampingan dengan merek program ini, agar pengunjung makin setia dan makin ramai. Keterangannya ada di &quot;Bantuan&quot;. Klik di sini untuk info lebih lanjut.</translation>
+        <translation>Pasang nama dan tautan situs Anda di sini, bersanding dengan merek program ini, agar pengunjung makin setia dan ramai. Lihat &quot;Bantuan&quot;. Klik di sini untuk info lengkap.</translation>
     </message>
     <message>
         <source>The Most Popular Online Tarvex Discussion Forum. Click Here To Visit Nolvane Now.</source>
@@ -577,11 +577,11 @@ ditulis; 2 argumen salah.
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Peluang usaha dari rumah: mulailah bisnis Internet sendiri dan raih penghasilan secara daring. Pasang merek situs Anda sepenuhnya pada program ini.</translation>
+        <translation>Peluang usaha rumahan: buka bisnis Internet sendiri dan raih penghasilan secara daring. Pasang merek situs Anda pada program ini.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Klik di sini untuk keterangan lebih lanjut</translation>
+        <translation>Klik di sini untuk rinciannya</translation>
     </message>
     <message>
         <source>OK</source>
@@ -730,7 +730,7 @@ ditulis; 2 argumen salah.
     </message>
     <message>
         <source>Click Here To Visit Tarvex Softwares</source>
-        <translation>Klik di sini untuk mengunjungi Tarvex Softwares</translation>
+        <translation>Kunjungi Tarvex Softwares</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>

@@ -698,11 +698,11 @@ ditulis; 2 argumen salah.
     </message>
     <message>
         <source>Visit Nolvane regularly. Support Nolvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Nolvane</source>
-        <translation>Kunjungi Nolvane secara rutin. Dukung Nolvane dengan ikut serta dalam diskusi dan kegiatan lainnya. Perangkat lunak ini tidak dapat didukung dan dipelihara tanpa kunjungan rutin Anda ke Nolvane.</translation>
+        <translation>Kunjungi Nolvane secara rutin. Dukung Nolvane dengan ikut serta dalam diskusi dan kegiatan lainnya. Program-program ini tidak dapat didukung dan dipelihara tanpa kunjungan rutin Anda ke Nolvane.</translation>
     </message>
     <message>
         <source>Nolvane is a FREE online discussion forum for all things tarvex. To help Nolvane develop and maintain this software visit Nolvane regularly.</source>
-        <translation>Nolvane adalah forum diskusi daring GRATIS tentang segala hal seputar tarvex. Bantu Nolvane mengembangkan dan memelihara perangkat lunak ini dengan rutin mengunjungi Nolvane.</translation>
+        <translation>Nolvane adalah forum diskusi daring GRATIS tentang segala hal seputar tarvex. Bantu Nolvane mengembangkan dan memelihara program ini dengan rutin mengunjungi Nolvane.</translation>
     </message>
     <message>
         <source>Nolvane needs your help. All you need to do is visit Nolvane regularly and take part in the various discussions and activites to help us maintain and develop more Tarvex Softwares.</source>

@@ -68,7 +68,7 @@ QString systemText(int errorNumber)
         locale = ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, "C", nullptr);
     if (locale == nullptr)
         return qt_error_string(errorNumber);
-    const QString text = QString::fromUtf8(::strerror_l(errorNumber, locale));
+    QString text = QString::fromUtf8(::strerror_l(errorNumber, locale));
     ::freelocale(locale);
     return text;
 #else

@@ -33,6 +33,69 @@
     </message>
 </context>
 <context>
+    <name>AppStream</name>
+    <message>
+        <source>Wetonara</source>
+        <translation>Wetonara</translation>
+    </message>
+    <message>
+        <source>Find your Javanese birth-day sign, the weton</source>
+        <translation>Cari tahu weton Anda, hari lahir menurut penanggalan Jawa</translation>
+    </message>
+    <message>
+        <source>Wetonara tells you your Javanese birth-day sign, the weton, from your name and date of birth: the weekday in English and in Indonesian, the day of the five-day Javanese market week (Legi, Pahing, Pon, Wage or Kliwon), and a description of the personality that goes with the pair.</source>
+        <translation>Dari nama dan tanggal lahir Anda, Wetonara menunjukkan weton Anda, yaitu hari lahir menurut penanggalan Jawa: nama harinya dalam bahasa Inggris dan bahasa Indonesia, hari pasarannya dalam pekan pasaran Jawa yang lima hari (Legi, Pahing, Pon, Wage, atau Kliwon), serta gambaran watak yang menyertai paduan keduanya.</translation>
+    </message>
+    <message>
+        <source>A reading can be printed, and saved to a small file of its own to be opened again later. Dates from 1901 to 2036 are covered. The weton command-line tool gives the same readings in a terminal.</source>
+        <translation>Hasilnya dapat dicetak, juga disimpan dalam berkas kecil tersendiri untuk dibuka kembali kelak. Tanggal yang dapat dihitung mulai tahun 1901 hingga 2036. Alat baris perintah weton memberikan hasil yang sama di terminal.</translation>
+    </message>
+    <message>
+        <source>The entry window: a name and a date of birth</source>
+        <translation>Jendela isian: nama dan tanggal lahir</translation>
+    </message>
+    <message>
+        <source>The reading: market day, weekdays and description</source>
+        <translation>Hasil weton: hari pasaran, nama hari, dan gambaran watak</translation>
+    </message>
+    <message>
+        <source>The report, ready to print or to save</source>
+        <translation>Laporan, siap dicetak atau disimpan</translation>
+    </message>
+    <message>
+        <source>The about box</source>
+        <translation>Keterangan tentang program</translation>
+    </message>
+    <message>
+        <source>This release brings the Javanese almanac into the windows and makes the program behave as a desktop program should:</source>
+        <translation>Rilis ini menghadirkan penanggalan Jawa di jendela program dan membuat program bekerja sebagaimana mestinya program desktop:</translation>
+    </message>
+    <message>
+        <source>Open and Save use the desktop&apos;s own file dialog.</source>
+        <translation>Buka dan Simpan memakai dialog berkas bawaan desktop.</translation>
+    </message>
+    <message>
+        <source>The report window and the about box are real dialogs: Esc closes them, and they stay with the window they were opened from.</source>
+        <translation>Jendela laporan dan keterangan tentang program kini benar-benar berupa dialog: tombol Esc menutupnya, dan keduanya tetap menyertai jendela tempat keduanya dibuka.</translation>
+    </message>
+    <message>
+        <source>A Javanese calendar window shows a month with each day&apos;s market day, wuku and Javanese date, and prints it.</source>
+        <translation>Jendela kalender Jawa menampilkan satu bulan beserta hari pasaran, wuku, dan tanggal Jawa setiap harinya, dan dapat mencetaknya.</translation>
+    </message>
+    <message>
+        <source>A match window gives the match of two wetons, now read by the published table of nine.</source>
+        <translation>Jendela kecocokan menunjukkan kecocokan dua weton, kini dibaca menurut tabel sembilan yang lazim dimuat dalam primbon.</translation>
+    </message>
+    <message>
+        <source>The Indonesian interface has been reviewed by a native speaker, and the package describes the program in Indonesian too.</source>
+        <translation>Tampilan berbahasa Indonesia telah ditinjau oleh penutur asli, dan paketnya kini juga memperkenalkan program dalam bahasa Indonesia.</translation>
+    </message>
+    <message>
+        <source>The single-instance lock and the hand-over of a file to the running copy are hardened: no left-over lock blocks a start, and no other user can block or capture them.</source>
+        <translation>Kunci satu salinan dan penyerahan berkas ke salinan yang sedang berjalan diperkuat: kunci yang tertinggal tidak lagi menghalangi program dijalankan, dan pengguna lain tidak dapat memblokir atau merebut keduanya.</translation>
+    </message>
+</context>
+<context>
     <name>Branding</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -173,6 +236,25 @@ menghitung weton di baris perintah, lihat weton --help.
     <message>
         <source>Sabtu</source>
         <translation>Sabtu</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Wetonara</source>
+        <translation>Wetonara</translation>
+    </message>
+    <message>
+        <source>Javanese Birth-Day Sign</source>
+        <translation>Weton Hari Lahir</translation>
+    </message>
+    <message>
+        <source>Find your Javanese birth-day sign (weton) from your date of birth</source>
+        <translation>Cari tahu weton Anda, hari lahir menurut penanggalan Jawa, dari tanggal lahir</translation>
+    </message>
+    <message>
+        <source>weton;Javanese;primbon;pasaran;calendar;birthday;astrology;</source>
+        <translation>weton;Jawa;primbon;pasaran;kalender;hari lahir;ulang tahun;astrologi;</translation>
     </message>
 </context>
 <context>
@@ -618,6 +700,10 @@ ditulis; 2 argumen salah.
         <source>E&amp;xit</source>
         <translation>Ke&amp;luar</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation>Watak</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -822,47 +908,6 @@ Simpan hasil weton tanpa karakter tersebut?</translation>
     <message>
         <source>Please Enter A Shorter Message (At Most %1 Characters)</source>
         <translation>Silakan masukkan pesan yang lebih pendek (paling banyak %1 karakter).</translation>
-    </message>
-</context>
-<context>
-    <name>platform::FileChooser</name>
-    <message>
-        <source>&amp;Up</source>
-        <translation>Na&amp;ik</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Berkas</translation>
-    </message>
-    <message>
-        <source>&amp;Look in:</source>
-        <translation>&amp;Lihat di:</translation>
-    </message>
-    <message>
-        <source>File &amp;name:</source>
-        <translation>&amp;Nama berkas:</translation>
-    </message>
-    <message>
-        <source>Files of type:</source>
-        <translation>Jenis berkas:</translation>
-    </message>
-    <message>
-        <source>%1
-The folder does not exist. Please choose another folder.</source>
-        <translation>%1
-Folder ini tidak ada. Silakan pilih folder lain.</translation>
-    </message>
-    <message>
-        <source>%1
-The file does not exist. Please check the name.</source>
-        <translation>%1
-Berkas ini tidak ada. Silakan periksa namanya.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 sudah ada.
-Apakah Anda ingin menggantinya?</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include "Identity.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -63,6 +65,6 @@ QString helpText()
                        "weton --help.\n");
 }
 
-QString versionText() { return QStringLiteral("wetonara " WETONARA_VERSION "\n"); }
+QString versionText() { return QStringLiteral("wetonara " WETONARA_VERSION_AND_DATE "\n"); }
 
 }  // namespace Application

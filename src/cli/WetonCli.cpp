@@ -3,6 +3,7 @@
 
 #include "BufferedOutput.h"
 #include "DateReading.h"
+#include "Identity.h"
 #include "IsoDate.h"
 #include "JsonMode.h"
 #include "MatchMode.h"
@@ -243,7 +244,7 @@ int run(const QStringList &arguments, const Streams &streams, QDate today)
     if (parser.isSet(options.help))
         return writeOut(streams, QCoreApplication::translate("WetonCli", HelpText).toUtf8(), Success);
     if (parser.isSet(options.version))
-        return writeOut(streams, QByteArrayLiteral("weton " WETONARA_VERSION "\n"), Success);
+        return writeOut(streams, QByteArrayLiteral("weton " WETONARA_VERSION_AND_DATE "\n"), Success);
     if (const std::optional<QString> problem = problemWithCombination(parser, options))
         return badArguments(streams.err, *problem);
     if (parser.isSet(options.tsv))

@@ -21,8 +21,9 @@ enum class Outcome {
 
 [[nodiscard]] Kind kindAt(const QString &path);
 
-// The path a reading is saved under: the chosen one when it ends in exactly ".jav", else that with ".jav"
-// added, so that the open dialog lists the file and opening accepts it.
+// The path a reading is saved under, the one naming rule of the program (the save dialog adds nothing): the
+// chosen one when it ends in exactly ".jav", else that with ".jav" added, so that the open dialog lists
+// the file and opening accepts it.
 [[nodiscard]] QString pathFor(const QString &chosen);
 
 struct Result
@@ -39,7 +40,7 @@ struct Result
 // where that is what went wrong).
 [[nodiscard]] QString failureMessage(const Result &result, const QString &path);
 
-// The question asked before a file is replaced under a name the user did not type.
+// The question asked before the file at the path is replaced.
 [[nodiscard]] QString replaceQuestion(const QString &path);
 
 }  // namespace SaveTarget

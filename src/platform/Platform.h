@@ -37,16 +37,17 @@ public:
 struct FileDialogRequest
 {
     QString title;
-    QString filter;         // Qt filter syntax, e.g. "Wetonara (*.jav)"
-    QString defaultSuffix;  // added to a name typed without an extension
+    QString filter;  // Qt filter syntax, e.g. "Wetonara (*.jav)"
 };
 
 class FileDialogs
 {
 public:
     virtual ~FileDialogs() = default;
-    // Both return the chosen path, or an empty text when the user cancels. The open dialog accepts only
-    // existing files; the save dialog asks before overwriting and needs an existing folder.
+    // The desktop's own dialogs. Both return the chosen path, or an empty text when the user cancels. The
+    // open dialog accepts only existing files. The save dialog returns the name as typed, adding no
+    // extension and asking nothing about an existing file: the program names and asks about the file it
+    // will really write.
     virtual QString openFileName(const FileDialogRequest &request) = 0;
     virtual QString saveFileName(const FileDialogRequest &request) = 0;
 };

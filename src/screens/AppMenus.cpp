@@ -46,7 +46,7 @@ void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterV
              [&browser] { modHelp::OpenDownloadPage(browser); });
     addSeparator(help, separatorBeforeAbout);
     addEntry(help, "mnuAbout", QCoreApplication::translate("AppMenus", "&About Software"),
-             [&set] { set.about().showModal(); });
+             [&set, bar] { set.about().openOver(bar->window()); });
 
     QAction *donate = bar->addAction(QCoreApplication::translate("AppMenus", "&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));

@@ -24,7 +24,11 @@ frmSave &WindowSet::report() { return m_report.get(*this); }
 frmAbout &WindowSet::about() { return m_about.get(*this); }
 frmNagScreen2 &WindowSet::nag() { return m_nag.get(*this); }
 
-void WindowSet::setResultText(int index, const QString &text) { result().setResultText(index, text); }
+void WindowSet::setWetonResult(const WetonResult &result)
+{
+    m_wetonResult = result;
+    this->result().display(result);
+}
 
 platform::MessageAnswer WindowSet::message(const QString &text, platform::MessageIcon icon,
                                            platform::MessageButtons buttons)
@@ -36,7 +40,7 @@ void WindowSet::EndApplication()
 {
     if (!m_ending) {
         m_ending = true;
-        const auto closeIfOpen = [this](FormWindow *window) {
+        const auto closeIfOpen = [this](auto *window) {
             if (window && !m_ended && !window->isClosing())
                 window->close();
         };

@@ -35,6 +35,11 @@ public:
                     m_window = nullptr;
                 created->deleteLater();
             });
+            // A dialog also dies with the window it was opened from.
+            QObject::connect(created, &QObject::destroyed, [this, created] {
+                if (m_window == created)
+                    m_window = nullptr;
+            });
         }
         return *m_window;
     }
@@ -45,14 +50,20 @@ private:
 };
 
 // The program's windows (one of each class), the reading on screen and the services they use.
-class WindowSet final : public ResultLabels
+class WindowSet final
 {
 public:
     explicit WindowSet(platform::Platform &platform);
-    ~WindowSet() override;
+    ~WindowSet();
 
     platform::Platform &platform() { return m_platform; }
     CurrentReading &reading() { return m_reading; }
+
+    // The reading's outcome, held here once: the result window shows it and the report is composed from
+    // it. Until the first calculation every text is empty.
+    const WetonResult &wetonResult() const { return m_wetonResult; }
+    // Holds a new outcome and shows it in the result window, which is created hidden if need be.
+    void setWetonResult(const WetonResult &result);
 
     frmMain &main();
     frmJavaneseAstrology &result();
@@ -65,9 +76,6 @@ public:
     frmSave *openReport() const { return m_report.ifOpen(); }
     frmAbout *openAbout() const { return m_about.ifOpen(); }
     frmNagScreen2 *openNag() const { return m_nag.ifOpen(); }
-
-    // The reckoning writes into the result window's labels, creating the window hidden if needed.
-    void setResultText(int index, const QString &text) override;
 
     // A message box with the application title.
     platform::MessageAnswer message(const QString &text, platform::MessageIcon icon,
@@ -84,6 +92,7 @@ public:
 private:
     platform::Platform &m_platform;
     CurrentReading m_reading;
+    WetonResult m_wetonResult;
     WindowSlot<frmMain> m_main;
     WindowSlot<frmJavaneseAstrology> m_result;
     WindowSlot<frmSave> m_report;

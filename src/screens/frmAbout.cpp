@@ -10,7 +10,6 @@
 #include "weton/InterfaceLanguage.h"
 
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -35,11 +34,10 @@ void widenLeftwards(QLabel *caption)
 
 }  // namespace
 
-frmAbout::frmAbout(WindowSet &set) : FormWindow(Identity::VersionCaption, 7080, 3780, Look::PaleYellow), m_set(set)
+frmAbout::frmAbout(WindowSet &set) : FormDialog(Identity::VersionCaption, 7080, 3780, Look::PaleYellow), m_set(set)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    // A dialog frame: no minimise or maximise button, and, being transient, no entry of its own in the
-    // task bar. The size is fixed by FormWindow.
+    // A dialog frame: no minimise or maximise button. The size is fixed by Form.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     buildHeading();
@@ -88,24 +86,5 @@ void frmAbout::buildFoot()
     Controls::setBackground(Line1, Look::DarkRed);
     cmdOK = Controls::button(client(), "cmdOK", tr("OK"), Look::rect(5745, 3360, 1260, 345), Look::verdana(8.25));
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
-}
-
-void frmAbout::keyPressEvent(QKeyEvent *event)
-{
-    // OK is both the default and the cancel button. This is not a QDialog, so the keys that a dialog
-    // would route to those buttons are caught here, wherever the focus is.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-            FormWindow::keyPressEvent(event);
-            return;
-        }
-        event->accept();
-        cmdOK->click();
-        return;
-    default: FormWindow::keyPressEvent(event);
-    }
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }

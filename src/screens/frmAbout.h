@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "FormWindow.h"
+#include "FormDialog.h"
 
 class LinkCaption;
 class QFrame;
@@ -10,8 +10,9 @@ class QPushButton;
 class WindowSet;
 
 // The about box: names the program and its version, describes it, and links to the maker's pages.
-// Opened modal over a main window; it reads nothing and changes nothing.
-class frmAbout final : public FormWindow
+// Opened modal over a main window; it reads nothing and changes nothing. OK is its default button, and
+// Esc closes it as a dialog's cancel does.
+class frmAbout final : public FormDialog
 {
     Q_OBJECT
 public:
@@ -25,9 +26,6 @@ public:
     LinkCaption *lblCoBrand = nullptr;
     QFrame *Line1 = nullptr;
     QPushButton *cmdOK = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildHeading();

@@ -4,12 +4,14 @@
 #include "AppMenus.h"
 #include "Branding.h"
 #include "Controls.h"
+#include "FocusMark.h"
 #include "Identity.h"
 #include "LinkCaption.h"
 #include "Navigation.h"
 #include "WindowSet.h"
 #include "frmSave.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -24,6 +26,9 @@ QLabel *descriptionLabel(QWidget *parent, const Controls::Text &look)
 {
     auto *area = new QScrollArea(parent);
     area->setObjectName(QStringLiteral("descriptionArea"));
+    // It takes the focus so the keys can scroll it: a screen reader names it, and a mark shows the focus.
+    area->setAccessibleName(QCoreApplication::translate("frmJavaneseAstrology", "Description"));
+    FocusMark::install(area);
     area->setGeometry(Look::rect(240, 1800, 8580, 2475));
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -53,6 +58,7 @@ frmJavaneseAstrology::frmJavaneseAstrology(WindowSet &set)
     buildResultRows();
     buildBottomStrip();
     buildMenus();
+    cmdSave->setFocus();  // the first button, not the description above it
 }
 
 void frmJavaneseAstrology::buildResultRows()
@@ -105,19 +111,16 @@ void frmJavaneseAstrology::buildMenus()
     AppMenus::addHelpAndOffers(menuBar(), m_set, "mnuSep2", "mnuSep3");
 }
 
-void frmJavaneseAstrology::setResultText(int index, const QString &text)
+void frmJavaneseAstrology::display(const WetonResult &result)
 {
-    if (index >= 0 && index < int(lblJavaneseResult.size()))
-        lblJavaneseResult[index]->setText(text);
-}
-
-QString frmJavaneseAstrology::resultText(int index) const
-{
-    return index >= 0 && index < int(lblJavaneseResult.size()) ? lblJavaneseResult[index]->text() : QString();
+    lblJavaneseResult[0]->setText(result.MarketDay);
+    lblJavaneseResult[1]->setText(result.IndonesianWeekday);
+    lblJavaneseResult[2]->setText(result.EnglishWeekday);
+    lblJavaneseResult[3]->setText(result.Description);
 }
 
 void frmJavaneseAstrology::closeStep() { Navigation::showCompanionScreen(m_set); }
 
-void frmJavaneseAstrology::cmdSave_Click() { m_set.report().showModal(); }
+void frmJavaneseAstrology::cmdSave_Click() { m_set.report().openOver(this); }
 
 void frmJavaneseAstrology::cmdBack_Click() { Navigation::Back(m_set); }

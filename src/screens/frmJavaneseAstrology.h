@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FormWindow.h"
+#include "weton/WetonResult.h"
 
 #include <array>
 
@@ -12,15 +13,15 @@ class QLabel;
 class QPushButton;
 class WindowSet;
 
-// The result window: shows the four texts of a reading, the only place where they are kept.
+// The result window: shows the four texts of a reading's outcome.
 class frmJavaneseAstrology final : public FormWindow
 {
     Q_OBJECT
 public:
     explicit frmJavaneseAstrology(WindowSet &set);
 
-    void setResultText(int index, const QString &text);
-    QString resultText(int index) const;
+    // The four texts go into the result labels 0 to 3.
+    void display(const WetonResult &result);
 
     LinkCaption *Label14 = nullptr;
     QFrame *Shape1 = nullptr;

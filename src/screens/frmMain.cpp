@@ -204,7 +204,9 @@ void frmMain::Calculate()
     WindowSet &set = m_set;  // this window is discarded by close() below
     const CurrentReading &reading = set.reading();
     // An overflow (impossible with the listed days) is passed over like any failing step here.
-    (void)modJavaneseAstrology::CalculateWeton(reading.BirthYear, reading.BirthMonth, reading.BirthDay, set);
+    if (const auto result =
+            modJavaneseAstrology::CalculateWeton(reading.BirthYear, reading.BirthMonth, reading.BirthDay))
+        set.setWetonResult(*result);
     set.result().showCentred();
     close();
     Navigation::hideCompanionScreen(set);
@@ -212,8 +214,8 @@ void frmMain::Calculate()
 
 void frmMain::Open()
 {
-    const QString path = m_set.platform().fileDialogs.openFileName(
-        {tr("Select the source file"), SavedReading::FileFilter, SavedReading::Extension});
+    const QString path =
+        m_set.platform().fileDialogs.openFileName({tr("Select the source file"), SavedReading::FileFilter});
     if (path.isEmpty())
         return;  // cancelled: nothing to say
     OpenFile(path);

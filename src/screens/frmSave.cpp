@@ -9,7 +9,6 @@
 #include "WindowSet.h"
 #include "files/SaveTarget.h"
 #include "files/SavedReading.h"
-#include "frmJavaneseAstrology.h"
 #include "weton/Text.h"
 
 #include <QPushButton>
@@ -66,7 +65,7 @@ QString withoutUnstorable(const QString &name)
 
 }  // namespace
 
-frmSave::frmSave(WindowSet &set) : FormWindow(Identity::VersionCaption, 6540, 4695, Look::PaleYellow), m_set(set)
+frmSave::frmSave(WindowSet &set) : FormDialog(Identity::VersionCaption, 6540, 4695, Look::PaleYellow), m_set(set)
 {
     setObjectName(QStringLiteral("frmSave"));
     buildLinks();
@@ -104,6 +103,9 @@ void frmSave::buildButtons()
         Controls::button(client(), "cmdSave", tr("&Save"), Look::rect(4200, 3450, 1125, 345), Look::verdana(8.25));
     cmdPrint =
         Controls::button(client(), "cmdPrint", tr("&Print"), Look::rect(5405, 3450, 1125, 345), Look::verdana(8.25));
+    // No default button: Return presses the focused button only, as in every window.
+    cmdSave->setAutoDefault(false);
+    cmdPrint->setAutoDefault(false);
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
 }
@@ -118,11 +120,9 @@ void frmSave::buildBranding()
 
 void frmSave::Form_Load()
 {
-    frmJavaneseAstrology &result = m_set.result();
-    const WetonResult shown{result.resultText(0), result.resultText(1), result.resultText(2), result.resultText(3)};
     RTB->clear();
     QTextCursor cursor(RTB->document());
-    ReportDocument::compose(cursor, m_set.reading(), shown);
+    ReportDocument::compose(cursor, m_set.reading(), m_set.wetonResult());
     // The box's own caret was carried along to the end; at the top, the report opens at its beginning.
     RTB->moveCursor(QTextCursor::Start);
 }
@@ -168,17 +168,17 @@ void frmSave::cmdSave_Click()
         m_set.message(SaveTarget::failureMessage(result, path), platform::MessageIcon::Critical);
 }
 
-// The dialog asked before replacing the name as typed; a name that gets ".jav" only here is asked about
-// here. No leaves everything as it was, like cancelling.
+// The dialog asks nothing: the one question is about the file that would really be replaced, under the
+// name the reading is saved as. No leaves everything as it was, like cancelling.
 QString frmSave::chooseSavePath()
 {
-    const QString chosen = m_set.platform().fileDialogs.saveFileName(
-        {Identity::ApplicationTitle, SavedReading::FileFilter, SavedReading::Extension});
+    const QString chosen =
+        m_set.platform().fileDialogs.saveFileName({Identity::ApplicationTitle, SavedReading::FileFilter});
     if (chosen.isEmpty())
         return {};
     QString path = SaveTarget::pathFor(chosen);
-    if (path == chosen || SaveTarget::kindAt(path) != SaveTarget::Kind::File)
-        return path;
+    if (SaveTarget::kindAt(path) != SaveTarget::Kind::File)
+        return path;  // nothing to replace, or something that the save refuses with its own message
     const platform::MessageAnswer answer =
         m_set.message(SaveTarget::replaceQuestion(path), platform::MessageIcon::Information,
                       platform::MessageButtons::YesNoDefaultNo);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "FormWindow.h"
+#include "FormDialog.h"
 
 class LinkCaption;
 class QGroupBox;
@@ -10,8 +10,8 @@ class QTextEdit;
 class WindowSet;
 
 // The report window: the reading as one formatted document, printed or saved from here. Opened modal
-// over the result window and composed afresh each time it opens.
-class frmSave final : public FormWindow
+// over the result window and composed afresh each time it opens; Esc closes it.
+class frmSave final : public FormDialog
 {
     Q_OBJECT
 public:

@@ -13,11 +13,3 @@ struct WetonResult
 
     friend bool operator==(const WetonResult &, const WetonResult &) = default;
 };
-
-// Where the reckoning delivers its texts: the result window's labels, reached through the window set.
-class ResultLabels
-{
-public:
-    virtual ~ResultLabels() = default;
-    virtual void setResultText(int index, const QString &text) = 0;
-};

@@ -57,17 +57,12 @@ WetonResult ShownResultOf(Sign sign)
     return result;
 }
 
-Outcome CalculateWeton(qint16 year, QStringView month, qint16 day, ResultLabels &labels)
+std::optional<WetonResult> CalculateWeton(qint16 year, QStringView month, qint16 day)
 {
     const std::optional<Sign> sign = ReckonSign(year, month, day);
     if (!sign)
-        return Outcome::Overflow;
-    const WetonResult result = ShownResultOf(*sign);
-    labels.setResultText(0, result.MarketDay);
-    labels.setResultText(1, result.IndonesianWeekday);
-    labels.setResultText(2, result.EnglishWeekday);
-    labels.setResultText(3, result.Description);
-    return Outcome::Written;
+        return std::nullopt;
+    return ShownResultOf(*sign);
 }
 
 }  // namespace modJavaneseAstrology

@@ -28,9 +28,7 @@ struct Sign
 // The English weekday stays English: it is the name in that language, not a word of the interface.
 [[nodiscard]] WetonResult ShownResultOf(Sign sign);
 
-enum class Outcome { Written, Overflow };
-
-// Reckons the date and writes the shown result into the labels 0 to 3 in order; on overflow nothing is written.
-[[nodiscard]] Outcome CalculateWeton(qint16 year, QStringView month, qint16 day, ResultLabels &labels);
+// The shown result of the date; empty when a sum overflows.
+[[nodiscard]] std::optional<WetonResult> CalculateWeton(qint16 year, QStringView month, qint16 day);
 
 }  // namespace modJavaneseAstrology

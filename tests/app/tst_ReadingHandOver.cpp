@@ -26,7 +26,7 @@ QStringList shownResults(WindowSet &set)
     QStringList texts;
     if (frmJavaneseAstrology *result = set.openResult(); result && result->isVisible())
         for (int i = 0; i < 3; ++i)
-            texts.append(result->resultText(i));
+            texts.append(result->lblJavaneseResult[i]->text());
     return texts;
 }
 
@@ -87,7 +87,8 @@ private slots:
             answer = offer();
             break;
         case Doing::AboutOpen:
-            QVERIFY(whileModal([&] { run.set.about().showModal(); }, [&](QWidget *) { answer = offer(); }));
+            QVERIFY(whileModal([&] { run.set.about().openOver(run.set.openMain()); },
+                               [&](QWidget *) { answer = offer(); }));
             break;
         case Doing::ReportOpen:
             calculateProclamation(run);

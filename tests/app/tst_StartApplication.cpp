@@ -145,8 +145,8 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         QVERIFY(Application::StartApplication(set));
-        set.setResultText(0, QStringLiteral("Legi"));  // the result window, hidden
-        Navigation::hideCompanionScreen(set);          // the companion screen, hidden
+        set.setWetonResult({QStringLiteral("Legi"), {}, {}, {}});  // the result window, hidden
+        Navigation::hideCompanionScreen(set);                      // the companion screen, hidden
         QVERIFY(set.openMain() && set.openResult() && set.openNag());
 
         // Its last close step (the companion screen's) calls back into it, and that ends the run.

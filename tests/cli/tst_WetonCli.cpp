@@ -221,8 +221,8 @@ void tst_WetonCli::helpAndVersion_data()
     QTest::newRow("--help") << QStringList{"--help"} << QByteArray("Usage: weton [--name NAME] DATE\n");
     QTest::newRow("-h") << QStringList{"-h"} << QByteArray("Usage: weton [--name NAME] DATE\n");
     QTest::newRow("--help wins over a bad date") << QStringList{"nonsense", "--help"} << QByteArray("Usage: weton");
-    QTest::newRow("--version") << QStringList{"--version"} << QByteArray("weton 1.65\n");
-    QTest::newRow("-v") << QStringList{"-v"} << QByteArray("weton 1.65\n");
+    QTest::newRow("--version") << QStringList{"--version"} << QByteArray("weton " WETONARA_VERSION " (");
+    QTest::newRow("-v") << QStringList{"-v"} << QByteArray("weton " WETONARA_VERSION " (");
 }
 
 void tst_WetonCli::helpAndVersion()

@@ -7,12 +7,15 @@
 #include "Identity.h"
 #include "app/StartApplication.h"
 #include "fakes/FakePlatform.h"
+#include "screens/FormDialog.h"
+#include "screens/FormWindow.h"
 #include "screens/WindowSet.h"
 #include "screens/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -76,11 +79,24 @@ inline void calculateProclamation(Run &run)
     run.set.openMain()->cmdCalculate->click();
 }
 
+// The program's own windows, main windows and dialogs, with whether each is closing.
+inline QList<QPair<QWidget *, bool>> forms()
+{
+    QList<QPair<QWidget *, bool>> found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<FormWindow *>(window))
+            found.append({form, form->isClosing()});
+        else if (auto *dialog = qobject_cast<FormDialog *>(window))
+            found.append({dialog, dialog->isClosing()});
+    }
+    return found;
+}
+
 inline QStringList visibleWindows()
 {
     QStringList names;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (qobject_cast<FormWindow *>(window) && window->isVisible())
+    for (const auto &[window, closing] : forms())
+        if (window->isVisible())
             names.append(window->objectName());
     names.sort();
     return names;
@@ -90,9 +106,8 @@ inline QStringList visibleWindows()
 inline int instances(const QString &name)
 {
     int count = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *form = qobject_cast<FormWindow *>(window); form && form->objectName() == name && !form->isClosing())
-            ++count;
+    for (const auto &[window, closing] : forms())
+        count += window->objectName() == name && !closing;
     return count;
 }
 
@@ -103,9 +118,9 @@ inline QAction *entryOf(QWidget *window, const char *name)
 
 inline void freeClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-// Opens a modal window with `open`, runs `during` once it is up, then closes what is still modal. A
-// window that never closes is closed by a fallback, so no case can hang. True when `during` ran on a
-// modal window and nothing had to be forced.
+// Opens a modal window with `open` (one that returns at once, or one that waits for the window to close),
+// runs `during` once it is up, then closes what is still modal. A window that never closes is closed by a
+// fallback, so no case can hang. True when `during` ran on a modal window and nothing had to be forced.
 inline bool whileModal(const std::function<void()> &open, const std::function<void(QWidget *)> &during)
 {
     bool ran = false;
@@ -132,6 +147,7 @@ inline bool whileModal(const std::function<void()> &open, const std::function<vo
     now.start(0);
     fallback.start(3000);
     open();
+    (void)QTest::qWaitFor([&] { return ran || forced || !fallback.isActive(); }, 3500);
     return ran && !forced;
 }
 

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The built program on a real X display with a window manager, driven from the keyboard the way a
 # person would: refused input, a name and a date picked in the lists, Alt+I, the result window alone on
-# screen, the about box, the report window, File > Exit, the companion screen, its Exit, and the process ends with status 0.
+# screen, the about box and the report window as dialogs of the result window, File > Exit, the companion
+# screen, its Exit, and the process ends with status 0.
 # Windows are told apart by their role, which is their object name.
 set -u
 # shellcheck source=tests/tools/session.bash
@@ -68,19 +69,29 @@ about=$(window_of frmAbout)
 read -r x y w h <<<"$(frame_of "$about")"
 ((x + w / 2 >= 632 && x + w / 2 <= 648 && y + h / 2 >= 467 && y + h / 2 <= 557)) \
     || fail "the about box is not centred on the 1280x1024 screen: $x,$y ${w}x$h"
-xprop -id "$about" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG || fail "the about box is no dialog"
-xprop -id "$about" WM_TRANSIENT_FOR | grep -q 'window id' || fail "the about box is not transient"
+# A dialog of the window it was opened from, for the window manager: kept above that window, no
+# task-bar entry of its own.
+is_dialog_of() {
+    xprop -id "$1" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG || fail "$3 is no dialog"
+    xprop -id "$1" WM_TRANSIENT_FOR | grep -q "window id # $(printf '0x%x' "$2")$" \
+        || fail "$3 is not transient for the window it was opened from: $(xprop -id "$1" WM_TRANSIENT_FOR)"
+}
+is_dialog_of "$about" "$result" "the about box"
 expect_focus "$about" "the about box"
 keys Escape
 wait_for 10 shows frmJavaneseAstrology || fail "Esc did not close the about box"
 
-# Alt+S: the report window over the result window; the window manager's close (Alt+F4) closes it.
-expect_focus "$result" "the result window, after the about box,"
-keys alt+s
-wait_for 10 shows frmJavaneseAstrology frmSave || fail "Alt+S did not open the report window"
-expect_focus "$(window_of frmSave)" "the report window"
-keys alt+F4
-wait_for 10 shows frmJavaneseAstrology || fail "Alt+F4 did not close the report window"
+# Alt+S: the report window, a dialog over the result window; Esc closes it, and so does the window
+# manager's close (Alt+F4).
+for close_key in Escape alt+F4; do
+    expect_focus "$result" "the result window, before the report window,"
+    keys alt+s
+    wait_for 10 shows frmJavaneseAstrology frmSave || fail "Alt+S did not open the report window"
+    is_dialog_of "$(window_of frmSave)" "$result" "the report window"
+    expect_focus "$(window_of frmSave)" "the report window"
+    keys "$close_key"
+    wait_for 10 shows frmJavaneseAstrology || fail "$close_key did not close the report window"
+done
 
 # File > Exit from the keyboard.
 expect_focus "$result" "the result window, after the report window,"

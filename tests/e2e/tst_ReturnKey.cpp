@@ -88,7 +88,7 @@ void tst_ReturnKey::pressesTheFocusedButtonOnly()
     QCOMPARE(run.fake.messages.texts(), messages);
     QCOMPARE(run.fake.process.exits, after.isEmpty() ? QList<int>{0} : QList<int>{});
     if (after == QStringList{Result})
-        QCOMPARE(run.set.openResult()->resultText(1), QStringLiteral("Jumat"));
+        QCOMPARE(run.set.openResult()->lblJavaneseResult[1]->text(), QStringLiteral("Jumat"));
 }
 
 QTEST_MAIN(tst_ReturnKey)

@@ -101,7 +101,8 @@ void tst_StrayInput::rapidAndStrayInput_data()
     QTest::newRow("Back double-clicked") << true << "double-click back" << QStringList{Entry};
     QTest::newRow("Back chosen three times from the menu") << true << "menu back thrice" << QStringList{Entry};
     QTest::newRow("Enter and Esc on the entry window do nothing") << false << "enter esc" << QStringList{Entry};
-    QTest::newRow("Enter and Esc on the result window do nothing") << true << "enter esc" << QStringList{Result};
+    QTest::newRow("Enter and Esc in the result window's description do nothing")
+        << true << "enter esc" << QStringList{Result};
     QTest::newRow("About chosen again while it is open") << true << "about twice" << QStringList{Result};
     QTest::newRow("Save pressed again while the report is open") << true << "save twice" << QStringList{Result};
     QTest::newRow("Exit chosen twice") << true << "exit twice" << QStringList{Companion};
@@ -120,15 +121,12 @@ void tst_StrayInput::rapidAndStrayInput()
     FormWindow *window = fromResult ? static_cast<FormWindow *>(run.set.openResult()) : run.set.openMain();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    QPointer<QWidget> secondModal;
+    bool sameModal = false;
     const auto openAgain = [&](const std::function<void()> &open) {
         return [&, open](QWidget *modal) {
-            // Asked for again while up: the same window, shown once; the fallback closes it if not.
-            QTimer::singleShot(0, modal, [&, modal] {
-                secondModal = QApplication::activeModalWidget();
-                modal->close();
-            });
+            // Asked for again while up: the same window, shown once.
             open();
+            sameModal = QApplication::activeModalWidget() == modal;
         };
     };
     const auto chooseAbout = [&] { entryOf(run.set.openResult(), "mnuAbout")->trigger(); };
@@ -148,14 +146,16 @@ void tst_StrayInput::rapidAndStrayInput()
         for (int i = 0; i < 3 && result; ++i)
             result->mnuBack->trigger();
     } else if (input == QLatin1String("enter esc")) {
+        if (fromResult)  // the description, where no button has the focus
+            window->findChild<QWidget *>(QStringLiteral("descriptionArea"))->setFocus();
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Return})
             QTest::keyClick(window->windowHandle(), key);
     } else if (input == QLatin1String("about twice")) {
         QVERIFY(whileModal(chooseAbout, openAgain(chooseAbout)));
-        QCOMPARE(secondModal->objectName(), About);
+        QVERIFY(sameModal);
     } else if (input == QLatin1String("save twice")) {
         QVERIFY(whileModal(pressSave, openAgain(pressSave)));
-        QCOMPARE(secondModal->objectName(), Report);
+        QVERIFY(sameModal);
     } else if (input == QLatin1String("exit twice")) {
         QPointer<FormWindow> result = window;
         entryOf(window, "mnuExit")->trigger();
@@ -170,7 +170,7 @@ void tst_StrayInput::rapidAndStrayInput()
     QVERIFY(run.fake.messages.shown.isEmpty());
     QVERIFY(run.fake.process.exits.isEmpty());
     if (after.contains(Result))
-        QCOMPARE(run.set.openResult()->resultText(1), QStringLiteral("Jumat"));
+        QCOMPARE(run.set.openResult()->lblJavaneseResult[1]->text(), QStringLiteral("Jumat"));
 }
 
 void tst_StrayInput::closingInAnyOrder_data()

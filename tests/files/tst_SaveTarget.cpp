@@ -83,9 +83,46 @@ class tst_SaveTarget : public QObject
 {
     Q_OBJECT
 private slots:
+    void savedUnderAnOpenableName_data();
+    void savedUnderAnOpenableName();
     void whatStandsThereDecides_data();
     void whatStandsThereDecides();
 };
+
+void tst_SaveTarget::savedUnderAnOpenableName_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension gets .jav") << "/home/siti/Siti"
+                                            << "/home/siti/Siti.jav";
+    QTest::newRow("a dot inside the name is no extension") << "Dr. Siti"
+                                                           << "Dr. Siti.jav";
+    QTest::newRow("a date with dots") << "Siti 7.6.1980"
+                                      << "Siti 7.6.1980.jav";
+    QTest::newRow("another extension is kept before .jav") << "a.txt"
+                                                           << "a.txt.jav";
+    QTest::newRow("capital JAV is not the extension") << "b.JAV"
+                                                      << "b.JAV.jav";
+    QTest::newRow("jav without its dot is not the extension") << "ajav"
+                                                              << "ajav.jav";
+    QTest::newRow("a name ending in .jav is kept") << "/tmp/c.jav"
+                                                   << "/tmp/c.jav";
+    QTest::newRow("a trailing dot gives way to .jav") << "noext."
+                                                      << "noext.jav";
+    QTest::newRow("trailing dots all give way") << "/tmp/noext..."
+                                                << "/tmp/noext.jav";
+    QTest::newRow("a folder's dots are not the name's") << "/tmp/old.d/noext."
+                                                        << "/tmp/old.d/noext.jav";
+    QTest::newRow("a name of dots keeps them, so it is not hidden") << "/tmp/..."
+                                                                    << "/tmp/....jav";
+}
+
+void tst_SaveTarget::savedUnderAnOpenableName()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, saved);
+    QCOMPARE(SaveTarget::pathFor(chosen), saved);
+}
 
 void tst_SaveTarget::whatStandsThereDecides_data()
 {

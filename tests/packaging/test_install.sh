@@ -68,6 +68,17 @@ grep -q "<mediatype>$type</mediatype>" "$stage/$metainfo" || fail "the metadata 
 site=$(sed -n 's/^WETONARA_SITE_ADDRESS:STRING=//p' "$build/CMakeCache.txt")
 grep -q "<url type=\"homepage\">$site</url>" "$stage/$metainfo" || fail "the metadata's home page is not $site"
 
+# Every text of the entry and of the metadata has its Indonesian beside it, taken from the translations
+# by the build: a text the build could not match to its translation would stand alone in English.
+for key in Name GenericName Comment Keywords; do
+    [[ $(entry_value "$key") && $(entry_value "$key\[id\]") ]] || fail "desktop entry has no $key with its $key[id]"
+done
+for element in name summary p li caption; do
+    english=$(grep -o "<$element>" "$stage/$metainfo" | wc -l)
+    indonesian=$(grep -o "<$element xml:lang=\"id\">" "$stage/$metainfo" | wc -l)
+    ((english > 0 && english == indonesian)) || fail "metadata: $english <$element> in English, $indonesian in Indonesian"
+done
+
 # shared-mime-info compiles the package and maps *.jav to the type.
 if command -v update-mime-database >/dev/null; then
     update-mime-database "$stage/share/mime" >/dev/null 2>&1 || fail "update-mime-database refused the MIME package"

@@ -21,7 +21,7 @@ QStringList resultTexts(WindowSet &set)
     QStringList texts;
     if (frmJavaneseAstrology *result = set.openResult())
         for (int i = 0; i < 4; ++i)
-            texts.append(result->resultText(i));
+            texts.append(result->lblJavaneseResult[i]->text());
     return texts;
 }
 

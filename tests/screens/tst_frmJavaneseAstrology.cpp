@@ -8,6 +8,7 @@
 #include "weton/DaySignCatalogue.h"
 #include "weton/modJavaneseAstrology.h"
 
+#include <QFocusFrame>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -30,14 +31,13 @@ class tst_frmJavaneseAstrology : public QObject
     Q_OBJECT
 
 private slots:
-    void reckoningWritesTheLabelsOfAHiddenWindow()
+    void aResultIsShownByAHiddenWindow()
     {
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         QVERIFY(!set.openResult());
         // 17 August 1945 was a Friday and a Legi day.
-        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"August", 17, set),
-                 modJavaneseAstrology::Outcome::Written);
+        set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1945, u"August", 17));
         frmJavaneseAstrology *window = set.openResult();
         QVERIFY(window);
         QVERIFY(!window->isVisible());
@@ -51,13 +51,30 @@ private slots:
     {
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
-        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"August", 17, set),
-                 modJavaneseAstrology::Outcome::Written);
+        set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1945, u"August", 17));
         // A month name in the wrong case has no codes, and day -40 then gives sums outside every case list.
-        QCOMPARE(modJavaneseAstrology::CalculateWeton(1945, u"august", -40, set),
-                 modJavaneseAstrology::Outcome::Written);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(set.result().resultText(i), QString());
+        set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1945, u"august", -40));
+        for (QLabel *label : set.result().lblJavaneseResult)
+            QCOMPARE(label->text(), QString());
+    }
+
+    // The first button has the focus; the description, which takes it for scrolling, is named and marked.
+    void focusStartsOnSaveAndTheDescriptionShowsIt()
+    {
+        fakes::FakePlatform fake;
+        WindowSet set(fake.platform());
+        frmJavaneseAstrology &window = set.result();
+        window.showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), window.cmdSave);
+        auto *area = window.findChild<QScrollArea *>(QStringLiteral("descriptionArea"));
+        QCOMPARE(area->accessibleName(), QStringLiteral("Description"));
+        const auto mark = [&] { return window.client()->findChild<QFocusFrame *>(); };
+        QVERIFY(!mark() || !mark()->isVisible());
+        area->setFocus(Qt::TabFocusReason);
+        QVERIFY(mark() && mark()->isVisible() && mark()->geometry().contains(area->geometry()));
+        window.cmdBack->setFocus(Qt::TabFocusReason);
+        QVERIFY(!mark()->isVisible());
     }
 
     void captionsAndControls()
@@ -96,7 +113,7 @@ private slots:
         window.show();
         const QString longest = DaySignCatalogue::description(u"Selasa", u"Legi");
         QCOMPARE(longest.size(), 930);
-        window.setResultText(3, longest);
+        window.display({{}, {}, {}, longest});
         QLabel *description = indexed(window, "lblJavaneseResult", 3);
         auto *area = window.findChild<QScrollArea *>(QStringLiteral("descriptionArea"));
         QVERIFY(description->wordWrap());

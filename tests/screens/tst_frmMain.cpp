@@ -170,8 +170,8 @@ private slots:
         QVERIFY(set.openResult() && set.openResult()->isVisible());
         QVERIFY(set.openNag() && !set.openNag()->isVisible());
         // 7 June 1980 was a Saturday; its market day follows from 1 January 2000 being Legi.
-        QCOMPARE(set.result().resultText(2), QStringLiteral("Saturday"));
-        QCOMPARE(set.result().resultText(1), QStringLiteral("Sabtu"));
+        QCOMPARE(set.result().lblJavaneseResult[2]->text(), QStringLiteral("Saturday"));
+        QCOMPARE(set.result().lblJavaneseResult[1]->text(), QStringLiteral("Sabtu"));
         QVERIFY(fake.messages.shown.isEmpty());
     }
 
@@ -181,9 +181,9 @@ private slots:
         WindowSet set(fake.platform());
         set.main().txtName->setText(QStringLiteral("Budi"));
         set.main().Calculate();
-        QCOMPARE(set.result().resultText(0), QStringLiteral("Pahing"));
-        QCOMPARE(set.result().resultText(1), QStringLiteral("Selasa"));
-        QCOMPARE(set.result().resultText(2), QStringLiteral("Tuesday"));
+        QCOMPARE(set.result().lblJavaneseResult[0]->text(), QStringLiteral("Pahing"));
+        QCOMPARE(set.result().lblJavaneseResult[1]->text(), QStringLiteral("Selasa"));
+        QCOMPARE(set.result().lblJavaneseResult[2]->text(), QStringLiteral("Tuesday"));
     }
 
     void refusedCalculateChangesNothing()

@@ -3,7 +3,6 @@
 // scripts/screenshots), so the layouts can be looked at without a display. A second argument names the
 // language ("id"); without it the windows are in English.
 #include "fakes/FakePlatform.h"
-#include "platform/qt/FileChooser.h"
 #include "screens/WindowSet.h"
 #include "screens/frmAbout.h"
 #include "screens/frmJavaneseAstrology.h"
@@ -17,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -33,9 +33,10 @@ bool save(QWidget &window, const QString &folder, const QString &name)
     return saved;
 }
 
-// The save dialog in a folder of its own with a saved reading and a subfolder in it. The folder's list
-// is filled in the background, so the picture waits for it.
-bool saveChooser(const QString &folder)
+// Qt's own save dialog, which the program shows where the desktop offers none, in a folder of its own
+// with a saved reading and a subfolder in it. The folder's list is filled in the background, so the
+// picture waits for it.
+bool saveFileDialog(const QString &folder)
 {
     QTemporaryDir shown;
     if (!shown.isValid() || !QDir(shown.path()).mkdir(QStringLiteral("Arsip")))
@@ -44,17 +45,15 @@ bool saveChooser(const QString &folder)
     if (!reading.open(QIODevice::WriteOnly))
         return false;
     reading.close();
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(shown.path());
-    platform::FileChooser chooser(
-        {QStringLiteral("Wetonara"), QStringLiteral("Wetonara (*.jav)"), QStringLiteral("jav")}, true, nullptr);
-    QDir::setCurrent(before);
-    chooser.show();
+    QFileDialog dialog(nullptr, QStringLiteral("Wetonara"), shown.path(), QStringLiteral("Wetonara (*.jav)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 500)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    return save(chooser, folder, QStringLiteral("FileChooser"));
+    return save(dialog, folder, QStringLiteral("FileDialog"));
 }
 
 }  // namespace
@@ -83,6 +82,6 @@ int main(int argc, char *argv[])
     ok &= save(set.report(), folder, QStringLiteral("frmSave"));
     ok &= save(set.about(), folder, QStringLiteral("frmAbout"));
     ok &= save(set.nag(), folder, QStringLiteral("frmNagScreen2"));
-    ok &= saveChooser(folder);
+    ok &= saveFileDialog(folder);
     return ok ? 0 : 1;
 }

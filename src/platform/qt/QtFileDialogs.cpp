@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "QtFileDialogs.h"
 
-#include "FileChooser.h"
+#include "WindowInFront.h"
 
-#include <QApplication>
+#include <QFileDialog>
 
 namespace platform {
-namespace {
 
-QString runDialog(const FileDialogRequest &request, bool saving)
+// The desktop's dialog where the platform theme offers one (GTK, the portal, KDE), Qt's own elsewhere.
+QString QtFileDialogs::openFileName(const FileDialogRequest &request)
 {
-    FileChooser dialog(request, saving, QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
+    return QFileDialog::getOpenFileName(windowInFront(), request.title, QString(), request.filter);
 }
-
-}  // namespace
-
-QString QtFileDialogs::openFileName(const FileDialogRequest &request) { return runDialog(request, false); }
 
 QString QtFileDialogs::saveFileName(const FileDialogRequest &request)
 {
-    // The chooser asks before a file is replaced.
-    return runDialog(request, true);
+    return QFileDialog::getSaveFileName(windowInFront(), request.title, QString(), request.filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 }  // namespace platform

@@ -1,22 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "QtMessageBoxes.h"
 
-#include <QApplication>
+#include "WindowInFront.h"
+
 #include <QMessageBox>
 #include <QPointer>
 
 namespace platform {
 
 namespace {
-
-// The window the user is in, which raised the message. Its box is owned by it, so the window manager
-// keeps the box above it, even above the topmost companion screen.
-QWidget *windowInFront()
-{
-    if (QWidget *modal = QApplication::activeModalWidget())
-        return modal;
-    return QApplication::activeWindow();
-}
 
 MessageAnswer answerOf(int button, bool yesNo)
 {
@@ -32,6 +24,7 @@ MessageAnswer answerOf(int button, bool yesNo)
 MessageAnswer QtMessageBoxes::show(const Message &message)
 {
     const bool yesNo = message.buttons != MessageButtons::Ok;
+    // Owned by the window that raised it, the box stays above that, even above the topmost companion screen.
     QWidget *owner = windowInFront();
     // The box dies with its owner if the run ends while it is open; exec() then returns and the box is
     // not deleted twice.

@@ -1,8 +1,9 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <!-- Qt's own texts that the windows and the weton tool show (standard buttons, text-box menus, the
-     command line's refusals). Debian's Qt ships no Indonesian translation of them; the sources must
-     match Qt's exactly. Kept by hand. -->
+     scroll bars' menu, the open and save dialog, the command line's refusals). Debian's Qt ships no Indonesian translation of
+     them; the sources must match Qt's exactly. Kept by hand. The command line's refusals begin
+     lower-case and end without a stop, as the weton tool's own do. -->
 <TS version="2.1" language="id_ID" sourcelanguage="en">
 <context>
     <name>QPlatformTheme</name>
@@ -43,7 +44,7 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Ulangi</translation>
+        <translation>U&amp;langi</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -55,7 +56,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Tempel</translation>
+        <translation>Tem&amp;pel</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -74,7 +75,7 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Ulangi</translation>
+        <translation>U&amp;langi</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -90,7 +91,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Tempel</translation>
+        <translation>Tem&amp;pel</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -105,11 +106,66 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Nilai setelah &apos;%1&apos; tidak ada.</translation>
+        <translation>nilai setelah &apos;%1&apos; belum diberikan</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; tidak menerima nilai.</translation>
+        <translation>&apos;%1&apos; tidak menerima nilai</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Gulir ke sini</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>Tepi kiri</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Paling atas</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Tepi kanan</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Paling bawah</translation>
+    </message>
+    <message>
+        <source>Page left</source>
+        <translation>Satu halaman ke kiri</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Naik satu halaman</translation>
+    </message>
+    <message>
+        <source>Page right</source>
+        <translation>Satu halaman ke kanan</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Turun satu halaman</translation>
+    </message>
+    <message>
+        <source>Scroll left</source>
+        <translation>Gulir ke kiri</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Gulir ke atas</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Gulir ke kanan</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Gulir ke bawah</translation>
     </message>
 </context>
 <!-- Qt's own open and save dialog, shown where the desktop offers no dialog of its own: its captions,

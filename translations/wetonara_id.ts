@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>Bantuan &amp;Online</translation>
+        <translation>Bantuan &amp;Daring</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>Periksa &amp;Pembaruan Perangkat Lunak</translation>
+        <translation>Periksa &amp;Pembaruan Program</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;Tentang Perangkat Lunak</translation>
+        <translation>&amp;Tentang Program Ini</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Hasilkan Uang &amp;Online</translation>
+        <translation>Raih Penghasilan Secara &amp;Daring</translation>
     </message>
     <message>
         <source>&amp;Calendar</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Beri program ini merek bersama situs Anda. Taruh nama &amp;&amp; tautan situs Anda di sini untuk menambah kesetiaan dan kunjungan. Lihat &quot;Bantuan&quot;. Klik di sini untuk info lengkap.</translation>
+        <translation>Pasang nama dan tautan situs Anda di sini, bersanding dengan merek program ini, agar pengunjung makin setia dan ramai. Lihat &quot;Bantuan&quot;. Klik di sini untuk info lengkap.</translation>
     </message>
     <message>
         <source>The Most Popular Online Tarvex Discussion Forum. Click Here To Visit Nolvane Now.</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>one saved reading at a time, not %1</source>
-        <translation>hanya satu bacaan tersimpan sekaligus, bukan %1</translation>
+        <translation>hanya satu berkas weton yang dapat dibuka sekaligus, bukan %1</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -235,19 +235,20 @@ Tells the Javanese birth-day sign (weton) of a name and a date of birth.
   -h, --help     show this help and end
   -v, --version  show the version and end
 
-Only one copy runs per user session. For readings on the command line, see weton --help.
+Only one copy runs per user session. For readings on the command line, see
+weton --help.
 </source>
         <translation>Penggunaan: wetonara [BERKAS]
-Menampilkan weton (tanda hari lahir Jawa) dari sebuah nama dan tanggal lahir.
+Menampilkan weton (tanda hari lahir Jawa) untuk sebuah nama dan tanggal lahir.
 
-  BERKAS         bacaan tersimpan (.jav) yang akan dibuka; bila program ini sudah
-                 berjalan, bacaan itu ditampilkan di sana, kecuali salah satu
+  BERKAS         berkas weton (.jav) yang akan dibuka; bila program ini sudah
+                 berjalan, weton itu ditampilkan di sana, kecuali salah satu
                  jendelanya sedang menunggu jawaban
   -h, --help     tampilkan bantuan ini, lalu selesai
   -v, --version  tampilkan versi, lalu selesai
 
-Dalam satu sesi pengguna hanya satu salinan program ini yang berjalan. Untuk bacaan
-di baris perintah, lihat weton --help.
+Dalam satu sesi pengguna hanya satu salinan program ini yang berjalan. Untuk
+menghitung weton di baris perintah, lihat weton --help.
 </translation>
     </message>
 </context>
@@ -261,7 +262,7 @@ di baris perintah, lihat weton --help.
         <source>Date of Birth: %1 %2, %3
 
 </source>
-        <translation>Tanggal lahir: %2 %1 %3
+        <translation>Tanggal Lahir: %2 %1 %3
 
 </translation>
     </message>
@@ -285,7 +286,7 @@ di baris perintah, lihat weton --help.
         <source>English Weekday: %1
 
 </source>
-        <translation>Hari dalam bahasa Inggris: %1
+        <translation>Hari (Inggris): %1
 
 </translation>
     </message>
@@ -318,7 +319,7 @@ di baris perintah, lihat weton --help.
     </message>
     <message>
         <source>Javanese Date: %1 %2 %3 AJ, year %4, windu %5</source>
-        <translation>Tanggal Jawa: %1 %2 %3 AJ, tahun %4, windu %5</translation>
+        <translation>Tanggal Jawa: %1 %2 %3 %4, windu %5</translation>
     </message>
 </context>
 <context>
@@ -372,6 +373,73 @@ di baris perintah, lihat weton --help.
     </message>
 </context>
 <context>
+    <name>FailureCause</name>
+    <message>
+        <source>no space is left on the device</source>
+        <translation>ruang penyimpanan sudah penuh</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>kuota disk sudah habis</translation>
+    </message>
+    <message>
+        <source>the file would grow larger than allowed</source>
+        <translation>berkas akan melebihi ukuran yang diizinkan</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>izin ditolak</translation>
+    </message>
+    <message>
+        <source>the operation is not permitted</source>
+        <translation>tindakan ini tidak diizinkan</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>sistem berkas hanya dapat dibaca</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>berkas atau folder tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>salah satu bagian jalurnya bukan folder</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>yang dituju adalah folder</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>namanya terlalu panjang</translation>
+    </message>
+    <message>
+        <source>too many symbolic links in the path</source>
+        <translation>terlalu banyak tautan simbolik di jalurnya</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>terlalu banyak berkas yang sedang terbuka</translation>
+    </message>
+    <message>
+        <source>too many files are open in the system</source>
+        <translation>terlalu banyak berkas yang sedang terbuka di sistem</translation>
+    </message>
+    <message>
+        <source>the device reported an input/output error</source>
+        <translation>perangkat melaporkan galat masukan/keluaran</translation>
+    </message>
+    <message>
+        <source>the other end of the pipe is closed</source>
+        <translation>ujung lain salurannya sudah ditutup</translation>
+    </message>
+    <message>
+        <source>the cause is not known</source>
+        <translation>penyebabnya tidak diketahui</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>en</source>
@@ -391,11 +459,11 @@ di baris perintah, lihat weton --help.
     </message>
     <message>
         <source>%1 is not a real date</source>
-        <translation>%1 bukan tanggal yang ada</translation>
+        <translation>%1 bukan tanggal yang sah</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation>%1 berada di luar rentang %2 sampai %3</translation>
+        <translation>%1 di luar rentang %2 sampai %3</translation>
     </message>
 </context>
 <context>
@@ -484,7 +552,7 @@ di baris perintah, lihat weton --help.
     </message>
     <message>
         <source>Date of Birth: </source>
-        <translation>Tanggal lahir: </translation>
+        <translation>Tanggal Lahir: </translation>
     </message>
     <message>
         <source>Indonesian Day Sign: </source>
@@ -496,7 +564,7 @@ di baris perintah, lihat weton --help.
     </message>
     <message>
         <source>English Weekday: </source>
-        <translation>Hari dalam bahasa Inggris: </translation>
+        <translation>Hari (Inggris): </translation>
     </message>
     <message>
         <source>Description: </source>
@@ -531,7 +599,7 @@ di baris perintah, lihat weton --help.
     </message>
     <message>
         <source>The reading could not be saved as &quot;%1&quot;</source>
-        <translation>Bacaan tidak dapat disimpan sebagai &quot;%1&quot;</translation>
+        <translation>Hasil weton tidak dapat disimpan sebagai &quot;%1&quot;</translation>
     </message>
     <message>
         <source> because that is %1, not a file. It was left as it was. Please choose another name.</source>
@@ -546,10 +614,6 @@ di baris perintah, lihat weton --help.
         <translation> karena folder &quot;%1&quot; tidak dapat ditulisi. Berkas yang sudah ada di sana tetap seperti semula. Silakan pilih folder lain, lalu coba lagi.</translation>
     </message>
     <message>
-        <source>. Please check that the folder can be written to and that the disk is not full, then try again.</source>
-        <translation>. Silakan pastikan folder tersebut dapat ditulisi dan disk tidak penuh, lalu coba lagi.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>&quot;%1&quot; sudah ada.
@@ -559,26 +623,30 @@ Apakah Anda ingin menggantinya?</translation>
         <source> because the folder &quot;%1&quot; does not exist. Please choose another folder, then try again.</source>
         <translation> karena folder &quot;%1&quot; tidak ada. Silakan pilih folder lain, lalu coba lagi.</translation>
     </message>
+    <message>
+        <source> (%1). Please check that the folder can be written to and that the disk is not full, then try again.</source>
+        <translation> (%1). Silakan pastikan folder tersebut dapat ditulisi dan disk tidak penuh, lalu coba lagi.</translation>
+    </message>
 </context>
 <context>
     <name>StartApplication</name>
     <message>
         <source>Application is already running</source>
-        <translation>Aplikasi ini sudah berjalan.</translation>
+        <translation>Program ini sudah berjalan.</translation>
     </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Mungkin sudah tersedia pembaruan untuk perangkat lunak ini.<byte value="xd"/>Apakah Anda ingin memeriksanya sekarang?</translation>
+        <translation>Mungkin sudah ada versi baru program ini.<byte value="xd"/>Apakah Anda ingin memeriksanya sekarang?</translation>
     </message>
 </context>
 <context>
     <name>WetonCli</name>
     <message>
         <source>no dates after %1 can be listed: %2 is the last date weton reckons</source>
-        <translation>tidak ada tanggal setelah %1 yang dapat didaftar: %2 adalah tanggal terakhir yang dihitung weton</translation>
+        <translation>tidak ada tanggal setelah %1 yang dapat dicantumkan: %2 adalah tanggal terakhir yang dihitung weton</translation>
     </message>
     <message>
         <source>only %1 of the %2 dates asked for fall after %3 and up to %4, the last date weton reckons</source>
@@ -614,7 +682,7 @@ Apakah Anda ingin menggantinya?</translation>
     </message>
     <message>
         <source>missing date (YYYY-MM-DD); try &apos;weton --help&apos;</source>
-        <translation>tanggal (YYYY-MM-DD) tidak ada; coba &apos;weton --help&apos;</translation>
+        <translation>tanggal (YYYY-MM-DD) belum diberikan; coba &apos;weton --help&apos;</translation>
     </message>
     <message>
         <source>one date expected, but %1 arguments given: %2</source>
@@ -674,7 +742,7 @@ Apakah Anda ingin menggantinya?</translation>
     </message>
     <message>
         <source>--tsv, --json, --match and --next are separate modes; give one</source>
-        <translation>--tsv, --json, --match, dan --next adalah mode yang terpisah; berikan salah satu saja</translation>
+        <translation>--tsv, --json, --match, dan --next adalah mode yang terpisah; pilih salah satu saja</translation>
     </message>
     <message>
         <source>%1 cannot be combined with --name or --from</source>
@@ -690,7 +758,7 @@ Apakah Anda ingin menggantinya?</translation>
     </message>
     <message>
         <source> Try &apos;weton --help&apos;.</source>
-        <translation> Coba &apos;weton --help&apos;.</translation>
+        <translation>; coba &apos;weton --help&apos;</translation>
     </message>
     <message>
         <source>Usage: weton [--name NAME] DATE
@@ -699,28 +767,29 @@ Apakah Anda ingin menggantinya?</translation>
        weton --match DATE DATE
        weton --json [DATE...]
 
-Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to 2036-12-31.
-Every date is written YYYY-MM-DD.
+Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to
+2036-12-31. Every date is written YYYY-MM-DD.
 
-  DATE            print the reading of DATE: day sign, weekdays and description,
-                  then its neptu, wuku and date in the Javanese calendar
-  --name NAME     head the reading with NAME
-  --tsv           read dates from standard input, one a line, and write for each
-                  DATE, market day, Indonesian weekday, English weekday and
-                  description, separated by tabs; lines that are not dates are
-                  reported on standard error and skipped
-  --next N        list the next N dates after today that share DATE&apos;s weton
-                  (it returns every 35 days), up to 2036-12-31
-  --from START    with --next, list the dates after START instead of today
-  --match         print the wetons of two dates, the sum of their neptu and the
-                  match it gives, read by the published table of nine
-  --json          write every fact of each DATE as one JSON object a line; with
-                  no DATE, read dates from standard input as --tsv does
-  -h, --help      show this help
-  -v, --version   show the version
+  DATE           print the reading of DATE: day sign, weekdays and
+                 description, then its neptu, wuku and date in the Javanese
+                 calendar
+  --name NAME    head the reading with NAME
+  --tsv          read dates from standard input, one a line, and write for
+                 each DATE, market day, Indonesian weekday, English weekday
+                 and description, separated by tabs; lines that are not
+                 dates are reported on standard error and skipped
+  --next N       list the next N dates after today that share DATE&apos;s weton
+                 (it returns every 35 days), up to 2036-12-31
+  --from START   with --next, list the dates after START instead of today
+  --match        print the wetons of two dates, the sum of their neptu and
+                 the match it gives, read by the published table of nine
+  --json         write every fact of each DATE as one JSON object a line;
+                 with no DATE, read dates from standard input as --tsv does
+  -h, --help     show this help
+  -v, --version  show the version
 
-Exit status: 0 done; 1 some input lines were not dates, fewer dates than asked
-for exist, or the output could not be written; 2 bad arguments.
+Exit status: 0 done; 1 some input lines were not dates, fewer dates than
+asked for exist, or the output could not be written; 2 bad arguments.
 </source>
         <translation>Penggunaan: weton [--name NAMA] TANGGAL
             weton --tsv
@@ -728,29 +797,33 @@ for exist, or the output could not be written; 2 bad arguments.
             weton --match TANGGAL TANGGAL
             weton --json [TANGGAL...]
 
-Menampilkan weton (tanda hari lahir Jawa) sebuah tanggal antara 1901-01-01 dan 2036-12-31.
-Setiap tanggal ditulis sebagai YYYY-MM-DD.
+Menampilkan weton (tanda hari lahir Jawa) untuk tanggal antara 1901-01-01 dan
+2036-12-31. Setiap tanggal ditulis sebagai YYYY-MM-DD.
 
-  TANGGAL         cetak bacaan TANGGAL: pasaran, hari, dan watak, lalu neptu, wuku,
-                  dan tanggalnya dalam kalender Jawa
-  --name NAMA     awali bacaan dengan NAMA
-  --tsv           baca tanggal dari masukan standar, satu per baris, lalu tulis untuk
-                  setiap tanggal: TANGGAL, pasaran, hari dalam bahasa Indonesia, hari
-                  dalam bahasa Inggris, dan watak, dipisah tab; baris yang bukan
-                  tanggal dilaporkan di galat standar dan dilewati
-  --next N        daftar N tanggal berikutnya setelah hari ini yang wetonnya sama
-                  dengan TANGGAL (berulang setiap 35 hari), paling akhir 2036-12-31
-  --from AWAL     dengan --next, daftar tanggal setelah AWAL, bukan setelah hari ini
-  --match         cetak weton dua tanggal, jumlah neptu keduanya, dan kecocokan yang
-                  dihasilkannya, menurut tabel sembilan yang lazim dalam primbon
-  --json          tulis semua keterangan setiap TANGGAL sebagai satu objek JSON per
-                  baris; tanpa TANGGAL, tanggal dibaca dari masukan standar seperti
-                  pada --tsv
+  TANGGAL         cetak weton TANGGAL: pasaran, hari, dan watak, lalu neptu,
+                  wuku, dan tanggalnya dalam kalender Jawa
+  --name NAMA     awali hasilnya dengan NAMA
+  --tsv           baca tanggal dari masukan standar, satu per baris, lalu
+                  tulis untuk setiap tanggal: TANGGAL, pasaran, hari dalam
+                  bahasa Indonesia, hari dalam bahasa Inggris, dan watak,
+                  dipisah tab; baris yang bukan tanggal dilaporkan di galat
+                  standar dan dilewati
+  --next N        cantumkan N tanggal berikutnya setelah hari ini yang
+                  wetonnya sama dengan TANGGAL (berulang setiap 35 hari),
+                  paling akhir 2036-12-31
+  --from AWAL     dengan --next, cantumkan tanggal setelah AWAL, bukan
+                  setelah hari ini
+  --match         cetak weton dua tanggal, jumlah neptu keduanya, dan
+                  kecocokannya menurut tabel sembilan yang lazim dalam primbon
+  --json          tulis semua keterangan setiap TANGGAL sebagai satu objek
+                  JSON per baris; tanpa TANGGAL, tanggal dibaca dari masukan
+                  standar seperti pada --tsv
   -h, --help      tampilkan bantuan ini
   -v, --version   tampilkan versi
 
-Status keluar: 0 selesai; 1 ada baris masukan yang bukan tanggal, tanggal yang ada
-lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argumen salah.
+Status keluar: 0 berhasil; 1 ada baris masukan yang bukan tanggal, tanggal
+yang ada lebih sedikit daripada yang diminta, atau keluaran tidak dapat
+ditulis; 2 argumen salah.
 </translation>
     </message>
 </context>
@@ -792,7 +865,7 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
     </message>
     <message>
         <source>English Weekday</source>
-        <translation>Hari (Inggris)</translation>
+        <translation>Hari (Inggris):</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -823,11 +896,11 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
     </message>
     <message>
         <source>Just input your name and date of birth and generate your Javanese / Indonesian astrological reading!</source>
-        <translation>Cukup masukkan nama dan tanggal lahir Anda, lalu dapatkan bacaan astrologi Jawa / Indonesia Anda!</translation>
+        <translation>Cukup masukkan nama dan tanggal lahir Anda, lalu temukan weton Anda beserta wataknya menurut astrologi Jawa / Indonesia!</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation>B&amp;uka Bacaan yang Pernah Disimpan</translation>
+        <translation>B&amp;uka Weton yang Pernah Disimpan</translation>
     </message>
     <message>
         <source>Personal Details</source>
@@ -839,7 +912,7 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>Tanggal lahir</translation>
+        <translation>Tanggal Lahir</translation>
     </message>
     <message>
         <source>Find My &amp;Indonesian Birthday (Weton)</source>
@@ -867,7 +940,7 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>Pilih berkas bacaan</translation>
+        <translation>Pilih berkas weton</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
@@ -894,11 +967,11 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
     </message>
     <message>
         <source>Visit Nolvane regularly. Support Nolvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Nolvane</source>
-        <translation>Kunjungi Nolvane secara rutin. Dukung Nolvane dengan ikut serta dalam diskusi dan kegiatan lainnya. Perangkat lunak ini tidak dapat didukung dan dipelihara tanpa kunjungan rutin Anda ke Nolvane.</translation>
+        <translation>Kunjungi Nolvane secara rutin. Dukung Nolvane dengan ikut serta dalam diskusi dan kegiatan lainnya. Program-program ini tidak dapat didukung dan dipelihara tanpa kunjungan rutin Anda ke Nolvane.</translation>
     </message>
     <message>
         <source>Nolvane is a FREE online discussion forum for all things tarvex. To help Nolvane develop and maintain this software visit Nolvane regularly.</source>
-        <translation>Nolvane adalah forum diskusi daring GRATIS tentang segala hal seputar tarvex. Bantu Nolvane mengembangkan dan memelihara perangkat lunak ini dengan rutin mengunjungi Nolvane.</translation>
+        <translation>Nolvane adalah forum diskusi daring GRATIS tentang segala hal seputar tarvex. Bantu Nolvane mengembangkan dan memelihara program ini dengan rutin mengunjungi Nolvane.</translation>
     </message>
     <message>
         <source>Nolvane needs your help. All you need to do is visit Nolvane regularly and take part in the various discussions and activites to help us maintain and develop more Tarvex Softwares.</source>
@@ -945,15 +1018,15 @@ lebih sedikit daripada yang diminta, atau keluaran tidak dapat ditulis; 2 argume
     </message>
     <message>
         <source>The reading cannot be saved: none of the characters of the name can be kept in a saved reading.</source>
-        <translation>Bacaan tidak dapat disimpan: tidak satu pun karakter nama ini dapat disimpan dalam berkas bacaan.</translation>
+        <translation>Hasil weton tidak dapat disimpan: tidak satu pun karakter nama ini dapat disimpan dalam berkas weton.</translation>
     </message>
     <message>
         <source>These characters of the name cannot be kept in a saved reading and will be left out of the file: %1
 
 Save the reading without them?</source>
-        <translation>Karakter nama berikut tidak dapat disimpan dalam berkas bacaan dan akan dihilangkan dari berkas: %1
+        <translation>Karakter nama berikut tidak dapat disimpan dalam berkas weton dan akan dihilangkan dari berkas: %1
 
-Simpan bacaan tanpa karakter tersebut?</translation>
+Simpan hasil weton tanpa karakter tersebut?</translation>
     </message>
 </context>
 <context>
@@ -961,7 +1034,7 @@ Simpan bacaan tanpa karakter tersebut?</translation>
     <message>
         <source>wetonara: no display is available to show its windows; for readings on the command line use the weton tool (weton --help)
 </source>
-        <translation>wetonara: tidak ada layar untuk menampilkan jendelanya; untuk bacaan di baris perintah, gunakan alat weton (weton --help)
+        <translation>wetonara: tidak ada layar untuk menampilkan jendelanya; untuk menghitung weton di baris perintah, gunakan alat weton (weton --help)
 </translation>
     </message>
 </context>

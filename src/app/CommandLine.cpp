@@ -61,7 +61,8 @@ QString helpText()
                        "  -h, --help     show this help and end\n"
                        "  -v, --version  show the version and end\n"
                        "\n"
-                       "Only one copy runs per user session. For readings on the command line, see weton --help.\n");
+                       "Only one copy runs per user session. For readings on the command line, see\n"
+                       "weton --help.\n");
 }
 
 QString versionText() { return QStringLiteral("wetonara " WETONARA_VERSION_AND_DATE "\n"); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SaveTarget.h"
 
+#include "FailureCause.h"
 #include "SavedReading.h"
 
 #include <QCoreApplication>
@@ -99,21 +100,22 @@ QString pathFor(const QString &chosen)
     return chosen.left(end) + DotExtension;
 }
 
-Outcome write(const QString &path, const QByteArray &bytes)
+Result write(const QString &path, const QByteArray &bytes)
 {
     const Kind kind = kindAt(path);
     // The whole-or-nothing save renames a new file over the old one, which would put a plain file in the
     // place of a pipe or a device: only a regular file, or nothing, may be replaced.
     if (kind != Kind::Nothing && kind != Kind::File)
-        return Outcome::NotAFile;
-    return SavedReading::writeFile(path, bytes) ? Outcome::Saved : cause(path);
+        return {Outcome::NotAFile};
+    const SavedReading::Written written = SavedReading::writeFile(path, bytes);
+    return written ? Result{Outcome::Saved} : Result{cause(path), written.cause};
 }
 
-QString failureMessage(Outcome outcome, const QString &path)
+QString failureMessage(const Result &result, const QString &path)
 {
     const QString start =
         QCoreApplication::translate("SaveTarget", "The reading could not be saved as \"%1\"").arg(shown(path));
-    switch (outcome) {
+    switch (result.outcome) {
     case Outcome::Saved: return {};
     case Outcome::NotAFile:
         return start
@@ -141,9 +143,9 @@ QString failureMessage(Outcome outcome, const QString &path)
     case Outcome::Failed: break;
     }
     return start
-           + QCoreApplication::translate(
-               "SaveTarget", ". Please check that the folder can be written to and that the disk is not full, then try "
-                             "again.");
+           + QCoreApplication::translate("SaveTarget", " (%1). Please check that the folder can be written to and that "
+                                                       "the disk is not full, then try again.")
+                 .arg(FailureCause::text(result.cause));
 }
 
 QString replaceQuestion(const QString &path)

@@ -27,12 +27,19 @@ enum class Outcome {
 // the file and opening accepts it.
 [[nodiscard]] QString pathFor(const QString &chosen);
 
+struct Result
+{
+    Outcome outcome = Outcome::Saved;
+    int cause = 0;  // for Failed: the system's error number (errno) of the failed step, 0 when unknown
+};
+
 // Writes the bytes as SavedReading::writeFile does, after refusing anything but a regular file or a free
 // name, and says why when the write fails.
-[[nodiscard]] Outcome write(const QString &path, const QByteArray &bytes);
+[[nodiscard]] Result write(const QString &path, const QByteArray &bytes);
 
-// The message for an outcome other than Saved, naming the path (and the folder, where that is the cause).
-[[nodiscard]] QString failureMessage(Outcome outcome, const QString &path);
+// The message for a result other than Saved, naming the path (and the folder, or the system's cause,
+// where that is what went wrong).
+[[nodiscard]] QString failureMessage(const Result &result, const QString &path);
 
 // The question asked before the file at the path is replaced.
 [[nodiscard]] QString replaceQuestion(const QString &path);

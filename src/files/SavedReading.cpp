@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -135,19 +136,26 @@ std::optional<Fields> readFile(const QString &path)
     return parse(file.read(MostBytesRead));
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
+Written writeFile(const QString &path, const QByteArray &bytes)
 {
+    // Each step's cause is taken as soon as it fails, before the clean-up calls the system again.
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return {false, errno};
     // A short write or a failed flush would still let commit() replace the old file with a truncated one
     // (seen with Qt 6.4 on a full disk), so both are checked and the write is cancelled first.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int cause = errno;
         file.cancelWriting();
         file.commit();
-        return false;
+        return {false, cause};
     }
-    return file.commit();
+    errno = 0;
+    if (!file.commit())
+        return {false, errno};
+    return {true, 0};
 }
 
 bool hasSavedReadingExtension(const QString &path) { return path.endsWith(Extension, Qt::CaseSensitive); }

@@ -43,8 +43,16 @@ constexpr qsizetype LongestName = 32767;
 // Reads at most the first bytes that four lines can take; refuses anything but a readable regular file.
 [[nodiscard]] std::optional<Fields> readFile(const QString &path);
 
+struct Written
+{
+    bool saved = false;
+    int cause = 0;  // the system's error number (errno) of the step that failed; 0 when it gave none
+
+    explicit operator bool() const { return saved; }
+};
+
 // Replaces the file as a whole or not at all: on any failure an earlier file stays as it was.
-[[nodiscard]] bool writeFile(const QString &path, const QByteArray &bytes);
+[[nodiscard]] Written writeFile(const QString &path, const QByteArray &bytes);
 
 // Only a path whose last three characters are exactly "jav" is opened.
 [[nodiscard]] bool hasSavedReadingExtension(const QString &path);

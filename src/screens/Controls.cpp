@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace Controls {
 namespace {
 
@@ -71,6 +73,13 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
     // The caption may have been broken into lines to fit; a screen reader says it in one.
     control->setAccessibleName(Look::spokenCaption(caption));
     return control;
+}
+
+void growRightwards(QLabel *caption, int roomTwips)
+{
+    const int needed = caption->sizeHint().width();
+    const int room = std::max(caption->width(), Look::px(roomTwips));
+    caption->resize(std::clamp(needed, caption->width(), room), caption->height());
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)

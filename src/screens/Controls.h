@@ -28,6 +28,10 @@ LinkCaption *link(QWidget *parent, const char *name, const QString &caption, con
                   std::function<void()> onClick);
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &place, const QFont &font);
 
+// The windows are laid out for Verdana: with a wider substitute font, or a longer translation, a
+// one-line caption grows rightwards to show its whole text, up to `roomTwips` wide, instead of being cut.
+void growRightwards(QLabel *caption, int roomTwips);
+
 void setTextColour(QWidget *widget, const QColor &colour);
 void setBackground(QWidget *widget, const QColor &colour);
 // For a box or list that the user types in or picks from: its text colour and the ground it was chosen

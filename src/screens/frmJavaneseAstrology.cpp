@@ -17,8 +17,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include <algorithm>
-
 namespace {
 
 const QString DesignResult = QStringLiteral("Javanese Result");
@@ -74,11 +72,8 @@ void frmJavaneseAstrology::buildResultRows()
         const int top = 720 + 360 * i;
         Label1[i] =
             Controls::label(client(), "Label1", captions[i], Look::rect(240, top, captionWidths[i], 210), caption);
-        // Laid out for Verdana: with a wider substitute font, or a longer translation, a caption grows
-        // rightwards as far as the widest design width, short of the result column, instead of being cut.
-        const int needed = Label1[i]->fontMetrics().horizontalAdvance(captions[i]);
-        Label1[i]->resize(std::clamp(needed, Label1[i]->width(), Look::rect(0, 0, CaptionRoom, 0).width()),
-                          Label1[i]->height());
+        // As far as the widest design width, short of the result column.
+        Controls::growRightwards(Label1[i], CaptionRoom);
         Label1[i]->setProperty("index", i);
         lblJavaneseResult[i] =
             Controls::label(client(), "lblJavaneseResult", DesignResult, Look::rect(2520, top + 15, 1575, 195), value);

@@ -26,6 +26,8 @@
 namespace {
 
 constexpr int February = 1;
+// The captions of the name box and the date lists may grow this wide, short of the boxes at 1530.
+constexpr int DetailCaptionRoom = 1380;
 
 // The lists share the one caption "Date of Birth"; each is named for a screen reader by what it holds.
 QComboBox *list(QWidget *parent, const char *name, const QString &spokenName, const QRect &place)
@@ -95,8 +97,10 @@ void frmMain::buildPersonalDetails()
     const Controls::Text caption{Look::verdana(8.25, Look::Bold), Look::Green};
     Label1[0] = Controls::label(Frame1, "Label1", tr("Name"), Look::rect(120, 450, 555, 195), caption);
     Label1[1] = Controls::label(Frame1, "Label1", tr("Date of Birth"), Look::rect(120, 855, 1230, 195), caption);
-    Label1[0]->setProperty("index", 0);
-    Label1[1]->setProperty("index", 1);
+    for (int i = 0; i < 2; ++i) {
+        Controls::growRightwards(Label1[i], DetailCaptionRoom);
+        Label1[i]->setProperty("index", i);
+    }
     txtName = new QLineEdit(Frame1);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(Look::rect(1530, 360, 3300, 285));

@@ -152,9 +152,9 @@ void frmSave::cmdSave_Click()
     const QString path = chooseSavePath();
     if (path.isEmpty())
         return;  // cancelled: nothing to say
-    const SaveTarget::Outcome outcome = SaveTarget::write(path, SavedReading::compose(reading));
-    if (outcome != SaveTarget::Outcome::Saved)
-        m_set.message(SaveTarget::failureMessage(outcome, path), platform::MessageIcon::Critical);
+    const SaveTarget::Result result = SaveTarget::write(path, SavedReading::compose(reading));
+    if (result.outcome != SaveTarget::Outcome::Saved)
+        m_set.message(SaveTarget::failureMessage(result, path), platform::MessageIcon::Critical);
 }
 
 // The dialog asks nothing: the one question is about the file that would really be replaced, under the

@@ -13,10 +13,10 @@ in_locale() { local locale=$1; shift; env -u LANGUAGE -u LANG LC_ALL="$locale" "
 
 # 7 June 1980 was a Saturday and a Wage day: 1 January 2000, a Saturday Legi, is 7147 days later,
 # 1021 weeks exactly and 1429 market weeks + 2 days (two days before Legi is Wage).
-{ printf 'Nama: Siti\n\nTanggal lahir: 7 Juni 1980\n\nPasaran: Wage\n\nHari: Sabtu\n\n'
-  printf 'Hari dalam bahasa Inggris: Saturday\n\nWatak:\n%s\n' "$(cat "$WETONARA_SOURCE_DIR/content/id/descriptions/34.txt")"
+{ printf 'Nama: Siti\n\nTanggal Lahir: 7 Juni 1980\n\nPasaran: Wage\n\nHari: Sabtu\n\n'
+  printf 'Hari (Inggris): Saturday\n\nWatak:\n%s\n' "$(cat "$WETONARA_SOURCE_DIR/content/id/descriptions/34.txt")"
   printf '\nNeptu: 13 (Sabtu 9 + Wage 4)\n\nWuku: Julungwangi (ke-9 dari 30)\n\n'
-  printf 'Tanggal Jawa: 23 Rejeb 1912 AJ, tahun Be, windu Kuntara\n'
+  printf 'Tanggal Jawa: 23 Rejeb 1912 Be, windu Kuntara\n'
 } > "$work/expected"
 in_locale id_ID.UTF-8 --name Siti 1980-06-07 > "$work/got" || fail "Indonesian reading exited $?"
 cmp -s "$work/got" "$work/expected" || fail "Indonesian reading: $(diff "$work/got" "$work/expected" | head -6)"
@@ -37,6 +37,26 @@ in_locale id_ID.UTF-8 --match 1980-06-07 2000-01-01 > "$work/match" || fail "Ind
 # wetonara answers --help on the terminal before it has a window, in the same language.
 env -u LANGUAGE -u LANG LC_ALL=id_ID.UTF-8 "${WETONARA_BUILD_DIR}/src/wetonara" --help | grep -q '^Penggunaan: wetonara' \
     || fail "wetonara --help is not Indonesian"
+
+# Every help text fits in 79 columns, in both languages.
+for tool in weton wetonara; do
+    for locale in C.UTF-8 id_ID.UTF-8; do
+        help=$(env -u LANGUAGE -u LANG LC_ALL="$locale" "$WETONARA_BUILD_DIR/src/$tool" --help)
+        widest=$(LC_ALL=C.UTF-8 wc -L <<< "$help")
+        [[ -n $help && $widest -le 79 ]] || fail "$tool --help in $locale is $widest columns wide"
+    done
+done
+
+# Why a stream failed is said in the interface's language; a cause outside the program's own words comes
+# from the C library, in English where the machine lacks the interface's locale.
+if [[ -w /dev/full ]]; then
+    [[ $(in_locale id_ID.UTF-8 1980-06-07 2>&1 > /dev/full) == \
+        "weton: keluaran standar tidak dapat ditulis: ruang penyimpanan sudah penuh" ]] || fail "full disk in Indonesian"
+fi
+[[ $(in_locale id_ID.UTF-8 --tsv < / 2>&1) == "weton: masukan standar tidak dapat dibaca: yang dituju adalah folder" ]] \
+    || fail "a folder as input in Indonesian: $(in_locale id_ID.UTF-8 --tsv < / 2>&1)"
+[[ $(in_locale C.UTF-8 --tsv 0>> "$work/writeonly" 2>&1) == "weton: cannot read standard input: bad file descriptor" ]] \
+    || fail "a cause of the C library's: $(in_locale C.UTF-8 --tsv 0>> "$work/writeonly" 2>&1)"
 
 # Locales with no translation, or that do not exist, read exactly as English.
 in_locale C.UTF-8 --name Siti 1980-06-07 > "$work/english"

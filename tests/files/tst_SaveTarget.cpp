@@ -28,7 +28,8 @@ enum class Standing {
     LinkIntoNoFolder,
     ReadOnlyFile,
     ReadOnlyFolder,
-    NoFolder
+    NoFolder,
+    FileForFolder,  // a file named like the folder the reading would go into
 };
 
 // Only a regular file is read: a FIFO would wait for a writer.
@@ -83,6 +84,7 @@ bool prepare(Standing standing, const QDir &dir)
     case Standing::ReadOnlyFolder:
         return put(path) && makeReadOnly(dir.filePath(u"sub"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     case Standing::NoFolder: return dir.rmdir(u"sub"_s);
+    case Standing::FileForFolder: return dir.rmdir(u"sub"_s) && put(dir.filePath(u"sub"_s));
     }
     return false;
 }
@@ -159,6 +161,8 @@ void tst_SaveTarget::whatStandsThereDecides_data()
         << Standing::NoFolder << Outcome::MissingFolder << "the folder \"%1/sub\" does not exist";
     QTest::newRow("a link into a folder that does not exist names that folder")
         << Standing::LinkIntoNoFolder << Outcome::MissingFolder << "the folder \"%1/gone\" does not exist";
+    QTest::newRow("a file where the folder should be gets the system's cause and the general advice")
+        << Standing::FileForFolder << Outcome::Failed << "(a part of the path is not a folder). Please check";
 }
 
 void tst_SaveTarget::whatStandsThereDecides()
@@ -191,7 +195,8 @@ void tst_SaveTarget::whatStandsThereDecides()
     };
     const QStringList before = everything();
 
-    QCOMPARE(SaveTarget::write(path, "new"), outcome);
+    const SaveTarget::Result result = SaveTarget::write(path, "new");
+    QCOMPARE(result.outcome, outcome);
 
     if (outcome == Outcome::Saved) {
         QVERIFY(QFileInfo(path).isSymLink());
@@ -199,7 +204,7 @@ void tst_SaveTarget::whatStandsThereDecides()
         return;
     }
     QCOMPARE(everything(), before);  // what stood there stays, and no temporary file is left
-    const QString message = SaveTarget::failureMessage(outcome, path);
+    const QString message = SaveTarget::failureMessage(result, path);
     QVERIFY2(message.contains(u'"' + path + u'"') && message.contains(says.arg(dir.path())), qPrintable(message));
 }
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <optional>
 #include <sys/resource.h>
@@ -172,20 +173,22 @@ void tst_SavedReadingFile::failedWriteKeepsOldFile_data()
 {
     QTest::addColumn<QString>("target");  // relative to the test folder, which holds old.jav and sub/
     QTest::addColumn<Obstacle>("obstacle");
+    QTest::addColumn<int>("cause");  // the system's error number reported; -1 where Qt refuses by itself
 
-    QTest::newRow("folder that does not exist") << u"missing/new.jav"_s << Obstacle::None;
-    QTest::newRow("a file in place of the folder") << u"old.jav/new.jav"_s << Obstacle::None;
-    QTest::newRow("a folder in place of the file") << u"sub"_s << Obstacle::None;
-    QTest::newRow("empty path") << QString() << Obstacle::None;
-    QTest::newRow("disk full midway (file size limit)") << u"old.jav"_s << Obstacle::FileSizeLimit;
-    QTest::newRow("read-only existing file") << u"old.jav"_s << Obstacle::ReadOnlyFile;
-    QTest::newRow("unwritable folder") << u"old.jav"_s << Obstacle::ReadOnlyFolder;
+    QTest::newRow("folder that does not exist") << u"missing/new.jav"_s << Obstacle::None << ENOENT;
+    QTest::newRow("a file in place of the folder") << u"old.jav/new.jav"_s << Obstacle::None << ENOTDIR;
+    QTest::newRow("a folder in place of the file") << u"sub"_s << Obstacle::None << -1;
+    QTest::newRow("empty path") << QString() << Obstacle::None << -1;
+    QTest::newRow("disk full midway (file size limit)") << u"old.jav"_s << Obstacle::FileSizeLimit << EFBIG;
+    QTest::newRow("read-only existing file") << u"old.jav"_s << Obstacle::ReadOnlyFile << EACCES;
+    QTest::newRow("unwritable folder") << u"old.jav"_s << Obstacle::ReadOnlyFolder << EACCES;
 }
 
 void tst_SavedReadingFile::failedWriteKeepsOldFile()
 {
     QFETCH(QString, target);
     QFETCH(Obstacle, obstacle);
+    QFETCH(int, cause);
     if ((obstacle == Obstacle::ReadOnlyFile || obstacle == Obstacle::ReadOnlyFolder) && runsAsRoot())
         QSKIP("permissions do not stop writes by root");
     QTemporaryDir temporary;
@@ -196,7 +199,7 @@ void tst_SavedReadingFile::failedWriteKeepsOldFile()
     const auto entries = [&] { return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); };
     const QStringList before = entries();
 
-    bool written = true;
+    SavedReading::Written written{true};
     {
         std::optional<FileSizeLimit> limit;
         if (obstacle == Obstacle::FileSizeLimit)
@@ -212,6 +215,8 @@ void tst_SavedReadingFile::failedWriteKeepsOldFile()
 
     QCOMPARE(contents(oldPath), old);
     QVERIFY(!written);
+    if (cause >= 0)
+        QCOMPARE(written.cause, cause);
     QCOMPARE(entries(), before);  // no temporary file left behind
     QVERIFY(QFileInfo(dir.filePath(u"sub"_s)).isDir());
 }

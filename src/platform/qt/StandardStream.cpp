@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "StandardStream.h"
 
+#include "files/FailureCause.h"
+
 #include <QtGlobal>
 #include <array>
 #include <cerrno>
@@ -105,7 +107,7 @@ qint64 StandardStream::readData(char *data, qint64 maxSize)
         return -1;
     const qint64 count = readOnce(m_channel, data, maxSize);
     if (count < 0)
-        setErrorString(qt_error_string(errno));
+        setErrorString(FailureCause::text(errno));
     return count;
 }
 
@@ -118,7 +120,7 @@ qint64 StandardStream::writeData(const char *data, qint64 size)
     while (written < size) {
         const qint64 count = writeOnce(m_channel, data + written, size - written);
         if (count <= 0) {
-            setErrorString(qt_error_string(count < 0 ? errno : ENOSPC));
+            setErrorString(FailureCause::text(count < 0 ? errno : ENOSPC));
             return written > 0 ? written : -1;
         }
         written += count;

@@ -31,6 +31,18 @@
         <source>Make Money &amp;Online</source>
         <translation>Raih Penghasilan Secara &amp;Daring</translation>
     </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>Ka&amp;lender</translation>
+    </message>
+    <message>
+        <source>Javanese &amp;Calendar...</source>
+        <translation>Kalender &amp;Jawa...</translation>
+    </message>
+    <message>
+        <source>&amp;Match Two Wetons...</source>
+        <translation>&amp;Kecocokan Dua Weton...</translation>
+    </message>
 </context>
 <context>
     <name>AppStream</name>
@@ -116,6 +128,84 @@
     <message>
         <source>Click Here To Visit Nolvane Now</source>
         <translation>Klik di sini untuk mengunjungi Nolvane</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarModel</name>
+    <message>
+        <source>, today</source>
+        <translation>, hari ini</translation>
+    </message>
+    <message>
+        <source>, date of birth</source>
+        <translation>, tanggal lahir</translation>
+    </message>
+    <message>
+        <source>, wetonan of the date of birth</source>
+        <translation>, wetonan dari tanggal lahir</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarWindow</name>
+    <message>
+        <source>Previous year (Shift+Page Up)</source>
+        <translation>Tahun sebelumnya (Shift+Page Up)</translation>
+    </message>
+    <message>
+        <source>Previous month (Page Up)</source>
+        <translation>Bulan sebelumnya (Page Up)</translation>
+    </message>
+    <message>
+        <source>Next month (Page Down)</source>
+        <translation>Bulan berikutnya (Page Down)</translation>
+    </message>
+    <message>
+        <source>Next year (Shift+Page Down)</source>
+        <translation>Tahun berikutnya (Shift+Page Down)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hari Ini</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hari ini</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Tanggal lahir</translation>
+    </message>
+    <message>
+        <source>Wetonan: the same weton, every 35 days</source>
+        <translation>Wetonan: weton yang sama, setiap 35 hari</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Cetak</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+    <message>
+        <source>The calendar covers %1 to %2.</source>
+        <translation>Kalender ini mencakup %1 sampai %2.</translation>
+    </message>
+    <message>
+        <source>Market day: %1</source>
+        <translation>Pasaran: %1</translation>
+    </message>
+    <message>
+        <source>%1 - Javanese Calendar - %2</source>
+        <translation>%1 - Kalender Jawa - %2</translation>
     </message>
 </context>
 <context>
@@ -205,6 +295,31 @@ menghitung weton di baris perintah, lihat weton --help.
 </source>
         <translation>Watak:
 </translation>
+    </message>
+</context>
+<context>
+    <name>DayFacts</name>
+    <message>
+        <source>%1 %2 %3 %4</source>
+        <comment>weekday, day, month, year</comment>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, wuku %4</source>
+        <comment>date, market day, Javanese date, wuku</comment>
+        <translation>%1, %2, %3, wuku %4</translation>
+    </message>
+    <message>
+        <source>Neptu: %1 (%2 %3 + %4 %5)</source>
+        <translation>Neptu: %1 (%2 %3 + %4 %5)</translation>
+    </message>
+    <message>
+        <source>Wuku: %1 (%2 of 30)</source>
+        <translation>Wuku: %1 (ke-%2 dari 30)</translation>
+    </message>
+    <message>
+        <source>Javanese Date: %1 %2 %3 AJ, year %4, windu %5</source>
+        <translation>Tanggal Jawa: %1 %2 %3 %4, windu %5</translation>
     </message>
 </context>
 <context>
@@ -356,6 +471,59 @@ menghitung weton di baris perintah, lihat weton --help.
     <message>
         <source>the path %1 is too long for a local socket</source>
         <translation>jalur %1 terlalu panjang untuk soket lokal</translation>
+    </message>
+</context>
+<context>
+    <name>MatchWindow</name>
+    <message>
+        <source>%1 %2, neptu %3</source>
+        <translation>%1 %2, neptu %3</translation>
+    </message>
+    <message>
+        <source>Match Two Wetons - %1</source>
+        <translation>Kecocokan Dua Weton - %1</translation>
+    </message>
+    <message>
+        <source>&amp;First date of birth:</source>
+        <translation>Tanggal lahir &amp;pertama:</translation>
+    </message>
+    <message>
+        <source>&amp;Second date of birth:</source>
+        <translation>Tanggal lahir &amp;kedua:</translation>
+    </message>
+    <message>
+        <source>Match: %1</source>
+        <translation>Kecocokan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MonthDocument</name>
+    <message>
+        <source>Wuku</source>
+        <translation>Wuku</translation>
+    </message>
+</context>
+<context>
+    <name>MonthSheet</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>month, year</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>windu %1</source>
+        <translation>windu %1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The page could not be printed because no printer is set up. Please set up a printer, make it the default printer and try again.</source>
+        <translation>Halaman tidak dapat dicetak karena belum ada printer yang dipasang. Silakan pasang printer, jadikan printer utama, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>The page could not be printed. Please check that the printer is switched on and ready, then try again.</source>
+        <translation>Halaman tidak dapat dicetak. Silakan pastikan printer sudah menyala dan siap, lalu coba lagi.</translation>
     </message>
 </context>
 <context>
@@ -541,24 +709,8 @@ Apakah Anda ingin menggantinya?</translation>
         <translation>Kedua: %1</translation>
     </message>
     <message>
-        <source>Sum: %1, remainder %2 when divided by 8</source>
-        <translation>Jumlah: %1, sisa %2 bila dibagi 8</translation>
-    </message>
-    <message>
         <source>Match: %1</source>
         <translation>Kecocokan: %1</translation>
-    </message>
-    <message>
-        <source>Neptu: %1 (%2 %3 + %4 %5)</source>
-        <translation>Neptu: %1 (%2 %3 + %4 %5)</translation>
-    </message>
-    <message>
-        <source>Wuku: %1 (%2 of 30)</source>
-        <translation>Wuku: %1 (ke-%2 dari 30)</translation>
-    </message>
-    <message>
-        <source>Javanese Date: %1 %2 %3 AJ, year %4, windu %5</source>
-        <translation>Tanggal Jawa: %1 %2 %3 %4, windu %5</translation>
     </message>
     <message>
         <source>%1, %2 %3, neptu %4</source>
@@ -630,7 +782,7 @@ Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to
                  (it returns every 35 days), up to 2036-12-31
   --from START   with --next, list the dates after START instead of today
   --match        print the wetons of two dates, the sum of their neptu and
-                 the match it gives (remainder of the sum divided by 8)
+                 the match it gives, read by the published table of nine
   --json         write every fact of each DATE as one JSON object a line;
                  with no DATE, read dates from standard input as --tsv does
   -h, --help     show this help
@@ -662,7 +814,7 @@ Menampilkan weton (tanda hari lahir Jawa) untuk tanggal antara 1901-01-01 dan
   --from AWAL     dengan --next, cantumkan tanggal setelah AWAL, bukan
                   setelah hari ini
   --match         cetak weton dua tanggal, jumlah neptu keduanya, dan
-                  kecocokan yang dihasilkannya (sisa jumlah itu bila dibagi 8)
+                  kecocokannya menurut tabel sembilan yang lazim dalam primbon
   --json          tulis semua keterangan setiap TANGGAL sebagai satu objek
                   JSON per baris; tanpa TANGGAL, tanggal dibaca dari masukan
                   standar seperti pada --tsv
@@ -673,6 +825,13 @@ Status keluar: 0 berhasil; 1 ada baris masukan yang bukan tanggal, tanggal
 yang ada lebih sedikit daripada yang diminta, atau keluaran tidak dapat
 ditulis; 2 argumen salah.
 </translation>
+    </message>
+</context>
+<context>
+    <name>WetonMatch</name>
+    <message>
+        <source>Sum: %1 (both neptu added), read by the published table of nine</source>
+        <translation>Jumlah: %1 (neptu keduanya dijumlahkan), dibaca menurut tabel sembilan yang lazim dalam primbon</translation>
     </message>
 </context>
 <context>
@@ -856,14 +1015,6 @@ ditulis; 2 argumen salah.
     <message>
         <source>&amp;Print</source>
         <translation>&amp;Cetak</translation>
-    </message>
-    <message>
-        <source>The report could not be printed because no printer is set up. Please set up a printer, make it the default printer and try again.</source>
-        <translation>Laporan tidak dapat dicetak karena belum ada printer yang dipasang. Silakan pasang printer, jadikan printer utama, lalu coba lagi.</translation>
-    </message>
-    <message>
-        <source>The report could not be printed. Please check that the printer is switched on and ready, then try again.</source>
-        <translation>Laporan tidak dapat dicetak. Silakan pastikan printer sudah menyala dan siap, lalu coba lagi.</translation>
     </message>
     <message>
         <source>The reading cannot be saved: none of the characters of the name can be kept in a saved reading.</source>

@@ -15,12 +15,9 @@ int runMatch(QDate first, QDate second, QIODevice &out, QIODevice &err)
     QString text;
     text += QCoreApplication::translate("WetonCli", "First: %1").arg(wetonSummary(first)) + QLatin1Char('\n');
     text += QCoreApplication::translate("WetonCli", "Second: %1").arg(wetonSummary(second)) + QLatin1Char('\n');
-    text += QCoreApplication::translate("WetonCli", "Sum: %1, remainder %2 when divided by 8")
-                .arg(match.sum)
-                .arg(match.remainder)
-            + QLatin1Char('\n');
+    text += WetonMatch::ruleLine(match.sum) + QLatin1Char('\n');
     text += QCoreApplication::translate("WetonCli", "Match: %1").arg(match.name) + QLatin1Char('\n');
-    text += WetonMatch::meaning(match.remainder) + QLatin1Char('\n');
+    text += WetonMatch::meaning(match.name) + QLatin1Char('\n');
     BufferedOutput output(out);
     output.append(text.toUtf8());
     if (output.flush())

@@ -43,7 +43,7 @@ constexpr char HelpText[] =
                                   "                 (it returns every 35 days), up to 2036-12-31\n"
                                   "  --from START   with --next, list the dates after START instead of today\n"
                                   "  --match        print the wetons of two dates, the sum of their neptu and\n"
-                                  "                 the match it gives (remainder of the sum divided by 8)\n"
+                                  "                 the match it gives, read by the published table of nine\n"
                                   "  --json         write every fact of each DATE as one JSON object a line;\n"
                                   "                 with no DATE, read dates from standard input as --tsv does\n"
                                   "  -h, --help     show this help\n"

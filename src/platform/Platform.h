@@ -61,13 +61,15 @@ public:
 };
 
 enum class PrintOutcome { Printed, NoPrinter, Failed };
+enum class PageOrientation { Portrait, Landscape };
 
 class Printer
 {
 public:
     virtual ~Printer() = default;
-    // Prints the whole document on the default printer as one job, with no dialog.
-    virtual PrintOutcome print(const QTextDocument &document) = 0;
+    // Prints the whole document on the default printer as one job, with no dialog, on pages turned as
+    // asked.
+    virtual PrintOutcome print(const QTextDocument &document, PageOrientation orientation) = 0;
 };
 
 class SettingsArea

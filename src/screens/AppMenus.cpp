@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "AppMenus.h"
 
+#include "CalendarWindow.h"
+#include "MatchWindow.h"
 #include "WindowSet.h"
 #include "frmAbout.h"
 #include "web/modHelp.h"
@@ -31,6 +33,15 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     return menu;
+}
+
+void addCalendarMenu(QMenuBar *bar, WindowSet &set)
+{
+    QMenu *calendar = addMenu(bar, "mnuCalendar", QCoreApplication::translate("AppMenus", "&Calendar"));
+    addEntry(calendar, "mnuJavaneseCalendar", QCoreApplication::translate("AppMenus", "Javanese &Calendar..."),
+             [&set] { set.calendar().showFor(set.shownBirthDate()); });
+    addEntry(calendar, "mnuMatch", QCoreApplication::translate("AppMenus", "&Match Two Wetons..."),
+             [&set] { set.match().showFor(set.shownBirthDate()); });
 }
 
 void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit, const char *separatorBeforeAbout)

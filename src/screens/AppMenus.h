@@ -17,6 +17,9 @@ QAction *addEntry(QMenu *menu, const char *name, const QString &caption, std::fu
 QAction *addSeparator(QMenu *menu, const char *name);
 QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption);
 
+// Calendar: the Javanese calendar and the match of two wetons, both for the reading on screen, if any.
+void addCalendarMenu(QMenuBar *bar, WindowSet &set);
+
 // Help (online help, visit, update, about; separators named as given), then Donate and Make Money Online.
 void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit, const char *separatorBeforeAbout);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Navigation.h"
 
+#include "CalendarWindow.h"
+#include "MatchWindow.h"
 #include "WindowSet.h"
 #include "frmJavaneseAstrology.h"
 #include "frmMain.h"
@@ -8,9 +10,25 @@
 
 namespace Navigation {
 
-void showCompanionScreen(WindowSet &set) { set.nag().showAtExit(); }
+void showCompanionScreen(WindowSet &set)
+{
+    // A main window that closes while the other is open is a move between them. Otherwise the user is
+    // leaving, and the companion screen must be the last window: the look-up windows go first.
+    if (!(set.openMain() && set.openResult())) {
+        if (QWidget *calendar = set.openCalendar())
+            calendar->close();
+        if (QWidget *match = set.openMatch())
+            match->close();
+    }
+    set.nag().showAtExit();
+}
 
-void hideCompanionScreen(WindowSet &set) { set.nag().hide(); }
+void hideCompanionScreen(WindowSet &set)
+{
+    set.nag().hide();
+    if (CalendarWindow *calendar = set.openCalendar())
+        calendar->setBirth(set.shownBirthDate());
+}
 
 void Back(WindowSet &set)
 {

@@ -7,11 +7,12 @@ class WindowSet;
 // The moves between the two main windows, and the close step they share.
 namespace Navigation {
 
-// Close step of the entry and result windows: the companion screen comes up.
+// Close step of the entry and result windows: the companion screen comes up. When no move to the other
+// main window follows, the calendar and match windows close first.
 void showCompanionScreen(WindowSet &set);
 
 // After a main window has been replaced by the other, the companion screen its close step brought up
-// goes out of sight again.
+// goes out of sight again, and the calendar marks the reading now on screen, if any.
 void hideCompanionScreen(WindowSet &set);
 
 // Back: a fresh entry window replaces the result window.

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "WindowSet.h"
 
+#include "CalendarWindow.h"
 #include "Identity.h"
+#include "MatchWindow.h"
 #include "frmAbout.h"
 #include "frmJavaneseAstrology.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
 #include "frmSave.h"
+#include "weton/Calendar.h"
 
 #include <QCoreApplication>
 
@@ -23,6 +26,14 @@ frmJavaneseAstrology &WindowSet::result() { return m_result.get(*this); }
 frmSave &WindowSet::report() { return m_report.get(*this); }
 frmAbout &WindowSet::about() { return m_about.get(*this); }
 frmNagScreen2 &WindowSet::nag() { return m_nag.get(*this); }
+CalendarWindow &WindowSet::calendar() { return m_calendar.get(*this); }
+MatchWindow &WindowSet::match() { return m_match.get(*this); }
+
+QDate WindowSet::shownBirthDate() const
+{
+    const std::optional<int> month = Calendar::monthIndex(m_reading.BirthMonth);
+    return openResult() && month ? QDate(m_reading.BirthYear, *month + 1, m_reading.BirthDay) : QDate();
+}
 
 void WindowSet::setWetonResult(const WetonResult &result)
 {
@@ -44,6 +55,10 @@ void WindowSet::EndApplication()
             if (window && !m_ended && !window->isClosing())
                 window->close();
         };
+        if (QWidget *calendar = openCalendar())
+            calendar->close();
+        if (QWidget *match = openMatch())
+            match->close();
         closeIfOpen(openReport());
         closeIfOpen(openAbout());
         closeIfOpen(openMain());

@@ -12,6 +12,8 @@ class frmJavaneseAstrology;
 class frmSave;
 class frmAbout;
 class frmNagScreen2;
+class CalendarWindow;
+class MatchWindow;
 class WindowSet;
 
 // One place for a window class: a closed window is created (and its load step run) on first use;
@@ -70,12 +72,20 @@ public:
     frmSave &report();
     frmAbout &about();
     frmNagScreen2 &nag();
+    CalendarWindow &calendar();
+    MatchWindow &match();
 
     frmMain *openMain() const { return m_main.ifOpen(); }
     frmJavaneseAstrology *openResult() const { return m_result.ifOpen(); }
     frmSave *openReport() const { return m_report.ifOpen(); }
     frmAbout *openAbout() const { return m_about.ifOpen(); }
     frmNagScreen2 *openNag() const { return m_nag.ifOpen(); }
+    CalendarWindow *openCalendar() const { return m_calendar.ifOpen(); }
+    MatchWindow *openMatch() const { return m_match.ifOpen(); }
+
+    // The date of birth of the reading on screen: while the result window is open, the reading's date;
+    // otherwise an invalid date.
+    QDate shownBirthDate() const;
 
     // A message box with the application title.
     platform::MessageAnswer message(const QString &text, platform::MessageIcon icon,
@@ -98,6 +108,8 @@ private:
     WindowSlot<frmSave> m_report;
     WindowSlot<frmAbout> m_about;
     WindowSlot<frmNagScreen2> m_nag;
+    WindowSlot<CalendarWindow> m_calendar;
+    WindowSlot<MatchWindow> m_match;
     bool m_ending = false;
     bool m_ended = false;
 };

@@ -108,6 +108,7 @@ void frmJavaneseAstrology::buildMenus()
     mnuBack = AppMenus::addEntry(file, "mnuBack", tr("&Back"), [this] { cmdBack_Click(); });
     AppMenus::addSeparator(file, "mnuSep1");
     mnuExit = AppMenus::addEntry(file, "mnuExit", tr("E&xit"), [this] { close(); });
+    AppMenus::addCalendarMenu(menuBar(), m_set);
     AppMenus::addHelpAndOffers(menuBar(), m_set, "mnuSep2", "mnuSep3");
 }
 

@@ -136,6 +136,7 @@ void frmMain::buildMenus()
         AppMenus::addEntry(file, "mnuMayan", tr("Find My &Indonesian Birthday (Weton)"), [this] { Calculate(); });
     AppMenus::addSeparator(file, "mnuSep3");
     mnuExit = AppMenus::addEntry(file, "mnuExit", tr("E&xit"), [this] { close(); });
+    AppMenus::addCalendarMenu(menuBar(), m_set);
     AppMenus::addHelpAndOffers(menuBar(), m_set, "mnuSep1", "mnuSep2");
 }
 

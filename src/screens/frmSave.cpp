@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Identity.h"
 #include "LinkCaption.h"
+#include "Printing.h"
 #include "ReportDocument.h"
 #include "WindowSet.h"
 #include "files/SaveTarget.h"
@@ -130,19 +131,7 @@ void frmSave::Form_Load()
 void frmSave::cmdPrint_Click()
 {
     appendPrintCopy();
-    switch (m_set.platform().printer.print(*RTB->document())) {
-    case platform::PrintOutcome::Printed: break;
-    case platform::PrintOutcome::NoPrinter:
-        m_set.message(tr("The report could not be printed because no printer is set up. Please set up "
-                         "a printer, make it the default printer and try again."),
-                      platform::MessageIcon::Critical);
-        break;
-    case platform::PrintOutcome::Failed:
-        m_set.message(tr("The report could not be printed. Please check that the printer is switched "
-                         "on and ready, then try again."),
-                      platform::MessageIcon::Critical);
-        break;
-    }
+    Printing::print(m_set, *RTB->document(), platform::PageOrientation::Portrait);
 }
 
 void frmSave::appendPrintCopy()

@@ -3,29 +3,37 @@
 
 #include "InterfaceLanguage.h"
 
+#include <QCoreApplication>
+#include <algorithm>
 #include <array>
 
 namespace WetonMatch {
 namespace {
 
-// Indexed by the remainder; a sum divisible by 8 is Pesthi.
-constexpr std::array<QStringView, 8> Names = {u"Pesthi", u"Pegat",  u"Ratu", u"Jodoh",
-                                              u"Topo",   u"Tinari", u"Padu", u"Sujanan"};
+// Indexed by the remainder of the sum divided by 9: a multiple of 9 closes a cycle and reads as Pegat,
+// like the 1 that opens the next (Tempo and Kumparan's tables: Pegat 1, 9, 10, 18, 19, 27, 28, 36).
+constexpr std::array<QStringView, Cycle> Names = {u"Pegat",  u"Pegat", u"Ratu",    u"Jodoh", u"Topo",
+                                                  u"Tinari", u"Padu",  u"Sujanan", u"Pesthi"};
 
 }  // namespace
 
 Match of(int firstNeptu, int secondNeptu) noexcept
 {
     const int sum = firstNeptu + secondNeptu;
-    const int remainder = (sum % 8 + 8) % 8;
-    return {sum, remainder, Names[remainder]};
+    return {sum, Names[(sum % Cycle + Cycle) % Cycle]};
 }
 
-QString meaning(int remainder)
+QString meaning(QStringView name)
 {
-    if (remainder < 0 || remainder >= int(Names.size()))
+    if (std::find(Names.begin(), Names.end(), name) == Names.end())
         return {};
-    return InterfaceLanguage::contentText(QStringLiteral("matches/%1.txt").arg(remainder));
+    return InterfaceLanguage::contentText(QStringLiteral("matches/%1.txt").arg(name));
+}
+
+QString ruleLine(int sum)
+{
+    return QCoreApplication::translate("WetonMatch", "Sum: %1 (both neptu added), read by the published table of nine")
+        .arg(sum);
 }
 
 }  // namespace WetonMatch

@@ -4,20 +4,25 @@
 #include <QString>
 #include <QStringView>
 
-// The match of two wetons under the common eight-fold reckoning: the two neptu added up, and the
-// remainder of the sum divided by 8 names the match.
+// The match of two wetons as most published primbon tables give it: the two neptu added up, and the sum
+// read in a cycle of nine, Pegat 1, Ratu 2, Jodoh 3, Topo 4, Tinari 5, Padu 6, Sujanan 7, Pesthi 8, then
+// Pegat again for 9 and 10, 18 and 19, and so on.
 namespace WetonMatch {
+
+inline constexpr int Cycle = 9;
 
 struct Match
 {
     int sum = 0;
-    int remainder = 0;  // 0..7
-    QStringView name;   // 1 Pegat, 2 Ratu, 3 Jodoh, 4 Topo, 5 Tinari, 6 Padu, 7 Sujanan, 0 Pesthi
+    QStringView name;  // Pegat, Ratu, Jodoh, Topo, Tinari, Padu, Sujanan or Pesthi
 };
 
 [[nodiscard]] Match of(int firstNeptu, int secondNeptu) noexcept;
-// The sentences that explain a match, from content/matches in the interface's language; empty outside
-// 0..7.
-[[nodiscard]] QString meaning(int remainder);
+// The sentences that explain a match, from content/matches/<name>.txt in the interface's language; empty
+// for a name that is no match.
+[[nodiscard]] QString meaning(QStringView name);
+// The line that names the rule, in the interface's language: "Sum: 27 (both neptu added), read by the
+// published table of nine".
+[[nodiscard]] QString ruleLine(int sum);
 
 }  // namespace WetonMatch

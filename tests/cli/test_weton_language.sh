@@ -26,13 +26,13 @@ cmp -s "$work/got" "$work/expected" || fail "Indonesian reading: $(diff "$work/g
 [[ $(in_locale id_ID.UTF-8 2009-01-01 | grep '^Neptu:') == "Neptu: 12 (Kamis 8 + Wage 4)" ]] || fail "neptu's Thursday"
 env -u LC_ALL LANG=C LANGUAGE=id "$weton" --help | grep -q '^Penggunaan: weton' || fail "LANGUAGE=id is not Indonesian"
 
-# 1980-06-07 is Sabtu Wage (9 + 4 = 13) and 2000-01-01 Sabtu Legi (9 + 5 = 14): 27 leaves 3 when
-# divided by 8, Jodoh, whose meaning is read in the locale's language.
+# 1980-06-07 is Sabtu Wage (9 + 4 = 13) and 2000-01-01 Sabtu Legi (9 + 5 = 14): 27 closes a cycle of
+# nine, Pegat, whose meaning is read in the locale's language.
 in_locale id_ID.UTF-8 --match 1980-06-07 2000-01-01 > "$work/match" || fail "Indonesian --match exited $?"
-[[ $(sed -n 4p "$work/match") == "Kecocokan: Jodoh" ]] || fail "Indonesian match line: $(sed -n 4p "$work/match")"
-[[ $(sed -n 5p "$work/match") == "$(cat "$WETONARA_SOURCE_DIR/content/id/matches/3.txt")" ]] \
+[[ $(sed -n 4p "$work/match") == "Kecocokan: Pegat" ]] || fail "Indonesian match line: $(sed -n 4p "$work/match")"
+[[ $(sed -n 5p "$work/match") == "$(cat "$WETONARA_SOURCE_DIR/content/id/matches/Pegat.txt")" ]] \
     || fail "Indonesian match meaning: $(sed -n 5p "$work/match" | head -c 60)"
-[[ $(in_locale C.UTF-8 --match 1980-06-07 2000-01-01 | sed -n 5p) == "$(cat "$WETONARA_SOURCE_DIR/content/matches/3.txt")" ]] \
+[[ $(in_locale C.UTF-8 --match 1980-06-07 2000-01-01 | sed -n 5p) == "$(cat "$WETONARA_SOURCE_DIR/content/matches/Pegat.txt")" ]] \
     || fail "English match meaning"
 # wetonara answers --help on the terminal before it has a window, in the same language.
 env -u LANGUAGE -u LANG LC_ALL=id_ID.UTF-8 "${WETONARA_BUILD_DIR}/src/wetonara" --help | grep -q '^Penggunaan: wetonara' \

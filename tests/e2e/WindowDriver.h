@@ -30,7 +30,9 @@ inline const QString Result = QStringLiteral("frmJavaneseAstrology");
 inline const QString Report = QStringLiteral("frmSave");
 inline const QString About = QStringLiteral("frmAbout");
 inline const QString Companion = QStringLiteral("frmNagScreen2");
-inline const QStringList AllWindows{Entry, Result, Report, About, Companion};
+inline const QString Calendar = QStringLiteral("CalendarWindow");
+inline const QString Match = QStringLiteral("MatchWindow");
+inline const QStringList AllWindows{Entry, Result, Report, About, Companion, Calendar, Match};
 
 inline QString page(const char *key)
 {
@@ -88,6 +90,8 @@ inline QList<QPair<QWidget *, bool>> forms()
             found.append({form, form->isClosing()});
         else if (auto *dialog = qobject_cast<FormDialog *>(window))
             found.append({dialog, dialog->isClosing()});
+        else if (AllWindows.contains(window->objectName()))  // the look-up windows, gone once closed
+            found.append({window, false});
     }
     return found;
 }

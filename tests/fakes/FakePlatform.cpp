@@ -35,9 +35,10 @@ QString FakeFileDialogs::saveFileName(const platform::FileDialogRequest &request
     return nextSaveName;
 }
 
-platform::PrintOutcome FakePrinter::print(const QTextDocument &document)
+platform::PrintOutcome FakePrinter::print(const QTextDocument &document, platform::PageOrientation orientation)
 {
     if (outcome == platform::PrintOutcome::Printed) {
+        orientations.append(orientation);
         printedPlainTexts.append(document.toPlainText());
         printedHtml.append(document.toHtml());
     }

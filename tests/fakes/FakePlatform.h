@@ -50,9 +50,10 @@ public:
 class FakePrinter final : public platform::Printer
 {
 public:
-    platform::PrintOutcome print(const QTextDocument &document) override;
+    platform::PrintOutcome print(const QTextDocument &document, platform::PageOrientation orientation) override;
 
     platform::PrintOutcome outcome = platform::PrintOutcome::Printed;
+    QList<platform::PageOrientation> orientations;
     QStringList printedPlainTexts;
     QStringList printedHtml;
 };
@@ -134,6 +135,11 @@ class FakePlatform
 {
 public:
     platform::Platform &platform() { return m_platform; }
+    // The same fakes around another printer (the system's, for the tests that print on paper).
+    platform::Platform withPrinter(platform::Printer &other)
+    {
+        return {messages, fileDialogs, browser, other, settings, instanceLock, clock, random, process, handOver};
+    }
 
     FakeMessageBoxes messages;
     FakeFileDialogs fileDialogs;

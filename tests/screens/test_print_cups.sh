@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Prints a report through a real CUPS spooler and checks what came out. The default queue is a
-# PDF writer, so the job lands as a PDF in the job owner's home folder: it must be exactly one page and
-# carry ink, some of it in the labels' magenta. Needs root: it may start cupsd and adds a queue, and it
+# Prints a report and a calendar month through a real CUPS spooler and checks what came out. The
+# default queue is a PDF writer, so each job lands as a PDF in the job owner's home folder: the report
+# must be exactly one page and carry ink, some of it in the labels' magenta; the month one page lying
+# down. Needs root: it may start cupsd and adds a queue, and it
 # leaves the spooler as it found it (queue removed, earlier default restored, cupsd stopped if it was
 # started here), so it can run again.
 set -euo pipefail
@@ -24,13 +25,16 @@ if ! command -v python3 >/dev/null; then
     echo "skipped: python3 is missing"
     exit 77
 fi
-program="${WETONARA_BUILD_DIR:?set by ctest}/tests/tst_frmSave"
-[[ -x $program ]] || { echo "FAIL: $program is not built"; exit 1; }
+tests="${WETONARA_BUILD_DIR:?set by ctest}/tests"
+for program in tst_frmSave tst_CalendarWindow; do
+    [[ -x $tests/$program ]] || { echo "FAIL: $tests/$program is not built"; exit 1; }
+done
 
 work=$(mktemp -d)
 cupsd_pid=""
 previous_default=""
 pdf=""
+month_pdf=""
 cleanup() {
     lpadmin -x "$queue" 2>/dev/null || true
     if [[ -n $previous_default && $previous_default != "$queue" ]]; then
@@ -41,6 +45,7 @@ cleanup() {
         wait "$cupsd_pid" 2>/dev/null || true
     fi
     [[ -n $pdf ]] && rm -f "$pdf"
+    [[ -n $month_pdf ]] && rm -f "$month_pdf"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -68,46 +73,99 @@ out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf | tail
 out=${out:-'${HOME}/PDF'}
 out=${out//'${HOME}'/$home}
 mkdir -p "$out"
-touch "$work/before"
-sleep 1  # so the job's file is strictly newer than the mark
-
-echo "printing on $queue; PDF expected in $out"
-QT_QPA_PLATFORM=offscreen WETONARA_PRINT_ON_SYSTEM_PRINTER=1 "$program" printsOnTheSystemPrinter >"$work/run.txt" 2>&1 ||
-    { cat "$work/run.txt"; echo "FAIL: the report window did not print"; exit 1; }
-grep -q '^PASS   : tst_frmSave::printsOnTheSystemPrinter()' "$work/run.txt" ||
-    { cat "$work/run.txt"; echo "FAIL: the print step did not run"; exit 1; }
-
-for _ in $(seq 1 $((wait_seconds * 2))); do
-    if [[ -z $(lpstat -o "$queue" 2>/dev/null) ]]; then
-        pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$work/before" -print -quit)
-        [[ -n $pdf ]] && break
-    fi
-    sleep 0.5
-done
-[[ -n $pdf ]] || { echo "FAIL: no PDF appeared in $out within ${wait_seconds} s"; lpstat -o; exit 1; }
-echo "job written to $pdf"
-
-pages=$(pdfinfo "$pdf" | sed -n 's/^Pages:[[:space:]]*//p')
-[[ $pages == 1 ]] || { echo "FAIL: the report took $pages pages, not 1"; exit 1; }
-
-pdftoppm -r 100 -f 1 -l 1 "$pdf" "$work/page" 2>"$work/pdftoppm.txt" ||
-    { cat "$work/pdftoppm.txt"; echo "FAIL: the PDF cannot be rendered"; exit 1; }
-python3 - "$work"/page*.ppm <<'EOF'
+# The pages are read as binary PPM: "P6", width, height, maximum, each followed by one blank; comments
+# do not occur here.
+cat >"$work/ppm.py" <<'EOF'
 import sys
 
-with open(sys.argv[1], "rb") as f:
-    data = f.read()
-# Binary PPM: "P6", width, height, maximum, each followed by one blank; comments do not occur here.
-fields, pos = [], 0
-while len(fields) < 4:
-    while data[pos:pos + 1].isspace():
-        pos += 1
-    start = pos
-    while not data[pos:pos + 1].isspace():
-        pos += 1
-    fields.append(data[start:pos])
-pixels = data[pos + 1:]
-width, height = int(fields[1]), int(fields[2])
+
+def read_ppm(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        start = pos
+        while not data[pos:pos + 1].isspace():
+            pos += 1
+        fields.append(data[start:pos])
+    return int(fields[1]), int(fields[2]), data[pos + 1:]
+EOF
+
+# Runs one test function that prints on the default printer and echoes the PDF its job became.
+print_with() {
+    touch "$work/before"
+    sleep 1  # so the job's file is strictly newer than the mark
+    QT_QPA_PLATFORM=offscreen WETONARA_PRINT_ON_SYSTEM_PRINTER=1 "$tests/$1" printsOnTheSystemPrinter >"$work/run.txt" 2>&1 ||
+        { cat "$work/run.txt" >&2; echo "FAIL: $1 did not print" >&2; exit 1; }
+    grep -q "^PASS   : $1::printsOnTheSystemPrinter()" "$work/run.txt" ||
+        { cat "$work/run.txt" >&2; echo "FAIL: the print step of $1 did not run" >&2; exit 1; }
+    local found=""
+    for _ in $(seq 1 $((wait_seconds * 2))); do
+        if [[ -z $(lpstat -o "$queue" 2>/dev/null) ]]; then
+            found=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$work/before" -print -quit)
+            [[ -n $found ]] && break
+        fi
+        sleep 0.5
+    done
+    [[ -n $found ]] || { echo "FAIL: no PDF appeared in $out within ${wait_seconds} s" >&2; lpstat -o >&2; exit 1; }
+    echo "$found"
+}
+
+# Checks that the PDF holds one page and renders it as $work/NAME-1.ppm. Usage: one_page PDF NAME DPI
+one_page() {
+    local pages
+    pages=$(pdfinfo "$1" | sed -n 's/^Pages:[[:space:]]*//p')
+    [[ $pages == 1 ]] || { echo "FAIL: the $2 took $pages pages, not 1"; exit 1; }
+    pdftoppm -r "$3" -f 1 -l 1 "$1" "$work/$2" 2>"$work/pdftoppm.txt" ||
+        { cat "$work/pdftoppm.txt"; echo "FAIL: the $2's PDF cannot be rendered"; exit 1; }
+}
+
+echo "printing on $queue; PDFs expected in $out"
+month_pdf=$(print_with tst_CalendarWindow) || exit 1
+echo "month written to $month_pdf"
+one_page "$month_pdf" month 72
+# CUPS may hand a landscape job to a portrait sheet turned a quarter. Either way the table, wider than
+# tall, must lie along the sheet's long side: its longest straight line of ink (a border of the grid) runs
+# down the sheet, not across it.
+python3 - "$work"/month-1.ppm <<EOF
+$(cat "$work/ppm.py")
+
+width, height, pixels = read_ppm(sys.argv[1])
+
+
+def inked(x, y):
+    i = (y * width + x) * 3
+    return min(pixels[i:i + 3]) < 200
+
+
+def longest(outer, inner, at):
+    best = 0
+    for a in range(outer):
+        run = 0
+        for b in range(inner):
+            run = run + 1 if at(a, b) else 0
+            best = max(best, run)
+    return best
+
+
+across = longest(height, width, lambda y, x: inked(x, y))
+down = longest(width, height, lambda x, y: inked(x, y))
+print(f"month page {width}x{height}: longest line of ink {across} across, {down} down")
+long_side_down = height >= width
+if (down > across) != long_side_down:
+    sys.exit("FAIL: the month was not printed lying down")
+EOF
+
+pdf=$(print_with tst_frmSave) || exit 1
+echo "job written to $pdf"
+
+one_page "$pdf" report 100
+python3 - "$work"/report-1.ppm <<EOF
+$(cat "$work/ppm.py")
+
+width, height, pixels = read_ppm(sys.argv[1])
 ink = magenta = 0
 for i in range(0, width * height * 3, 3):
     r, g, b = pixels[i], pixels[i + 1], pixels[i + 2]
@@ -119,4 +177,4 @@ print(f"page {width}x{height}: {ink} inked pixels, {magenta} of them magenta")
 if ink < 2000 or magenta < 200:
     sys.exit("FAIL: the printed page is blank or lost the report's formatting")
 EOF
-echo "PASS: one page, printed with the report's formatting"
+echo "PASS: the report on one page with its formatting, the month on one landscape page"

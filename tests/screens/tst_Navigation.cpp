@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
 #include "files/SavedReading.h"
+#include "screens/CalendarModel.h"
+#include "screens/CalendarWindow.h"
 #include "screens/LinkCaption.h"
+#include "screens/MatchWindow.h"
 #include "screens/frmAbout.h"
 #include "screens/frmJavaneseAstrology.h"
 #include "screens/frmNagScreen2.h"
+#include "weton/DayMarks.h"
 
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,6 +40,16 @@ struct Outcome
 
     bool operator==(const Outcome &) const = default;
 };
+
+// Whether the calendar marks a date of birth or its wetonan anywhere in the month it shows.
+bool marksAReading(const CalendarModel &model)
+{
+    for (int row = 0; row < model.rowCount(); ++row)
+        for (int column = 0; column < model.columnCount(); ++column)
+            if (model.index(row, column).data(CalendarModel::MarksRole).toInt() & (DayMarks::Birth | DayMarks::Wetonan))
+                return true;
+    return false;
+}
 
 Outcome outcomeOf(Run &run)
 {
@@ -66,6 +81,8 @@ private slots:
     void openMove();
     void backGivesAFreshEntryWindow();
     void manyRoundTripsNeverShowTheCompanion();
+    void lookUpWindowsBesideTheMoves_data();
+    void lookUpWindowsBesideTheMoves();
 };
 
 void tst_Navigation::cleanup()
@@ -92,18 +109,21 @@ void tst_Navigation::menuBars_data()
             "mnuMakeMoney|bar|Make Money &Online|hidden",
         };
     }("mnuSep1", "mnuSep2");
+    const QStringList calendar{"mnuCalendar|bar|&Calendar|shown",
+                               "mnuJavaneseCalendar|mnuCalendar|Javanese &Calendar...|shown",
+                               "mnuMatch|mnuCalendar|&Match Two Wetons...|shown"};
     QTest::newRow("entry window") << false
                                   << (QStringList{"mnuFile|bar|&File|shown",
                                                   "mnuMayan|mnuFile|Find My &Indonesian Birthday (Weton)|shown",
                                                   "mnuSep3|mnuFile|-|shown", "mnuExit|mnuFile|E&xit|shown"}
-                                      + helpAndOffers);
+                                      + calendar + helpAndOffers);
     QStringList resultHelp = helpAndOffers;
     resultHelp.replaceInStrings(QStringLiteral("mnuSep2|"), QStringLiteral("mnuSep3|"));
     resultHelp.replaceInStrings(QStringLiteral("mnuSep1|"), QStringLiteral("mnuSep2|"));
     QTest::newRow("result window") << true
                                    << (QStringList{"mnuFile|bar|&File|shown", "mnuBack|mnuFile|&Back|shown",
                                                    "mnuSep1|mnuFile|-|shown", "mnuExit|mnuFile|E&xit|shown"}
-                                       + resultHelp);
+                                       + calendar + resultHelp);
 }
 
 void tst_Navigation::menuBars()
@@ -472,6 +492,60 @@ void tst_Navigation::manyRoundTripsNeverShowTheCompanion()
     companion->close();
     QCOMPARE(run.fake.process.exits, QList<int>{0});
     QVERIFY(run.set.hasEnded());
+}
+
+void tst_Navigation::lookUpWindowsBesideTheMoves_data()
+{
+    QTest::addColumn<bool>("fromResult");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<bool>("marked");  // the calendar marks the reading on screen afterwards
+    QTest::newRow("result: File > Exit closes them first; the companion screen is left alone")
+        << true << "exit" << QStringList{Companion} << false;
+    QTest::newRow("result: Back keeps them; the calendar's marks go with the reading")
+        << true << "back" << QStringList{Calendar, Match, Entry} << false;
+    QTest::newRow("entry: Calculate keeps them; the calendar marks the new reading")
+        << false << "calculate" << QStringList{Calendar, Match, Result} << true;
+}
+
+void tst_Navigation::lookUpWindowsBesideTheMoves()
+{
+    QFETCH(bool, fromResult);
+    QFETCH(QString, command);
+    QFETCH(QStringList, after);
+    QFETCH(bool, marked);
+    Run run;
+    enter(*run.set.openMain(), Proclamation);
+    if (fromResult)
+        run.set.openMain()->cmdCalculate->click();
+    FormWindow *from = fromResult ? static_cast<FormWindow *>(run.set.openResult()) : run.set.openMain();
+    QVERIFY2(!run.set.openCalendar() && !run.set.openMatch(), "nothing of them is built before they are opened");
+    for (const char *entry : {"mnuJavaneseCalendar", "mnuMatch", "mnuJavaneseCalendar", "mnuMatch"})
+        entryOf(from, entry)->trigger();
+    // At the reading's date from the result window, at today's from the entry window.
+    const QDate shown = fromResult ? QDate(1945, 8, 17) : run.fake.clock.date;
+    QCOMPARE(run.set.openCalendar()->chosenDate(), shown);
+    QCOMPARE(run.set.openMatch()->firstDate->date(), shown);
+    QCOMPARE(marksAReading(run.set.openCalendar()->model()), fromResult);
+
+    if (command == QLatin1String("exit"))
+        entryOf(from, "mnuExit")->trigger();
+    else if (command == QLatin1String("back"))
+        run.set.openResult()->cmdBack->click();
+    else
+        run.set.openMain()->cmdCalculate->click();
+    freeClosedWindows();
+    QCOMPARE(visibleWindows(), after);
+    for (const QString &name : AllWindows)
+        QVERIFY2(instances(name) <= 1, qPrintable(name));
+    if (CalendarWindow *calendar = run.set.openCalendar())
+        QCOMPARE(marksAReading(calendar->model()), marked);
+    if (after == QStringList{Companion}) {
+        run.set.openNag()->close();
+        freeClosedWindows();
+        QCOMPARE(run.fake.process.exits, QList<int>{0});
+        QCOMPARE(visibleWindows(), QStringList{});
+    }
 }
 
 QTEST_MAIN(tst_Navigation)

@@ -4,6 +4,8 @@
 // grabbing again; the pixels that changed are that text, and the second grab holds the ground beneath it.
 // Text is drawn unsmoothed here, so every text pixel has the text's own colour.
 #include "fakes/FakePlatform.h"
+#include "screens/CalendarWindow.h"
+#include "screens/MatchWindow.h"
 #include "screens/WindowSet.h"
 #include "screens/frmAbout.h"
 #include "screens/frmJavaneseAstrology.h"
@@ -12,8 +14,11 @@
 #include "screens/frmSave.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyleFactory>
@@ -64,9 +69,51 @@ QPalette highContrastPalette()
     return palette;
 }
 
+// A table's model with every text it gives emptied, in the cells and in the headers; grounds and marks
+// stay as they are.
+class WithoutTexts final : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        return withoutText(QIdentityProxyModel::data(index, role));
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        return withoutText(QIdentityProxyModel::headerData(section, orientation, role));
+    }
+
+private:
+    static QVariant withoutText(const QVariant &value)
+    {
+        return value.typeId() == QMetaType::QString ? QVariant(QString()) : value;
+    }
+};
+
 // Empties what the control shows as text; false for a control that shows none.
 bool emptyText(QWidget *control)
 {
+    // A table and its headers lose their texts together.
+    if (auto *view = qobject_cast<QAbstractItemView *>(control)) {
+        if (qobject_cast<QHeaderView *>(view) || !view->model() || dynamic_cast<WithoutTexts *>(view->model()))
+            return false;
+        auto *blank = new WithoutTexts(view);
+        blank->setSourceModel(view->model());
+        view->setModel(blank);
+        return true;
+    }
+    // A spin box puts its text back at once: its text is drawn in no colour instead.
+    if (auto *line = qobject_cast<QLineEdit *>(control);
+        line && qobject_cast<QAbstractSpinBox *>(line->parentWidget())) {
+        if (line->palette().color(QPalette::Text) == Qt::transparent)
+            return false;
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Text, Qt::transparent);
+        palette.setColor(QPalette::HighlightedText, Qt::transparent);
+        line->setPalette(palette);
+        return true;
+    }
     if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty())
         label->clear();
     else if (auto *line = qobject_cast<QLineEdit *>(control); line && !line->text().isEmpty())
@@ -115,7 +162,7 @@ std::pair<double, int> textContrast(const QImage &withText, const QImage &withou
 QRect textPlace(QWidget *control, QWidget *window)
 {
     QWidget *place = control;
-    if (auto *box = qobject_cast<QAbstractScrollArea *>(control))
+    if (auto *box = qobject_cast<QAbstractScrollArea *>(control); box && !qobject_cast<QAbstractItemView *>(box))
         place = box->viewport();
     QRect area(QPoint(0, 0), place->size());
     if (auto *frame = qobject_cast<QGroupBox *>(control)) {  // its caption, not the boxes inside it
@@ -148,6 +195,14 @@ QWidget *showWindow(WindowSet &set, const QString &window)
         return &set.about();
     if (window == QLatin1String("companion"))
         return &set.nag();
+    if (window == QLatin1String("calendar")) {
+        set.calendar().showFor(set.shownBirthDate());
+        return &set.calendar();
+    }
+    if (window == QLatin1String("match")) {
+        set.match().showFor(set.shownBirthDate());
+        return &set.match();
+    }
     return &set.main();
 }
 
@@ -177,7 +232,7 @@ void tst_Readability::textsStandOutFromTheirGround_data()
         {"dark palette", darkPalette()},
         {"high-contrast palette", highContrastPalette()}};
     for (const auto &[paletteName, palette] : palettes)
-        for (const char *window : {"entry", "result", "report", "about", "companion"})
+        for (const char *window : {"entry", "result", "report", "about", "companion", "calendar", "match"})
             QTest::addRow("%s window, %s", window, paletteName) << palette << QString::fromLatin1(window);
 }
 
@@ -187,6 +242,7 @@ void tst_Readability::textsStandOutFromTheirGround()
     QFETCH(QString, window);
     QApplication::setPalette(palette);
     fakes::FakePlatform fake;
+    fake.clock.date = QDate(2001, 10, 24);  // the calendar marks today and the date of birth in one month
     WindowSet set(fake.platform());
     // 2 October 2001 gives the longest description.
     set.main().txtName->setText(QStringLiteral("Siti Rahayu"));

@@ -420,8 +420,7 @@ void tst_frmSave::printsOnTheSystemPrinter()
         QSKIP("prints on the system's default printer only when test_print_cups.sh asks for it");
     fakes::FakePlatform fake;
     platform::QtPrinter printer;
-    platform::Platform real{fake.messages,     fake.fileDialogs, fake.browser, printer,      fake.settings,
-                            fake.instanceLock, fake.clock,       fake.random,  fake.process, fake.handOver};
+    platform::Platform real = fake.withPrinter(printer);
     WindowSet set(real);
     set.reading() = {QStringLiteral("abc"), 1980, QStringLiteral("June"), 7};
     set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1980, u"June", 7));

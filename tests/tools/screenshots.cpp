@@ -3,6 +3,8 @@
 // scripts/screenshots), so the layouts can be looked at without a display. A second argument names the
 // language ("id"); without it the windows are in English.
 #include "fakes/FakePlatform.h"
+#include "screens/CalendarWindow.h"
+#include "screens/MatchWindow.h"
 #include "screens/WindowSet.h"
 #include "screens/frmAbout.h"
 #include "screens/frmJavaneseAstrology.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -68,6 +71,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     fakes::FakePlatform fake;
+    fake.clock.date = QDate(2001, 10, 24);  // today in the month the calendar shows
     WindowSet set(fake.platform());
     bool ok = save(set.main(), folder, QStringLiteral("frmMain"));
 
@@ -81,6 +85,11 @@ int main(int argc, char *argv[])
     ok &= save(set.result(), folder, QStringLiteral("frmJavaneseAstrology"));
     ok &= save(set.report(), folder, QStringLiteral("frmSave"));
     ok &= save(set.about(), folder, QStringLiteral("frmAbout"));
+    set.calendar().showFor(set.shownBirthDate());
+    ok &= save(set.calendar(), folder, QStringLiteral("CalendarWindow"));
+    set.match().showFor(set.shownBirthDate());
+    set.match().secondDate->setDate(QDate(1980, 6, 7));
+    ok &= save(set.match(), folder, QStringLiteral("MatchWindow"));
     ok &= save(set.nag(), folder, QStringLiteral("frmNagScreen2"));
     ok &= saveFileDialog(folder);
     return ok ? 0 : 1;

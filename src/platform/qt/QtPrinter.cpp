@@ -7,7 +7,7 @@
 
 namespace platform {
 
-PrintOutcome QtPrinter::print(const QTextDocument &document)
+PrintOutcome QtPrinter::print(const QTextDocument &document, PageOrientation orientation)
 {
     // With no print server QPrinter still claims to be valid and quietly prints to a PDF without a
     // file name, so the default queue is looked up first.
@@ -16,6 +16,8 @@ PrintOutcome QtPrinter::print(const QTextDocument &document)
         return PrintOutcome::NoPrinter;
     QPrinter printer(queue, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Wetonara"));
+    printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
     if (!printer.isValid())
         return PrintOutcome::NoPrinter;
     document.print(&printer);

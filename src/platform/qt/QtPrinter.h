@@ -8,7 +8,7 @@ namespace platform {
 class QtPrinter final : public Printer
 {
 public:
-    PrintOutcome print(const QTextDocument &document) override;
+    PrintOutcome print(const QTextDocument &document, PageOrientation orientation) override;
 };
 
 }  // namespace platform

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "CalendarModel.h"
+
+#include "weton/DayMarks.h"
+#include "weton/DaySignCatalogue.h"
+
+CalendarModel::CalendarModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void CalendarModel::setMonth(int year, int month)
+{
+    beginResetModel();
+    m_sheet = MonthSheet(year, month);
+    endResetModel();
+}
+
+void CalendarModel::setMarks(QDate today, QDate birth)
+{
+    m_today = today;
+    m_birth = birth;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {MarksRole, Qt::AccessibleTextRole});
+}
+
+QModelIndex CalendarModel::indexOf(QDate date) const
+{
+    const std::optional<MonthSheet::Cell> cell = m_sheet.cellOf(date);
+    return cell ? index(cell->row, cell->column) : QModelIndex();
+}
+
+QDate CalendarModel::dateAt(const QModelIndex &index) const
+{
+    const DayFacts::Facts *day = m_sheet.dayAt(index.row(), index.column());
+    return day ? day->date : QDate();
+}
+
+int CalendarModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_sheet.rows(); }
+
+int CalendarModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : MonthSheet::Columns; }
+
+QVariant CalendarModel::data(const QModelIndex &index, int role) const
+{
+    const DayFacts::Facts *day = m_sheet.dayAt(index.row(), index.column());
+    if (!day)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: return QString::number(day->date.day());
+    case MarketDayRole: return DaySignCatalogue::marketDayInLookupOrder(day->neptu.marketDay);
+    case JavaneseDayRole:
+        if (!day->javanese)
+            return {};
+        // The day a Javanese month begins carries the month's name, as almanacs print it.
+        return day->javanese->day == 1 ? QStringLiteral("1 %1").arg(JavaneseCalendar::monthName(day->javanese->month))
+                                       : QString::number(day->javanese->day);
+    case MonthBeginsRole: return day->javanese && day->javanese->day == 1;
+    case MarksRole: return DayMarks::of(day->date, m_today, m_birth);
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole: return spokenWithMarks(*day);
+    default: return {};
+    }
+}
+
+QString CalendarModel::spokenWithMarks(const DayFacts::Facts &day) const
+{
+    QString text = DayFacts::spoken(day);
+    const int marks = DayMarks::of(day.date, m_today, m_birth);
+    if (marks & DayMarks::Today)
+        text += tr(", today");
+    if (marks & DayMarks::Birth)
+        text += tr(", date of birth");
+    if (marks & DayMarks::Wetonan)
+        text += tr(", wetonan of the date of birth");
+    return text;
+}
+
+QVariant CalendarModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return DayFacts::shownWeekday(section);
+    return m_sheet.wukuOfRow(section).name.toString();
+}
+
+Qt::ItemFlags CalendarModel::flags(const QModelIndex &index) const
+{
+    // The cells of the neighbouring months stay empty and cannot be chosen.
+    return m_sheet.dayAt(index.row(), index.column()) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable
+                                                      : Qt::ItemFlags(Qt::NoItemFlags);
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "weton/MonthSheet.h"
+
+#include <QAbstractTableModel>
+#include <QDate>
+
+// One month of the almanac as a table for Qt's views: a row per week (wuku, named in the row's header),
+// a column per weekday from Sunday. Each day gives its Gregorian day as its text, its market day, its
+// Javanese day and marks in roles of their own, and the whole day in one line to screen readers.
+class CalendarModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Role { MarketDayRole = Qt::UserRole + 1, JavaneseDayRole, MonthBeginsRole, MarksRole };
+
+    explicit CalendarModel(QObject *parent = nullptr);
+
+    // The month on show, and the days it marks (an invalid date for none).
+    void setMonth(int year, int month);
+    void setMarks(QDate today, QDate birth);
+    [[nodiscard]] const MonthSheet &sheet() const { return m_sheet; }
+
+    [[nodiscard]] QModelIndex indexOf(QDate date) const;
+    [[nodiscard]] QDate dateAt(const QModelIndex &index) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    [[nodiscard]] QString spokenWithMarks(const DayFacts::Facts &day) const;
+
+    MonthSheet m_sheet{0, 0};
+    QDate m_today;
+    QDate m_birth;
+};

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+class CalendarModel;
+class CalendarView;
+class QBoxLayout;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class WindowSet;
+
+// The Javanese calendar: a month of the almanac, one wuku per row, each day with its market day and
+// Javanese date, moved through by buttons, a month and year chooser or the keyboard, with the chosen
+// day's details beside it. Modeless: the user looks things up in it beside the main windows.
+class CalendarWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CalendarWindow(WindowSet &set);
+
+    // Brings the window up at the month of the reading's date of birth, chosen and marked with its
+    // wetonan, or at today's month when no reading is shown (an invalid date).
+    void showFor(QDate birth);
+    // The reading on screen changed: the marks follow it; the month stays.
+    void setBirth(QDate birth);
+
+    [[nodiscard]] QDate chosenDate() const;
+    [[nodiscard]] const CalendarModel &model() const { return *m_model; }
+
+    CalendarView *grid = nullptr;
+    QLabel *title = nullptr;
+    QLabel *javaneseTitle = nullptr;
+    QLabel *details = nullptr;
+    QLabel *reason = nullptr;
+    QToolButton *previousYear = nullptr;
+    QToolButton *previousMonth = nullptr;
+    QToolButton *nextMonth = nullptr;
+    QToolButton *nextYear = nullptr;
+    QComboBox *monthList = nullptr;
+    QSpinBox *yearBox = nullptr;
+    QPushButton *todayButton = nullptr;
+    QPushButton *printButton = nullptr;
+    QPushButton *closeButton = nullptr;
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildNavigation(QBoxLayout *layout);
+    void buildDetails(QBoxLayout *layout);
+    void buildButtons(QBoxLayout *layout);
+    QToolButton *stepButton(const char *name, const QString &caption, const QString &spoken, int months);
+
+    // Shows the month of the date and chooses the day; a date the calendar does not cover is refused with
+    // the reason, and the month on show stays.
+    bool goTo(QDate date);
+    void chooseFromLists();
+    void showChosenDay();
+    void print();
+
+    WindowSet &m_set;
+    CalendarModel *m_model;
+    QDate m_birth;
+    QWidget *m_legendBirth = nullptr;
+    bool m_closing = false;
+};

@@ -78,6 +78,8 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\xB6\r\n", 3) == 3);
         }
+        // Real modal boxes, where a row needs one; they outlive the rows' waits for the event loop.
+        platform::QtMessageBoxes boxes;
         Run run;
         QVERIFY(run.fake.handOver.receiver.ready && run.fake.handOver.receiver.take);
         const auto offer = [&] { return run.fake.handOver.deliver(path); };
@@ -96,28 +98,24 @@ private slots:
             calculateProclamation(run);
             QVERIFY(whileModal([&] { run.set.result().cmdSave->click(); }, [&](QWidget *) { answer = offer(); }));
             break;
-        case Doing::MessageOpen: {
-            platform::QtMessageBoxes boxes;
+        case Doing::MessageOpen:
             QVERIFY(whileModal(
                 [&] {
                     boxes.show({QStringLiteral("Please Enter Your Name"), {}, {}, {}});
                 },
                 [&](QWidget *) { answer = offer(); }));
             break;
-        }
         case Doing::Leaving:
             run.set.main().close();
             answer = offer();
             break;
-        case Doing::TwoAtOnce: {
+        case Doing::TwoAtOnce:
             // The refusal is a real modal box: the second file must wait for it, not be lost behind it.
-            platform::QtMessageBoxes boxes;
             run.fake.messages.onShow = [&](const platform::Message &message) {
                 whileModal([&] { boxes.show(message); }, [](QWidget *) {});
             };
             answer = offer() && run.fake.handOver.deliver(Saved);
             break;
-        }
         }
         QCOMPARE(answer, std::optional<bool>(taken));
         // The file opens from the event loop, after the answer; a refused one never does.

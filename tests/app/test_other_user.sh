@@ -19,8 +19,11 @@ useradd --system --no-create-home --shell /usr/sbin/nologin "$user" || fail "cou
 uid=$(id -u "$user")
 shared=$(mktemp -d /tmp/wetonara-shared.XXXXXX)
 chmod 1777 "$shared"
-trap 'userdel "$user" 2>/dev/null; rm -rf "$shared"; stop' EXIT
-as_user() { setpriv --reuid="$uid" --regid="$uid" --clear-groups "$@"; }
+# The user's processes end before the user goes.
+trap 'stop; userdel "$user" 2>/dev/null; rm -rf "$shared"' EXIT
+# A command to run as the other user. setpriv and what it runs keep the process number a background
+# start gives, so the processes started this way are stopped at the end like every other.
+as_user=(setpriv --reuid="$uid" --regid="$uid" --clear-groups)
 cp "$(dirname "$0")/../data/abc-7-June-1980.jav" "$shared/siti.jav"
 chmod 644 "$shared/siti.jav"
 
@@ -59,10 +62,10 @@ stranger() {
 
 # 1. No runtime folder. The stranger made Qt's fallback runtime folder, the program's own folder in the
 #    temporary folder (open to all), and a lock and socket where the program kept them before.
-as_user mkdir "$shared/runtime-root"
-as_user mkdir -m 777 "$shared/wetonara-0"
-stranger "$shared/wetonara-0.lock" "$shared/wetonara-0.socket" as_user
-stranger "$shared/wetonara-0/wetonara.lock" "$shared/wetonara-0/wetonara.socket" as_user
+"${as_user[@]}" mkdir "$shared/runtime-root"
+"${as_user[@]}" mkdir -m 777 "$shared/wetonara-0"
+stranger "$shared/wetonara-0.lock" "$shared/wetonara-0.socket" "${as_user[@]}"
+stranger "$shared/wetonara-0/wetonara.lock" "$shared/wetonara-0/wetonara.socket" "${as_user[@]}"
 (cd "$shared" && exec env -u XDG_RUNTIME_DIR TMPDIR="$shared" QT_QPA_PLATFORM=offscreen "$program" siti.jav) \
     >"$work/first.log" 2>&1 &
 first=$!
@@ -81,7 +84,7 @@ pass "a stranger's files in the shared temporary folder neither block the progra
 runtime=$shared/runtime-user
 mkdir -m 700 "$runtime" "$shared/home" && chown "$user" "$runtime" "$shared/home"
 as_program() {
-    as_user env -u DISPLAY -u WAYLAND_DISPLAY HOME="$shared/home" XDG_CONFIG_HOME="$shared/home" \
+    "${as_user[@]}" env -u DISPLAY -u WAYLAND_DISPLAY HOME="$shared/home" XDG_CONFIG_HOME="$shared/home" \
         XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen "$program" "$@" >>"$work/user.log" 2>&1 &
     started=$!
     helpers+=("$started")

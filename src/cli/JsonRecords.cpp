@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "JsonRecords.h"
 
+#include "weton/AfterSunset.h"
 #include "weton/DaySignCatalogue.h"
+#include "weton/HijriCalendar.h"
 #include "weton/JavaneseCalendar.h"
 #include "weton/Neptu.h"
+#include "weton/PranataMangsa.h"
 #include "weton/Wuku.h"
 
 #include <charconv>
@@ -47,7 +50,7 @@ const QByteArray &JsonRecords::wetonTail(int weekday, int marketDay)
 {
     QByteArray &tail = tails[weekday * 5 + marketDay];
     if (tail.isEmpty())
-        tail = ",\"description\":" + jsonString(DaySignCatalogue::descriptionAt(weekday, marketDay)) + "}\n";
+        tail = ",\"description\":" + jsonString(DaySignCatalogue::descriptionAt(weekday, marketDay));
     return tail;
 }
 
@@ -80,10 +83,44 @@ JsonRecords::JsonRecords()
         yearNames[i] = JavaneseCalendar::yearName(i + 1).toLatin1();
     for (int i = 0; i < 4; ++i)
         winduNames[i] = JavaneseCalendar::winduName(i).toLatin1();
+    for (int i = 0; i < 12; ++i)
+        hijriMonthNames[i] = jsonString(QString(HijriCalendar::monthName(i + 1)));
+    for (int i = 0; i < PranataMangsa::Count; ++i)
+        mangsaNames[i] = PranataMangsa::name(i + 1).toLatin1();
 }
 
-void JsonRecords::append(BufferedOutput &output, QByteArrayView dateText, QDate date)
+void JsonRecords::appendLaterFacts(BufferedOutput &output, QDate date, bool afterSunset, QByteArrayView wetonDateText)
 {
+    if (const std::optional<HijriCalendar::HijriDate> hijri = HijriCalendar::ofDate(date)) {
+        output.append(",\"hijriDate\":{\"day\":");
+        appendNumber(output, hijri->day);
+        output.append(",\"month\":");
+        appendNumber(output, hijri->month);
+        output.append(",\"monthName\":");
+        output.append(hijriMonthNames[hijri->month - 1]);
+        output.append(",\"year\":");
+        appendNumber(output, hijri->year);
+        output.append("}");
+    } else {
+        output.append(",\"hijriDate\":null");
+    }
+    const PranataMangsa::Mangsa mangsa = PranataMangsa::ofDate(date);
+    output.append(",\"pranataMangsa\":{\"number\":");
+    appendNumber(output, mangsa.number);
+    output.append(",\"name\":\"");
+    output.append(mangsaNames[mangsa.number - 1]);
+    output.append("\",\"day\":");
+    appendNumber(output, mangsa.day);
+    output.append(",\"length\":");
+    appendNumber(output, mangsa.length);
+    output.append(afterSunset ? "},\"afterSunset\":true,\"wetonDate\":\"" : "},\"afterSunset\":false,\"wetonDate\":\"");
+    output.append(wetonDateText);
+    output.append("\"}\n");
+}
+
+void JsonRecords::append(BufferedOutput &output, QByteArrayView dateText, QDate birth, bool afterSunset)
+{
+    const QDate date = AfterSunset::wetonDay(birth, afterSunset);
     const Neptu::DayNeptu neptu = Neptu::ofDate(date);
     const std::optional<JavaneseCalendar::JavaneseDate> javanese = JavaneseCalendar::ofDate(date);
     output.append("{\"date\":\"");
@@ -108,6 +145,9 @@ void JsonRecords::append(BufferedOutput &output, QByteArrayView dateText, QDate 
         output.append("\"javaneseDate\":null");
     }
     output.append(wetonTail(neptu.weekday, neptu.marketDay));
+    // Without the option the day is the one given, and its text is written as it came.
+    const QByteArray turned = afterSunset ? date.toString(Qt::ISODate).toLatin1() : QByteArray();
+    appendLaterFacts(output, date, afterSunset, afterSunset ? QByteArrayView(turned) : dateText);
 }
 
 }  // namespace WetonCli

@@ -26,17 +26,24 @@ void tst_ReckoningModes::readingEndsWithTheReckoning_data()
 {
     QTest::addColumn<QString>("date");
     QTest::addColumn<Lines>("tail");
-    // Worked out by hand from the neptu values, the Galungan anchor of the wuku and the month lengths.
+    // Worked out by hand from the neptu values, the Galungan anchor of the wuku, the month lengths of both
+    // lunar calendars and the seasons' first days.
     QTest::newRow("Sabtu Wage 13, in Asapon") << "1980-06-07"
                                               << Lines{"Neptu: 13 (Sabtu 9 + Wage 4)", "Wuku: Julungwangi (9 of 30)",
-                                                       "Javanese Date: 23 Rejeb 1912 AJ, year Be, windu Kuntara"};
+                                                       "Javanese Date: 23 Rejeb 1912 AJ, year Be, windu Kuntara",
+                                                       "Hijri Date: 23 Rajab 1400 AH (arithmetical calendar)",
+                                                       "Pranata Mangsa: Sadha (season 12 of 12), day 27 of 41"};
     QTest::newRow("last day of Aboge, Besar cut to 29")
         << "1936-03-23"
         << Lines{"Neptu: 13 (Senin 4 + Pahing 9)", "Wuku: Langkir (13 of 30)",
-                 "Javanese Date: 29 Besar 1866 AJ, year Jimakir, windu Sancaya"};
+                 "Javanese Date: 29 Besar 1866 AJ, year Jimakir, windu Sancaya",
+                 "Hijri Date: 29 Dhu al-Hijjah 1354 AH (arithmetical calendar)",
+                 "Pranata Mangsa: Kasanga (season 9 of 12), day 23 of 25"};
     QTest::newRow("Thursday is Kemis, worth 8") << "2009-01-01"
                                                 << Lines{"Neptu: 12 (Kemis 8 + Wage 4)", "Wuku: Watugunung (30 of 30)",
-                                                         "Javanese Date: 4 Sura 1942 AJ, year Je, windu Kuntara"};
+                                                         "Javanese Date: 4 Sura 1942 AJ, year Je, windu Kuntara",
+                                                         "Hijri Date: 4 Muharram 1430 AH (arithmetical calendar)",
+                                                         "Pranata Mangsa: Kapitu (season 7 of 12), day 11 of 43"};
 }
 
 void tst_ReckoningModes::readingEndsWithTheReckoning()
@@ -46,9 +53,9 @@ void tst_ReckoningModes::readingEndsWithTheReckoning()
     const CliRun run = runWeton({date});
     QCOMPARE(run.status, 0);
     const Lines lines = run.outLines();
-    QVERIFY(lines.size() > 8);
-    QCOMPARE(lines.at(lines.size() - 8), "Description:");  // today's lines come first, unchanged
-    QCOMPARE(lines.mid(lines.size() - 6), (Lines{"", tail[0], "", tail[1], "", tail[2]}));
+    QVERIFY(lines.size() > 12);
+    QCOMPARE(lines.at(lines.size() - 12), "Description:");  // the reading's lines come first, unchanged
+    QCOMPARE(lines.mid(lines.size() - 10), (Lines{"", tail[0], "", tail[1], "", tail[2], "", tail[3], "", tail[4]}));
 }
 
 void tst_ReckoningModes::matchOfTwoWetons_data()
@@ -98,19 +105,29 @@ void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
              (QJsonObject{{"number", 30}, {"name", "Watugunung"}}));
     QJsonObject june7 = QJsonDocument::fromJson(run.outLines().at(0)).object();
     QVERIFY(june7.take("description").toString().startsWith("You are 'forceful' and 'dynamic'. The Sabtu Wage"));
-    const QJsonObject expected{{"date", "1980-06-07"},
-                               {"weekday", "Saturday"},
-                               {"weekdayIndonesian", "Sabtu"},
-                               {"marketDay", "Wage"},
-                               {"neptu", QJsonObject{{"weekday", 9}, {"marketDay", 4}, {"total", 13}}},
-                               {"wuku", QJsonObject{{"number", 9}, {"name", "Julungwangi"}}},
-                               {"javaneseDate", QJsonObject{{"day", 23},
-                                                            {"month", 7},
-                                                            {"monthName", "Rejeb"},
-                                                            {"year", 1912},
-                                                            {"yearName", "Be"},
-                                                            {"windu", "Kuntara"}}}};
+    const QJsonObject expected{
+        {"date", "1980-06-07"},
+        {"weekday", "Saturday"},
+        {"weekdayIndonesian", "Sabtu"},
+        {"marketDay", "Wage"},
+        {"neptu", QJsonObject{{"weekday", 9}, {"marketDay", 4}, {"total", 13}}},
+        {"wuku", QJsonObject{{"number", 9}, {"name", "Julungwangi"}}},
+        {"javaneseDate", QJsonObject{{"day", 23},
+                                     {"month", 7},
+                                     {"monthName", "Rejeb"},
+                                     {"year", 1912},
+                                     {"yearName", "Be"},
+                                     {"windu", "Kuntara"}}},
+        {"hijriDate", QJsonObject{{"day", 23}, {"month", 7}, {"monthName", "Rajab"}, {"year", 1400}}},
+        {"pranataMangsa", QJsonObject{{"number", 12}, {"name", "Sadha"}, {"day", 27}, {"length", 41}}},
+        {"afterSunset", false},
+        {"wetonDate", "1980-06-07"}};
     QCOMPARE(june7, expected);
+    // The fields that came later follow the description, so every earlier field keeps its bytes.
+    QVERIFY(run.outLines().at(0).contains(
+        "Take time to rest, and your luck will truly grow.\",\"hijriDate\":{\"day\":23,\"month\":7,\"monthName\":"
+        "\"Rajab\",\"year\":1400},\"pranataMangsa\":{\"number\":12,\"name\":\"Sadha\",\"day\":27,\"length\":41},"
+        "\"afterSunset\":false,\"wetonDate\":\"1980-06-07\"}"));
 
     // Without dates it reads standard input as --tsv does: byte-order mark, blanks and CR forgiven, other
     // lines reported and skipped.

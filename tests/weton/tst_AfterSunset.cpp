@@ -128,10 +128,10 @@ void tst_AfterSunset::everyPlaceFollowsTheNextDay()
     QCOMPARE(match.value(1), "Second: " + iso.toUtf8() + " after sunset, " + indonesian.toUtf8() + ' ' + market.toUtf8()
                                  + ", neptu " + QByteArray::number(neptu));
     QVERIFY(match.value(2).startsWith("Sum: " + QByteArray::number(neptu + 14) + ' '));
-    const Lines first = runWeton({"--match", "--after-sunset", iso, "2000-01-01"}).outLines();
-    QCOMPARE(first.mid(0, 2), (Lines{"First: " + iso.toUtf8() + " after sunset, " + indonesian.toUtf8() + ' '
-                                         + market.toUtf8() + ", neptu " + QByteArray::number(neptu),
-                                     "Second: 2000-01-01, Sabtu Legi, neptu 14"}));
+    const Lines eveningFirst = runWeton({"--match", "--after-sunset", iso, "2000-01-01"}).outLines();
+    QCOMPARE(eveningFirst.mid(0, 2), (Lines{"First: " + iso.toUtf8() + " after sunset, " + indonesian.toUtf8() + ' '
+                                                + market.toUtf8() + ", neptu " + QByteArray::number(neptu),
+                                            "Second: 2000-01-01, Sabtu Legi, neptu 14"}));
 
     // The calendar marks the date of birth as entered, and the wetonan of the next day.
     QCOMPARE(DayMarks::of(birth, {}, birth, true), int(DayMarks::Birth));

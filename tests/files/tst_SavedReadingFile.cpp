@@ -85,6 +85,7 @@ private slots:
     void writeNewFile();
     void writtenAndReadBack_data();
     void writtenAndReadBack();
+    void longestReadingIsReadWhole();
     void replaceWholeFileKeepingPermissions();
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
@@ -174,6 +175,20 @@ void tst_SavedReadingFile::writtenAndReadBack()
     QCOMPARE(QFileInfo(path).size(), 26 + (afterSunset ? 14 : 0));
     QCOMPARE(SavedReading::readFile(path),
              (SavedReading::Fields{u"Siti"_s, u"31"_s, u"December"_s, u"2036"_s, afterSunset}));
+}
+
+// The longest saved reading, a 32,767-character name and the fifth line, is read whole; one byte more after
+// it is seen, and refused.
+void tst_SavedReadingFile::longestReadingIsReadWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"long.jav"_s);
+    const QString name(SavedReading::LongestName, u'a');
+    const QByteArray longest = SavedReading::compose({name, 1980, u"June"_s, 7, true});
+    QVERIFY(put(path, longest));
+    QCOMPARE(SavedReading::readFile(path), (SavedReading::Fields{name, u"7"_s, u"June"_s, u"1980"_s, true}));
+    QVERIFY(put(path, longest + "x"));
+    QCOMPARE(SavedReading::readFile(path), std::nullopt);
 }
 
 void tst_SavedReadingFile::replaceWholeFileKeepingPermissions()

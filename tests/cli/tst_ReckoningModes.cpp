@@ -18,6 +18,8 @@ private slots:
     void matchOfTwoWetons_data();
     void matchOfTwoWetons();
     void jsonHasEveryFactAndReadsLikeTsv();
+    void jsonAfterSunsetPerDate_data();
+    void jsonAfterSunsetPerDate();
     void jsonStringsAreEscaped_data();
     void jsonStringsAreEscaped();
 };
@@ -135,6 +137,46 @@ void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
     QCOMPARE(read.status, 1);
     QCOMPARE(read.out, run.out);
     QCOMPARE(read.err, QByteArray("weton: line 2: \"not a date\" is not a date as YYYY-MM-DD\n"));
+}
+
+// With dates given, --after-sunset is for the date that follows it; reading standard input, for every line.
+// 7 June 1980 is Sabtu Wage, so the next day is Minggu Kliwon; 1 January 2000 is Sabtu Legi.
+void tst_ReckoningModes::jsonAfterSunsetPerDate_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("wetons");  // date, afterSunset, wetonDate, weekday, market day a line
+    QTest::newRow("the second date only")
+        << QStringList{"--json", "2000-01-01", "--after-sunset", "1980-06-07"} << QByteArray()
+        << QStringList{"2000-01-01 0 2000-01-01 Saturday Legi", "1980-06-07 1 1980-06-08 Sunday Kliwon"};
+    QTest::newRow("the first date only") << QStringList{"--after-sunset", "--json", "1980-06-07", "2000-01-01"}
+                                         << QByteArray()
+                                         << QStringList{"1980-06-07 1 1980-06-08 Sunday Kliwon",
+                                                        "2000-01-01 0 2000-01-01 Saturday Legi"};
+    QTest::newRow("every line read") << QStringList{"--json", "--after-sunset"}
+                                     << QByteArray("1980-06-07\n2000-01-01\n")
+                                     << QStringList{"1980-06-07 1 1980-06-08 Sunday Kliwon",
+                                                    "2000-01-01 1 2000-01-02 Sunday Pahing"};
+    QTest::newRow("after -- too") << QStringList{"--json", "--after-sunset", "--", "1980-06-07"} << QByteArray()
+                                  << QStringList{"1980-06-07 1 1980-06-08 Sunday Kliwon"};
+}
+
+void tst_ReckoningModes::jsonAfterSunsetPerDate()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, wetons);
+    const CliRun run = runWeton(arguments, input);
+    QCOMPARE(run.status, 0);
+    QStringList got;
+    for (const QByteArray &line : run.outLines()) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        got << QStringList{object.value("date").toString(), QString::number(object.value("afterSunset").toBool()),
+                           object.value("wetonDate").toString(), object.value("weekday").toString(),
+                           object.value("marketDay").toString()}
+                   .join(' ');
+    }
+    QCOMPARE(got, wetons);
 }
 
 void tst_ReckoningModes::jsonStringsAreEscaped_data()

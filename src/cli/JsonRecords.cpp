@@ -10,6 +10,7 @@
 #include "weton/Wuku.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace WetonCli {
 
@@ -73,6 +74,29 @@ void appendNumber(BufferedOutput &output, int value)
     output.append(QByteArrayView(digits, end - digits));
 }
 
+// The end of one record, whose pieces are all short and bounded: names of at most 20 characters and
+// numbers of at most four digits.
+class RecordEnd
+{
+public:
+    void add(QByteArrayView text)
+    {
+        Q_ASSERT(text.size() <= Capacity - m_size);
+        std::memcpy(m_data.data() + m_size, text.data(), size_t(text.size()));
+        m_size += text.size();
+    }
+    void add(int value)
+    {
+        m_size = std::to_chars(m_data.data() + m_size, m_data.data() + Capacity, value).ptr - m_data.data();
+    }
+    [[nodiscard]] QByteArrayView view() const { return {m_data.data(), m_size}; }
+
+private:
+    static constexpr qsizetype Capacity = 256;
+    std::array<char, Capacity> m_data;
+    qsizetype m_size = 0;
+};
+
 }  // namespace
 
 JsonRecords::JsonRecords()
@@ -91,29 +115,32 @@ JsonRecords::JsonRecords()
 
 void JsonRecords::appendLaterFacts(BufferedOutput &output, QDate date, bool afterSunset, QByteArrayView wetonDateText)
 {
+    // A few dozen short pieces a record: gathered here first, they reach the output in one append.
+    RecordEnd end;
     if (const std::optional<HijriCalendar::HijriDate> hijri = HijriCalendar::ofDate(date)) {
-        output.append(",\"hijriDate\":{\"day\":");
-        appendNumber(output, hijri->day);
-        output.append(",\"month\":");
-        appendNumber(output, hijri->month);
-        output.append(",\"monthName\":");
-        output.append(hijriMonthNames[hijri->month - 1]);
-        output.append(",\"year\":");
-        appendNumber(output, hijri->year);
-        output.append("}");
+        end.add(",\"hijriDate\":{\"day\":");
+        end.add(hijri->day);
+        end.add(",\"month\":");
+        end.add(hijri->month);
+        end.add(",\"monthName\":");
+        end.add(hijriMonthNames[hijri->month - 1]);
+        end.add(",\"year\":");
+        end.add(hijri->year);
+        end.add("}");
     } else {
-        output.append(",\"hijriDate\":null");
+        end.add(",\"hijriDate\":null");
     }
     const PranataMangsa::Mangsa mangsa = PranataMangsa::ofDate(date);
-    output.append(",\"pranataMangsa\":{\"number\":");
-    appendNumber(output, mangsa.number);
-    output.append(",\"name\":\"");
-    output.append(mangsaNames[mangsa.number - 1]);
-    output.append("\",\"day\":");
-    appendNumber(output, mangsa.day);
-    output.append(",\"length\":");
-    appendNumber(output, mangsa.length);
-    output.append(afterSunset ? "},\"afterSunset\":true,\"wetonDate\":\"" : "},\"afterSunset\":false,\"wetonDate\":\"");
+    end.add(",\"pranataMangsa\":{\"number\":");
+    end.add(mangsa.number);
+    end.add(",\"name\":\"");
+    end.add(mangsaNames[mangsa.number - 1]);
+    end.add("\",\"day\":");
+    end.add(mangsa.day);
+    end.add(",\"length\":");
+    end.add(mangsa.length);
+    end.add(afterSunset ? "},\"afterSunset\":true,\"wetonDate\":\"" : "},\"afterSunset\":false,\"wetonDate\":\"");
+    output.append(end.view());
     output.append(wetonDateText);
     output.append("\"}\n");
 }

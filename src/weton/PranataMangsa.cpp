@@ -35,15 +35,17 @@ Mangsa ofDate(QDate date)
         return {};
     // In the order of the calendar year, from Kawolu's 3 February to Kapitu's 22 December, the last
     // season begun on or before the date; before 3 February it is the Kapitu begun the year before.
-    const int monthDay = date.month() * 100 + date.day();
-    int number = Kapitu, startYear = date.year() - 1;
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);  // once: each of year(), month() and day() works out all three
+    const int monthDay = month * 100 + day;
+    int number = Kapitu, startYear = year - 1;
     for (int i = 0; i < Count; ++i) {
         const int candidate = (Kapitu + i) % Count + 1;
         const Start &start = Starts[candidate - 1];
         if (start.month * 100 + start.day > monthDay)
             break;
         number = candidate;
-        startYear = date.year();
+        startYear = year;
     }
     const QDate start = startIn(startYear, number);
     const QDate end = startIn(startYear + (number == Kapitu ? 1 : 0), number % Count + 1);

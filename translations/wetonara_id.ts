@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en">
 <context>
+    <name>AfterSunset</name>
+    <message>
+        <source>Born after sunset on %1: the Javanese day had already turned, so the weton is %2&apos;s.</source>
+        <translation>Lahir setelah matahari terbenam pada %1: hari Jawa sudah berganti, jadi wetonnya weton hari %2.</translation>
+    </message>
+</context>
+<context>
     <name>AppMenus</name>
     <message>
         <source>&amp;Help</source>
@@ -440,6 +447,66 @@ menghitung weton di baris perintah, lihat weton --help.
     </message>
 </context>
 <context>
+    <name>HijriCalendar</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Muharam</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safar</translation>
+    </message>
+    <message>
+        <source>Rabi&apos; al-Awwal</source>
+        <translation>Rabiulawal</translation>
+    </message>
+    <message>
+        <source>Rabi&apos; al-Thani</source>
+        <translation>Rabiulakhir</translation>
+    </message>
+    <message>
+        <source>Jumada al-Ula</source>
+        <translation>Jumadilawal</translation>
+    </message>
+    <message>
+        <source>Jumada al-Akhirah</source>
+        <translation>Jumadilakhir</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Rajab</translation>
+    </message>
+    <message>
+        <source>Sha&apos;ban</source>
+        <translation>Syakban</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramadan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Syawal</translation>
+    </message>
+    <message>
+        <source>Dhu al-Qa&apos;dah</source>
+        <translation>Zulkaidah</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>Zulhijah</translation>
+    </message>
+    <message>
+        <source>%1 AH</source>
+        <comment>a Hijri year</comment>
+        <translation>%1 H</translation>
+    </message>
+    <message>
+        <source>Hijri Date: %1 (arithmetical calendar)</source>
+        <translation>Tanggal Hijriah: %1 (kalender hisab urfi)</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>en</source>
@@ -513,6 +580,13 @@ menghitung weton di baris perintah, lihat weton --help.
     <message>
         <source>windu %1</source>
         <translation>windu %1</translation>
+    </message>
+</context>
+<context>
+    <name>PranataMangsa</name>
+    <message>
+        <source>Pranata Mangsa: %1 (season %2 of 12), day %3 of %4</source>
+        <translation>Pranata Mangsa: %1 (mangsa ke-%2 dari 12), hari ke-%3 dari %4</translation>
     </message>
 </context>
 <context>
@@ -626,6 +700,10 @@ Apakah Anda ingin menggantinya?</translation>
     <message>
         <source> (%1). Please check that the folder can be written to and that the disk is not full, then try again.</source>
         <translation> (%1). Silakan pastikan folder tersebut dapat ditulisi dan disk tidak penuh, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>The wetonan could not be saved for your calendar as &quot;%1&quot;</source>
+        <translation>Wetonan untuk kalender Anda tidak dapat disimpan sebagai &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -741,10 +819,6 @@ Apakah Anda ingin menggantinya?</translation>
         <translation>--next %1 di luar rentang: jumlahnya harus %2</translation>
     </message>
     <message>
-        <source>--tsv, --json, --match and --next are separate modes; give one</source>
-        <translation>--tsv, --json, --match, dan --next adalah mode yang terpisah; pilih salah satu saja</translation>
-    </message>
-    <message>
         <source>%1 cannot be combined with --name or --from</source>
         <translation>%1 tidak dapat digabung dengan --name atau --from</translation>
     </message>
@@ -761,19 +835,49 @@ Apakah Anda ingin menggantinya?</translation>
         <translation>; coba &apos;weton --help&apos;</translation>
     </message>
     <message>
-        <source>Usage: weton [--name NAME] DATE
+        <source>--tsv, --json, --match, --next and --ics are separate modes; give one</source>
+        <translation>--tsv, --json, --match, --next, dan --ics adalah mode yang terpisah; pilih salah satu saja</translation>
+    </message>
+    <message>
+        <source>--ics needs a date of birth (YYYY-MM-DD); try &apos;weton --help&apos;</source>
+        <translation>--ics memerlukan tanggal lahir (YYYY-MM-DD); coba &apos;weton --help&apos;</translation>
+    </message>
+    <message>
+        <source>--reminder is only used with --ics</source>
+        <translation>--reminder hanya dipakai bersama --ics</translation>
+    </message>
+    <message>
+        <source>--after-sunset is not used with --tsv; use --json instead</source>
+        <translation>--after-sunset tidak dipakai bersama --tsv; pakailah --json</translation>
+    </message>
+    <message>
+        <source>%1 after sunset</source>
+        <comment>a date</comment>
+        <translation>%1 setelah matahari terbenam</translation>
+    </message>
+    <message>
+        <source>--after-sunset stands before the date it is for, but no date follows the last one</source>
+        <translation>--after-sunset ditulis sebelum tanggal yang dimaksud, tetapi tidak ada tanggal sesudah yang terakhir</translation>
+    </message>
+    <message>
+        <source>Usage: weton [--name NAME] [--after-sunset] DATE
        weton --tsv
-       weton --next N [--from START] DATE
-       weton --match DATE DATE
-       weton --json [DATE...]
+       weton --next N [--from START] [--after-sunset] DATE
+       weton --match [--after-sunset] DATE [--after-sunset] DATE
+       weton --json [--after-sunset] [DATE...]
+       weton --ics [--name NAME] [--after-sunset] [--reminder] DATE
 
 Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to
 2036-12-31. Every date is written YYYY-MM-DD.
 
   DATE           print the reading of DATE: day sign, weekdays and
-                 description, then its neptu, wuku and date in the Javanese
-                 calendar
-  --name NAME    head the reading with NAME
+                 description, then its neptu, wuku, Javanese date, Hijri
+                 date (arithmetical calendar) and pranata mangsa season
+  --name NAME    head the reading, or the --ics event, with NAME
+  --after-sunset born after sunset, when the Javanese day had already
+                 turned: the weton and the facts are the next day&apos;s; with
+                 --match and --json it is for the DATE that follows it,
+                 with --json alone for every date read
   --tsv          read dates from standard input, one a line, and write for
                  each DATE, market day, Indonesian weekday, English weekday
                  and description, separated by tabs; lines that are not
@@ -785,24 +889,34 @@ Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to
                  the match it gives, read by the published table of nine
   --json         write every fact of each DATE as one JSON object a line;
                  with no DATE, read dates from standard input as --tsv does
+  --ics          write DATE&apos;s wetonan, the day its weton comes back every
+                 35 days, to standard output as an iCalendar file for a
+                 calendar program: weton --ics DATE &gt; wetonan.ics
+  --reminder     with --ics, remind at 6 pm on the evening before each one
   -h, --help     show this help
   -v, --version  show the version
 
 Exit status: 0 done; 1 some input lines were not dates, fewer dates than
 asked for exist, or the output could not be written; 2 bad arguments.
 </source>
-        <translation>Penggunaan: weton [--name NAMA] TANGGAL
+        <translation>Penggunaan: weton [--name NAMA] [--after-sunset] TANGGAL
             weton --tsv
-            weton --next N [--from AWAL] TANGGAL
-            weton --match TANGGAL TANGGAL
-            weton --json [TANGGAL...]
+            weton --next N [--from AWAL] [--after-sunset] TANGGAL
+            weton --match [--after-sunset] TANGGAL [--after-sunset] TANGGAL
+            weton --json [--after-sunset] [TANGGAL...]
+            weton --ics [--name NAMA] [--after-sunset] [--reminder] TANGGAL
 
 Menampilkan weton (tanda hari lahir Jawa) untuk tanggal antara 1901-01-01 dan
 2036-12-31. Setiap tanggal ditulis sebagai YYYY-MM-DD.
 
   TANGGAL         cetak weton TANGGAL: pasaran, hari, dan watak, lalu neptu,
-                  wuku, dan tanggalnya dalam kalender Jawa
-  --name NAMA     awali hasilnya dengan NAMA
+                  wuku, tanggal Jawa, tanggal Hijriah (kalender hisab urfi),
+                  dan mangsanya dalam pranata mangsa
+  --name NAMA     awali hasilnya, atau acara --ics, dengan NAMA
+  --after-sunset  lahir setelah matahari terbenam, ketika hari Jawa sudah
+                  berganti: weton dan keterangannya milik hari berikutnya;
+                  pada --match dan --json berlaku untuk TANGGAL sesudahnya,
+                  pada --json tanpa TANGGAL untuk setiap tanggal yang dibaca
   --tsv           baca tanggal dari masukan standar, satu per baris, lalu
                   tulis untuk setiap tanggal: TANGGAL, pasaran, hari dalam
                   bahasa Indonesia, hari dalam bahasa Inggris, dan watak,
@@ -818,6 +932,11 @@ Menampilkan weton (tanda hari lahir Jawa) untuk tanggal antara 1901-01-01 dan
   --json          tulis semua keterangan setiap TANGGAL sebagai satu objek
                   JSON per baris; tanpa TANGGAL, tanggal dibaca dari masukan
                   standar seperti pada --tsv
+  --ics           tulis wetonan TANGGAL, hari wetonnya kembali setiap 35 hari,
+                  ke keluaran standar sebagai berkas iCalendar untuk program
+                  kalender: weton --ics TANGGAL &gt; wetonan.ics
+  --reminder      dengan --ics, beri pengingat pukul 18.00 pada petang
+                  sebelum setiap wetonan
   -h, --help      tampilkan bantuan ini
   -v, --version   tampilkan versi
 
@@ -832,6 +951,51 @@ ditulis; 2 argumen salah.
     <message>
         <source>Sum: %1 (both neptu added), read by the published table of nine</source>
         <translation>Jumlah: %1 (neptu keduanya dijumlahkan), dibaca menurut tabel sembilan yang lazim dalam primbon</translation>
+    </message>
+</context>
+<context>
+    <name>WetonanEvent</name>
+    <message>
+        <source>The weton %1 comes back on this day.</source>
+        <translation>Weton %1 kembali pada hari ini.</translation>
+    </message>
+    <message>
+        <source>The weton of %1&apos;s birth, %2, comes back on this day.</source>
+        <comment>name, weton</comment>
+        <translation>Weton kelahiran %1, %2, kembali pada hari ini.</translation>
+    </message>
+    <message>
+        <source>Born %1, after sunset.</source>
+        <comment>date</comment>
+        <translation>Lahir %1, setelah matahari terbenam.</translation>
+    </message>
+    <message>
+        <source>Born %1.</source>
+        <comment>date</comment>
+        <translation>Lahir %1.</translation>
+    </message>
+    <message>
+        <source>It returns every 35 days, when the seven-day week and the five-day market week meet again, and many Javanese families keep the day, the wetonan, with prayers or a small meal (slametan).</source>
+        <translation>Weton kembali setiap 35 hari, ketika pekan tujuh hari dan pekan pasaran lima hari bertemu lagi, dan banyak keluarga Jawa memperingati hari itu, wetonan, dengan doa atau selamatan kecil.</translation>
+    </message>
+    <message>
+        <source>The Javanese day begins at sunset, so the wetonan begins on the evening before.</source>
+        <translation>Hari Jawa dimulai saat matahari terbenam, jadi wetonan sudah dimulai pada petang sebelumnya.</translation>
+    </message>
+    <message>
+        <source>Wetonan: %1</source>
+        <comment>weton</comment>
+        <translation>Wetonan: %1</translation>
+    </message>
+    <message>
+        <source>Wetonan of %1: %2</source>
+        <comment>name, weton</comment>
+        <translation>Wetonan %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from sunset this evening</source>
+        <comment>the event&apos;s title</comment>
+        <translation>%1, mulai matahari terbenam petang ini</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "DateReading.h"
 
 #include "IsoDate.h"
+#include "weton/AfterSunset.h"
 #include "weton/Calendar.h"
 #include "weton/InterfaceLanguage.h"
 
@@ -39,6 +40,8 @@ QString reportText(const CurrentReading &reading, const WetonResult &result)
                 .arg(month ? InterfaceLanguage::shownMonthName(*month) : reading.BirthMonth)
                 .arg(reading.BirthDay)
                 .arg(reading.BirthYear);
+    if (reading.BornAfterSunset)
+        text += AfterSunset::line(AfterSunset::birthDate(reading)) + QStringLiteral("\n\n");
     text += QCoreApplication::translate("DateReading", "Indonesian Day Sign: %1\n\n").arg(result.MarketDay);
     text += QCoreApplication::translate("DateReading", "Indonesian Weekday: %1\n\n").arg(result.IndonesianWeekday);
     text += QCoreApplication::translate("DateReading", "English Weekday: %1\n\n").arg(result.EnglishWeekday);

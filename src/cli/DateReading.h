@@ -17,7 +17,8 @@ namespace WetonCli {
 [[nodiscard]] std::optional<modJavaneseAstrology::Sign> signOf(QDate date) noexcept;
 
 // The reading laid out as the printed report: each item on its line with a blank line between items,
-// "Name:" only when there is a name, and the description on the line after its heading.
+// "Name:" only when there is a name, the line that explains a birth after sunset only for one, and the
+// description on the line after its heading.
 [[nodiscard]] QString reportText(const CurrentReading &reading, const WetonResult &result);
 
 }  // namespace WetonCli

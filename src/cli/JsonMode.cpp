@@ -6,23 +6,23 @@
 #include "JsonRecords.h"
 
 namespace WetonCli {
-int runJson(const QList<QDate> &dates, QIODevice &out, QIODevice &err)
+int runJson(const QList<Birth> &births, QIODevice &out, QIODevice &err)
 {
     BufferedOutput output(out);
     JsonRecords records;
-    for (const QDate &date : dates)
-        records.append(output, date.toString(Qt::ISODate).toLatin1(), date);
+    for (const Birth &birth : births)
+        records.append(output, birth.date.toString(Qt::ISODate).toLatin1(), birth.date, birth.afterSunset);
     if (output.flush())
         return 0;
     err.write(output.failureMessage());
     return 1;
 }
 
-int runJsonLines(QIODevice &in, QIODevice &out, QIODevice &err)
+int runJsonLines(QIODevice &in, QIODevice &out, QIODevice &err, bool afterSunset)
 {
     JsonRecords records;
-    return answerDateLines(in, out, err, [&records](BufferedOutput &output, QByteArrayView text, QDate date) {
-        records.append(output, text, date);
+    return answerDateLines(in, out, err, [&](BufferedOutput &output, QByteArrayView text, QDate date) {
+        records.append(output, text, date, afterSunset);
         return true;
     });
 }

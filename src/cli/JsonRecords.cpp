@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "JsonRecords.h"
 
+#include "weton/AfterSunset.h"
 #include "weton/DaySignCatalogue.h"
+#include "weton/HijriCalendar.h"
 #include "weton/JavaneseCalendar.h"
 #include "weton/Neptu.h"
+#include "weton/PranataMangsa.h"
 #include "weton/Wuku.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace WetonCli {
 
@@ -47,7 +51,7 @@ const QByteArray &JsonRecords::wetonTail(int weekday, int marketDay)
 {
     QByteArray &tail = tails[weekday * 5 + marketDay];
     if (tail.isEmpty())
-        tail = ",\"description\":" + jsonString(DaySignCatalogue::descriptionAt(weekday, marketDay)) + "}\n";
+        tail = ",\"description\":" + jsonString(DaySignCatalogue::descriptionAt(weekday, marketDay));
     return tail;
 }
 
@@ -70,6 +74,29 @@ void appendNumber(BufferedOutput &output, int value)
     output.append(QByteArrayView(digits, end - digits));
 }
 
+// The end of one record, whose pieces are all short and bounded: names of at most 20 characters and
+// numbers of at most four digits.
+class RecordEnd
+{
+public:
+    void add(QByteArrayView text)
+    {
+        Q_ASSERT(text.size() <= Capacity - m_size);
+        std::memcpy(m_data.data() + m_size, text.data(), size_t(text.size()));
+        m_size += text.size();
+    }
+    void add(int value)
+    {
+        m_size = std::to_chars(m_data.data() + m_size, m_data.data() + Capacity, value).ptr - m_data.data();
+    }
+    [[nodiscard]] QByteArrayView view() const { return {m_data.data(), m_size}; }
+
+private:
+    static constexpr qsizetype Capacity = 256;
+    std::array<char, Capacity> m_data;
+    qsizetype m_size = 0;
+};
+
 }  // namespace
 
 JsonRecords::JsonRecords()
@@ -80,10 +107,47 @@ JsonRecords::JsonRecords()
         yearNames[i] = JavaneseCalendar::yearName(i + 1).toLatin1();
     for (int i = 0; i < 4; ++i)
         winduNames[i] = JavaneseCalendar::winduName(i).toLatin1();
+    for (int i = 0; i < 12; ++i)
+        hijriMonthNames[i] = jsonString(QString(HijriCalendar::monthName(i + 1)));
+    for (int i = 0; i < PranataMangsa::Count; ++i)
+        mangsaNames[i] = PranataMangsa::name(i + 1).toLatin1();
 }
 
-void JsonRecords::append(BufferedOutput &output, QByteArrayView dateText, QDate date)
+void JsonRecords::appendLaterFacts(BufferedOutput &output, QDate date, bool afterSunset, QByteArrayView wetonDateText)
 {
+    // A few dozen short pieces a record: gathered here first, they reach the output in one append.
+    RecordEnd end;
+    if (const std::optional<HijriCalendar::HijriDate> hijri = HijriCalendar::ofDate(date)) {
+        end.add(",\"hijriDate\":{\"day\":");
+        end.add(hijri->day);
+        end.add(",\"month\":");
+        end.add(hijri->month);
+        end.add(",\"monthName\":");
+        end.add(hijriMonthNames[hijri->month - 1]);
+        end.add(",\"year\":");
+        end.add(hijri->year);
+        end.add("}");
+    } else {
+        end.add(",\"hijriDate\":null");
+    }
+    const PranataMangsa::Mangsa mangsa = PranataMangsa::ofDate(date);
+    end.add(",\"pranataMangsa\":{\"number\":");
+    end.add(mangsa.number);
+    end.add(",\"name\":\"");
+    end.add(mangsaNames[mangsa.number - 1]);
+    end.add("\",\"day\":");
+    end.add(mangsa.day);
+    end.add(",\"length\":");
+    end.add(mangsa.length);
+    end.add(afterSunset ? "},\"afterSunset\":true,\"wetonDate\":\"" : "},\"afterSunset\":false,\"wetonDate\":\"");
+    output.append(end.view());
+    output.append(wetonDateText);
+    output.append("\"}\n");
+}
+
+void JsonRecords::append(BufferedOutput &output, QByteArrayView dateText, QDate birth, bool afterSunset)
+{
+    const QDate date = AfterSunset::wetonDay(birth, afterSunset);
     const Neptu::DayNeptu neptu = Neptu::ofDate(date);
     const std::optional<JavaneseCalendar::JavaneseDate> javanese = JavaneseCalendar::ofDate(date);
     output.append("{\"date\":\"");
@@ -108,6 +172,9 @@ void JsonRecords::append(BufferedOutput &output, QByteArrayView dateText, QDate 
         output.append("\"javaneseDate\":null");
     }
     output.append(wetonTail(neptu.weekday, neptu.marketDay));
+    // Without the option the day is the one given, and its text is written as it came.
+    const QByteArray turned = afterSunset ? date.toString(Qt::ISODate).toLatin1() : QByteArray();
+    appendLaterFacts(output, date, afterSunset, afterSunset ? QByteArrayView(turned) : dateText);
 }
 
 }  // namespace WetonCli

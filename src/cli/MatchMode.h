@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QDate>
+#include "Birth.h"
+
 #include <QIODevice>
 
 namespace WetonCli {
 
 // Prints both wetons with their neptu, the sum and the match it gives; returns the tool's exit status.
-[[nodiscard]] int runMatch(QDate first, QDate second, QIODevice &out, QIODevice &err);
+[[nodiscard]] int runMatch(Birth first, Birth second, QIODevice &out, QIODevice &err);
 
 }  // namespace WetonCli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ReckoningText.h"
 
+#include "weton/AfterSunset.h"
 #include "weton/DayFacts.h"
 #include "weton/DaySignCatalogue.h"
 
@@ -14,16 +15,19 @@ QString reckoningText(QDate date)
         return {};
     QString text;
     for (const QString &line :
-         {DayFacts::neptuLine(facts), DayFacts::wukuLine(facts), DayFacts::javaneseDateLine(facts)})
+         {DayFacts::neptuLine(facts), DayFacts::wukuLine(facts), DayFacts::javaneseDateLine(facts),
+          DayFacts::hijriDateLine(facts), DayFacts::mangsaLine(facts)})
         text += QLatin1Char('\n') + line + QLatin1Char('\n');
     return text;
 }
 
-QString wetonSummary(QDate date)
+QString wetonSummary(QDate date, bool afterSunset)
 {
-    const Neptu::DayNeptu neptu = Neptu::ofDate(date);
+    const Neptu::DayNeptu neptu = Neptu::ofDate(AfterSunset::wetonDay(date, afterSunset));
+    const QString iso = date.toString(Qt::ISODate);
     return QCoreApplication::translate("WetonCli", "%1, %2 %3, neptu %4")
-        .arg(date.toString(Qt::ISODate), DaySignCatalogue::shownIndonesianWeekday(neptu.weekday),
+        .arg(afterSunset ? QCoreApplication::translate("WetonCli", "%1 after sunset", "a date").arg(iso) : iso,
+             DaySignCatalogue::shownIndonesianWeekday(neptu.weekday),
              DaySignCatalogue::marketDayInLookupOrder(neptu.marketDay))
         .arg(neptu.total());
 }

@@ -16,8 +16,6 @@
 namespace SaveTarget {
 namespace {
 
-const QString DotExtension = QLatin1Char('.') + SavedReading::Extension;
-
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
 // A chain of links longer than this is a loop; the system gives up sooner.
@@ -85,19 +83,21 @@ Kind kindAt(const QString &path)
 #endif
 }
 
-QString pathFor(const QString &chosen)
+QString pathFor(const QString &chosen, QStringView extension)
 {
-    if (chosen.endsWith(DotExtension, Qt::CaseSensitive))
+    const QString dotExtension = QLatin1Char('.') + extension.toString();
+    if (chosen.endsWith(dotExtension, Qt::CaseSensitive))
         return chosen;
     // A name that ends in dots ("noext.") has an empty extension: its dots give way to ".jav" rather than
-    // leave "noext..jav". A name of dots alone keeps them, so it never turns into a hidden ".jav".
+    // leave "noext..jav". A name of dots alone keeps them, so it never turns into a hidden ".jav" (".ics"
+    // alike).
     const qsizetype nameStart = QDir::fromNativeSeparators(chosen).lastIndexOf(QLatin1Char('/')) + 1;
     qsizetype end = chosen.size();
     while (end > nameStart && chosen.at(end - 1) == QLatin1Char('.'))
         --end;
     if (end == nameStart)
         end = chosen.size();
-    return chosen.left(end) + DotExtension;
+    return chosen.left(end) + dotExtension;
 }
 
 Result write(const QString &path, const QByteArray &bytes)
@@ -111,10 +111,13 @@ Result write(const QString &path, const QByteArray &bytes)
     return written ? Result{Outcome::Saved} : Result{cause(path), written.cause};
 }
 
-QString failureMessage(const Result &result, const QString &path)
+QString failureMessage(const Result &result, const QString &path, Content content)
 {
     const QString start =
-        QCoreApplication::translate("SaveTarget", "The reading could not be saved as \"%1\"").arg(shown(path));
+        (content == Content::Reading
+             ? QCoreApplication::translate("SaveTarget", "The reading could not be saved as \"%1\"")
+             : QCoreApplication::translate("SaveTarget", "The wetonan could not be saved for your calendar as \"%1\""))
+            .arg(shown(path));
     switch (result.outcome) {
     case Outcome::Saved: return {};
     case Outcome::NotAFile:

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "SavedReading.h"
+
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
-// Where a reading is saved: the name it gets, what already stands there, and why a save failed, in words
-// the user can act on. Every refusal leaves what stood at the path exactly as it was.
+// Where a file of the program is saved (a reading, or the wetonan for the user's calendar): the name it
+// gets, what already stands there, and why a save failed, in words the user can act on. Every refusal
+// leaves what stood at the path exactly as it was.
 namespace SaveTarget {
 
 // What stands at a path, followed through symbolic links as a save follows them.
@@ -22,10 +26,13 @@ enum class Outcome {
 
 [[nodiscard]] Kind kindAt(const QString &path);
 
-// The path a reading is saved under, the one naming rule of the program (the save dialog adds nothing): the
-// chosen one when it ends in exactly ".jav", else that with ".jav" added, so that the open dialog lists
-// the file and opening accepts it.
-[[nodiscard]] QString pathFor(const QString &chosen);
+// What a save writes, which its messages name.
+enum class Content { Reading, Wetonan };
+
+// The path a file is saved under, the one naming rule of the program (the save dialog adds nothing): the
+// chosen one when it ends in exactly "." and the extension, else that with them added, so that the open
+// dialog lists a reading and opening accepts it, and a calendar program takes a ".ics" file for what it is.
+[[nodiscard]] QString pathFor(const QString &chosen, QStringView extension = SavedReading::Extension);
 
 struct Result
 {
@@ -37,9 +44,9 @@ struct Result
 // name, and says why when the write fails.
 [[nodiscard]] Result write(const QString &path, const QByteArray &bytes);
 
-// The message for a result other than Saved, naming the path (and the folder, or the system's cause,
-// where that is what went wrong).
-[[nodiscard]] QString failureMessage(const Result &result, const QString &path);
+// The message for a result other than Saved, naming what was to be saved and the path (and the folder, or
+// the system's cause, where that is what went wrong).
+[[nodiscard]] QString failureMessage(const Result &result, const QString &path, Content content = Content::Reading);
 
 // The question asked before the file at the path is replaced.
 [[nodiscard]] QString replaceQuestion(const QString &path);

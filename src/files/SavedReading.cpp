@@ -26,39 +26,60 @@ namespace {
 constexpr int LineCount = 4;
 // A scrambled line holds at most as many single-byte characters as the longest name, plus its CR LF.
 constexpr qsizetype LongestLine = LongestName;
-constexpr qsizetype MostBytesRead = LineCount * (LongestLine + 2);
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 constexpr int LastListedDay = 31;  // the day list offers 1..31 for every month; the entry check does the rest
 
 QByteArray storedLine(const QString &plain) { return Windows1252::encode(modHelp::ScrambleText(plain)) + LineEnd; }
 
-// Lines end at CR LF, a lone CR or a lone LF (a copy whose line ends some tool rewrote still opens). Only
-// the first four are taken; the last may lack its end.
-std::optional<std::array<QByteArrayView, LineCount>> firstLines(QByteArrayView bytes)
+// The fifth line as stored, without its line end: compared byte for byte, so a damaged copy is refused
+// rather than read as the option or without it.
+const QByteArray &storedAfterSunset()
 {
-    std::array<QByteArrayView, LineCount> lines;
-    qsizetype start = 0;
-    for (int line = 0; line < LineCount; ++line) {
-        if (start >= bytes.size())
-            return std::nullopt;  // fewer than four lines
-        // The search stops one byte past the longest line, so a file of one endless line costs no time.
-        const qsizetype limit = std::min(bytes.size(), start + LongestLine + 1);
-        qsizetype end = start;
-        while (end < limit && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        if (end - start > LongestLine)
-            return std::nullopt;
-        lines[line] = bytes.sliced(start, end - start);
-        start = end;
-        if (start < bytes.size() && bytes[start] == '\r') {
-            ++start;
-            if (start < bytes.size() && bytes[start] == '\n')
-                ++start;
-        } else if (start < bytes.size()) {
-            ++start;  // a lone LF
-        }
+    static const QByteArray line = storedLine(AfterSunsetLine).chopped(LineEnd.size());
+    return line;
+}
+
+struct Line
+{
+    QByteArrayView text;
+    qsizetype next = 0;  // where the following line starts
+};
+
+// The line that starts at `start`. Lines end at CR LF, a lone CR or a lone LF (a copy whose line ends some
+// tool rewrote still opens); the last may lack its end. Empty at the end of the bytes and for a line
+// longer than any saved line.
+std::optional<Line> lineAt(QByteArrayView bytes, qsizetype start)
+{
+    if (start >= bytes.size())
+        return std::nullopt;
+    // The search stops one byte past the longest line, so a file of one endless line costs no time.
+    const qsizetype limit = std::min(bytes.size(), start + LongestLine + 1);
+    qsizetype end = start;
+    while (end < limit && bytes[end] != '\r' && bytes[end] != '\n')
+        ++end;
+    if (end - start > LongestLine)
+        return std::nullopt;
+    qsizetype next = end;
+    if (next < bytes.size() && bytes[next] == '\r') {
+        ++next;
+        if (next < bytes.size() && bytes[next] == '\n')
+            ++next;
+    } else if (next < bytes.size()) {
+        ++next;  // a lone LF
     }
-    return lines;
+    return Line{bytes.sliced(start, end - start), next};
+}
+
+// Whether the after-sunset line follows the fourth line, alone and last; empty when anything else
+// follows.
+std::optional<bool> afterSunsetAt(QByteArrayView bytes, qsizetype start)
+{
+    if (start >= bytes.size())
+        return false;
+    const std::optional<Line> line = lineAt(bytes, start);
+    if (line && line->next == bytes.size() && line->text == storedAfterSunset())
+        return true;
+    return std::nullopt;
 }
 
 // The entry window lists the numbers as plain decimals: "7" is an item, "07", "+7" and " 7" are not.
@@ -95,8 +116,11 @@ bool openRegularFile(QFile &file, const QString &path)
 
 QByteArray compose(const CurrentReading &reading)
 {
-    return storedLine(reading.PersonName) + storedLine(QString::number(reading.BirthDay))
-           + storedLine(reading.BirthMonth) + storedLine(QString::number(reading.BirthYear));
+    QByteArray bytes = storedLine(reading.PersonName) + storedLine(QString::number(reading.BirthDay))
+                       + storedLine(reading.BirthMonth) + storedLine(QString::number(reading.BirthYear));
+    if (reading.BornAfterSunset)
+        bytes += storedLine(AfterSunsetLine);
+    return bytes;
 }
 
 QString unstorableCharacters(const QString &name)
@@ -116,12 +140,18 @@ QString unstorableCharacters(const QString &name)
 
 std::optional<Fields> parse(QByteArrayView bytes)
 {
-    const auto lines = firstLines(bytes);
-    if (!lines)
-        return std::nullopt;
-    const auto plain = [&](int line) { return modHelp::UnscrambleText(Windows1252::decode((*lines)[line])); };
-    Fields fields{plain(0), plain(1), plain(2), plain(3)};
-    if (!isListedNumber(fields.day, 1, LastListedDay) || !Calendar::monthIndex(fields.month)
+    std::array<QString, LineCount> plain;
+    qsizetype start = 0;
+    for (QString &text : plain) {
+        const std::optional<Line> line = lineAt(bytes, start);
+        if (!line)
+            return std::nullopt;  // fewer than four lines, or one too long
+        text = modHelp::UnscrambleText(Windows1252::decode(line->text));
+        start = line->next;
+    }
+    const std::optional<bool> afterSunset = afterSunsetAt(bytes, start);
+    Fields fields{plain[0], plain[1], plain[2], plain[3], afterSunset.value_or(false)};
+    if (!afterSunset || !isListedNumber(fields.day, 1, LastListedDay) || !Calendar::monthIndex(fields.month)
         || !isListedNumber(fields.year, Calendar::FirstWeekdayYear, Calendar::LastYear))
         return std::nullopt;
     return fields;
@@ -132,8 +162,11 @@ std::optional<Fields> readFile(const QString &path)
     QFile file;
     if (!openRegularFile(file, path))
         return std::nullopt;
-    // Never more than four lines can take: a huge file costs no more than a saved reading.
-    return parse(file.read(MostBytesRead));
+    // Never more than the longest saved reading, and one byte to see that a file goes on after it: a huge
+    // file costs no more than a saved reading.
+    const qsizetype mostBytes =
+        LineCount * (LongestLine + LineEnd.size()) + storedAfterSunset().size() + LineEnd.size();
+    return parse(file.read(mostBytes + 1));
 }
 
 Written writeFile(const QString &path, const QByteArray &bytes)

@@ -9,7 +9,9 @@
 #include <optional>
 
 // The saved-reading file (".jav"): four lines (name, day, month name, year), each scrambled, each ended
-// by CR LF, stored as Windows-1252 bytes. No results are stored: they are always reckoned afresh.
+// by CR LF, stored as Windows-1252 bytes. A birth after sunset adds a fifth line, "after sunset" scrambled
+// the same way; a reading without it is the four lines exactly as ever. No results are stored: they are
+// always reckoned afresh.
 namespace SavedReading {
 
 struct Fields
@@ -18,6 +20,7 @@ struct Fields
     QString day;    // "1" .. "31"
     QString month;  // "January" .. "December"
     QString year;   // "1901" .. "2036"
+    bool afterSunset = false;
 
     friend bool operator==(const Fields &, const Fields &) = default;
 };
@@ -29,18 +32,24 @@ inline const QString Extension = QStringLiteral("jav");
 // A stored line holds at most this many single-byte characters, the name too.
 constexpr qsizetype LongestName = 32767;
 
-// The bytes of the file for a reading.
+// The plain text of the fifth line that says the person was born after sunset.
+inline const QString AfterSunsetLine = QStringLiteral("after sunset");
+
+// The bytes of the file for a reading: four lines, and the fifth for a birth after sunset.
 [[nodiscard]] QByteArray compose(const CurrentReading &reading);
 
 // The characters of a name that the file cannot hold, each once, in order of first appearance.
 [[nodiscard]] QString unstorableCharacters(const QString &name);
 
-// The four unscrambled lines of a saved reading; empty when the bytes are not a complete one: fewer
-// than four lines, a line longer than any saved line can be, or a day, month or year that the entry
-// window does not list. An empty name is a complete reading (the entry check refuses it later).
+// The unscrambled lines of a saved reading; empty when the bytes are not a complete one: fewer than four
+// lines, a line longer than any saved line can be, a day, month or year that the entry window does not
+// list, or anything after the fourth line but the after-sunset line (a line this program does not know
+// could change the reading, so the file is refused rather than read without it). An empty name is a
+// complete reading (the entry check refuses it later).
 [[nodiscard]] std::optional<Fields> parse(QByteArrayView bytes);
 
-// Reads at most the first bytes that four lines can take; refuses anything but a readable regular file.
+// Reads at most the first bytes that a saved reading can take; refuses anything but a readable regular
+// file.
 [[nodiscard]] std::optional<Fields> readFile(const QString &path);
 
 struct Written

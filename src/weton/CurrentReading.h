@@ -12,4 +12,7 @@ struct CurrentReading
     qint16 BirthYear = 0;
     QString BirthMonth;  // English month name, exactly as the entry window lists it
     qint16 BirthDay = 0;
+    // Born after sunset, when the Javanese day has already turned: the weton is the next civil day's.
+    // The date above stays the date of birth as entered.
+    bool BornAfterSunset = false;
 };

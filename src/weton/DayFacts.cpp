@@ -8,7 +8,15 @@
 
 namespace DayFacts {
 
-Facts of(QDate date) { return {date, Neptu::ofDate(date), Wuku::ofDate(date), JavaneseCalendar::ofDate(date)}; }
+Facts of(QDate date)
+{
+    return {date,
+            Neptu::ofDate(date),
+            Wuku::ofDate(date),
+            JavaneseCalendar::ofDate(date),
+            HijriCalendar::ofDate(date),
+            PranataMangsa::ofDate(date)};
+}
 
 QString shownWeekday(int weekday)
 {
@@ -71,5 +79,9 @@ QString javaneseDateLine(const Facts &facts)
         .arg(date.year)
         .arg(JavaneseCalendar::yearName(date.yearInWindu), JavaneseCalendar::winduName(date.windu));
 }
+
+QString hijriDateLine(const Facts &facts) { return HijriCalendar::line(facts.hijri); }
+
+QString mangsaLine(const Facts &facts) { return PranataMangsa::line(facts.mangsa); }
 
 }  // namespace DayFacts

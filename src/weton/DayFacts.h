@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "HijriCalendar.h"
 #include "JavaneseCalendar.h"
 #include "Neptu.h"
+#include "PranataMangsa.h"
 #include "Wuku.h"
 
 #include <QDate>
@@ -19,6 +21,8 @@ struct Facts
     Neptu::DayNeptu neptu;  // weekday (Sunday 0) and market day (Legi 0) with their values
     Wuku::Week wuku;
     std::optional<JavaneseCalendar::JavaneseDate> javanese;  // empty outside the reckoned kurups
+    std::optional<HijriCalendar::HijriDate> hijri;           // by the arithmetical calendar
+    PranataMangsa::Mangsa mangsa;
 };
 
 [[nodiscard]] Facts of(QDate date);
@@ -38,5 +42,9 @@ struct Facts
 [[nodiscard]] QString neptuLine(const Facts &facts);
 [[nodiscard]] QString wukuLine(const Facts &facts);
 [[nodiscard]] QString javaneseDateLine(const Facts &facts);
+// "Hijri Date: 23 Rajab 1400 AH (arithmetical calendar)" and "Pranata Mangsa: Sadha (season 12 of 12), day
+// 16 of 41", lines of their own in the interface's language.
+[[nodiscard]] QString hijriDateLine(const Facts &facts);
+[[nodiscard]] QString mangsaLine(const Facts &facts);
 
 }  // namespace DayFacts

@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "DayMarks.h"
 
+#include "AfterSunset.h"
+
 namespace DayMarks {
 
-int of(QDate day, QDate today, QDate birth)
+int of(QDate day, QDate today, QDate birth) { return of(day, today, birth, false); }
+
+int of(QDate day, QDate today, QDate birth, bool afterSunset)
 {
     int marks = None;
-    if (day.isValid() && day == today)
+    if (!day.isValid())
+        return marks;
+    if (day == today)
         marks |= Today;
-    if (day.isValid() && birth.isValid()) {
-        const qint64 after = birth.daysTo(day);
-        if (after == 0)
+    if (birth.isValid()) {
+        if (day == birth)
             marks |= Birth;
-        else if (after > 0 && after % WetonCycle == 0)
+        const qint64 after = AfterSunset::wetonDay(birth, afterSunset).daysTo(day);
+        if (after > 0 && after % WetonCycle == 0)
             marks |= Wetonan;
     }
     return marks;

@@ -13,5 +13,8 @@ inline constexpr int WetonCycle = 35;
 
 // The marks of a day, given today and the date of birth (an invalid date for none).
 [[nodiscard]] int of(QDate day, QDate today, QDate birth);
+// The same for a birth after sunset: the date of birth is marked as entered, and the wetonan follow the
+// weton of the next civil day, every 35 days after that day.
+[[nodiscard]] int of(QDate day, QDate today, QDate birth, bool afterSunset);
 
 }  // namespace DayMarks

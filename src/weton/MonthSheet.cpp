@@ -2,6 +2,7 @@
 #include "MonthSheet.h"
 
 #include "Calendar.h"
+#include "HijriCalendar.h"
 #include "InterfaceLanguage.h"
 
 #include <QCoreApplication>
@@ -90,4 +91,9 @@ QString MonthSheet::javaneseTitle() const
     if (oneWindu && !parts.empty())
         title += QStringLiteral(", ") + winduText(parts.front().first);
     return title;
+}
+
+QString MonthSheet::hijriTitle() const
+{
+    return m_days.empty() ? QString() : HijriCalendar::spannedTitle(m_year, m_month);
 }

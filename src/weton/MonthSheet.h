@@ -44,6 +44,8 @@ public:
     // The Javanese months the month spans, with year, year name and windu: "Rejeb – Ruwah 1912 Be, windu
     // Kuntara", or "Besar 1958 Je – Sura 1959 Dal, windu Sancaya" across a new year.
     [[nodiscard]] QString javaneseTitle() const;
+    // The Hijri months the month spans, by the arithmetical calendar: "Rajab – Sha'ban 1400 AH".
+    [[nodiscard]] QString hijriTitle() const;
 
 private:
     int m_year = 0;

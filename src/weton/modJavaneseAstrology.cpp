@@ -3,6 +3,7 @@
 
 #include "Calendar.h"
 #include "DaySignCatalogue.h"
+#include "Neptu.h"
 
 #include <limits>
 
@@ -36,6 +37,16 @@ std::optional<Sign> ReckonSign(qint16 year, QStringView month, qint16 day) noexc
     if (marketSum >= MarketSumFirst && marketSum <= MarketSumLast)
         sign.market = marketSum % 5;
     return sign;
+}
+
+std::optional<Sign> SignOfDate(QDate date) noexcept
+{
+    if (!date.isValid())
+        return std::nullopt;
+    const Neptu::DayNeptu day = Neptu::ofDate(date);
+    // The market days follow each other Legi, Pahing, Pon, Wage, Kliwon; the sign counts them from Pon.
+    constexpr int PonInLookupOrder = 2;
+    return Sign{day.weekday, (day.marketDay - PonInLookupOrder + 5) % 5};
 }
 
 WetonResult ResultOf(Sign sign)

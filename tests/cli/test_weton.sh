@@ -33,6 +33,13 @@ cmp -s "$work/got" "$work/expected" ||
 [[ $(awk -F'\t' 'NF != 5 || length($5) < 381' "$work/out" | wc -l) -eq 0 ]] ||
     fail "--tsv wrote a line without five columns or with a short description"
 
+# Byte for byte as the release before the Hijri date and the seasons: --tsv whole, and --json up to the
+# fields that came later, at the end of each object (checksums of that release's output).
+[[ $(md5sum < "$work/out" | cut -d' ' -f1) == 8e220f10784848192d43730dd3353c29 ]] || fail "--tsv is not byte for byte as before"
+"$weton" --json < "$work/dates" | sed 's/,"hijriDate":.*$/}/' > "$work/json-head"
+[[ $(md5sum < "$work/json-head" | cut -d' ' -f1) == 1faaeb9d61911a7479db92ec9b1e15da ]] ||
+    fail "--json's earlier fields are not byte for byte as before"
+
 # A 10 MB line between two dates: refused with one message, the dates still answered.
 { echo 2000-01-01; head -c 10485760 /dev/zero | tr '\0' x; echo; echo 1945-08-17; } |
     "$weton" --tsv > "$work/out" 2> "$work/err"
@@ -47,21 +54,28 @@ status=$?
 printf 'Name: Ann Lee\n\nDate of Birth: August 17, 1945\n\nIndonesian Day Sign: Legi\n\nIndonesian Weekday: Jumat\n\nEnglish Weekday: Friday\n\nDescription:\n' > "$work/expected"
 [[ $status -eq 0 ]] || fail "reading exited $status"
 cmp -s <(head -n 11 "$work/out") "$work/expected" || fail "reading head: $(head -n 11 "$work/out")"
-[[ $(sed -n 12p "$work/out") == "Jumat Legi folks are well known for their"* && $(wc -l < "$work/out") -eq 18 ]] ||
+[[ $(sed -n 12p "$work/out") == "Jumat Legi folks are well known for their"* && $(wc -l < "$work/out") -eq 22 ]] ||
     fail "reading description: $(sed -n '12,$p' "$work/out" | head -c 100)"
+# The arithmetical calendar counts 8 Ramadan where the day is remembered as 9 Ramadan 1364 (the README
+# says why); Karo began on 2 August.
 printf '\nNeptu: 11 (Jumat 6 + Legi 5)\n\nWuku: Manahil (23 of 30)\n\nJavanese Date: 9 Pasa 1876 AJ, year Ehe, windu Kuntara\n' \
     > "$work/expected"
-cmp -s <(tail -n 6 "$work/out") "$work/expected" || fail "reading reckoning: $(tail -n 6 "$work/out")"
+printf '\nHijri Date: 8 Ramadan 1364 AH (arithmetical calendar)\n\nPranata Mangsa: Karo (season 2 of 12), day 16 of 23\n' \
+    >> "$work/expected"
+cmp -s <(tail -n 10 "$work/out") "$work/expected" || fail "reading reckoning: $(tail -n 10 "$work/out")"
 
 # --json over every date names the same weekday and market day as the calendar, one object a line.
 "$weton" --json < "$work/dates" > "$work/out" 2> "$work/err" || fail "--json over every date exited $?"
-# Split at the quotes, a line opens {"date":"D","weekday":"W","weekdayIndonesian":"I","marketDay":"M", and
-# ends "description":"TEXT"}; TEXT holds no quote and at least 381 characters. A line that does not is
-# copied as it is, so the comparison below shows it.
+# Split at the quotes, a line opens {"date":"D","weekday":"W","weekdayIndonesian":"I","marketDay":"M",
+# holds "description":"TEXT" (no quote in TEXT, at least 381 characters) and ends
+# "afterSunset":false,"wetonDate":"D"}. A line that does not is copied as it is, so the comparison below
+# shows it.
 LC_ALL=C awk -F'"' '
+    { description = 0; for (i = 1; i < NF; ++i) if ($i == "description") description = i }
     $1 == "{" && $2 == "date" && $3 == ":" && $5 == "," && $6 == "weekday" && $7 == ":" && $9 == "," &&
     $10 == "weekdayIndonesian" && $11 == ":" && $13 == "," && $14 == "marketDay" && $15 == ":" &&
-    $(NF - 3) == "description" && $(NF - 2) == ":" && length($(NF - 1)) >= 381 && $NF == "}" {
+    description && $(description + 1) == ":" && length($(description + 2)) >= 381 &&
+    $(NF - 4) == ":false," && $(NF - 3) == "wetonDate" && $(NF - 1) == $4 && $NF == "}" {
         print $4 "\t" $16 "\t" $8; next }
     { print }' "$work/out" > "$work/got"
 cmp -s "$work/got" "$work/expected-tsv" ||

@@ -16,10 +16,22 @@ in_locale() { local locale=$1; shift; env -u LANGUAGE -u LANG LC_ALL="$locale" "
 { printf 'Nama: Siti\n\nTanggal Lahir: 7 Juni 1980\n\nPasaran: Wage\n\nHari: Sabtu\n\n'
   printf 'Hari (Inggris): Saturday\n\nWatak:\n%s\n' "$(cat "$WETONARA_SOURCE_DIR/content/id/descriptions/34.txt")"
   printf '\nNeptu: 13 (Sabtu 9 + Wage 4)\n\nWuku: Julungwangi (ke-9 dari 30)\n\n'
-  printf 'Tanggal Jawa: 23 Rejeb 1912 Be, windu Kuntara\n'
+  printf 'Tanggal Jawa: 23 Rejeb 1912 Be, windu Kuntara\n\n'
+  printf 'Tanggal Hijriah: 23 Rajab 1400 H (kalender hisab urfi)\n\n'
+  printf 'Pranata Mangsa: Sadha (mangsa ke-12 dari 12), hari ke-27 dari 41\n'
 } > "$work/expected"
 in_locale id_ID.UTF-8 --name Siti 1980-06-07 > "$work/got" || fail "Indonesian reading exited $?"
 cmp -s "$work/got" "$work/expected" || fail "Indonesian reading: $(diff "$work/got" "$work/expected" | head -6)"
+# Born that evening: the date as entered, one line that says why, and Sunday's weton, Minggu Kliwon.
+in_locale id_ID.UTF-8 --after-sunset 1980-06-07 > "$work/evening" || fail "Indonesian --after-sunset exited $?"
+[[ $(sed -n 1,3p "$work/evening") == $'Tanggal Lahir: 7 Juni 1980\n\nLahir setelah matahari terbenam pada Sabtu 7 Juni 1980: hari Jawa sudah berganti, jadi wetonnya weton hari Minggu.' ]] ||
+    fail "Indonesian after sunset: $(sed -n 1,3p "$work/evening")"
+grep -q '^Pasaran: Kliwon$' "$work/evening" || fail "Indonesian after sunset: not Kliwon"
+# The calendar file speaks the interface's language; the Hijri months as Indonesian calendars spell them.
+in_locale id_ID.UTF-8 --ics --name Siti 1980-06-07 | grep -q $'^SUMMARY:Wetonan Siti: Sabtu Wage\r$' ||
+    fail "Indonesian --ics title"
+[[ $(in_locale id_ID.UTF-8 2024-07-07 | grep '^Tanggal Hijriah') == "Tanggal Hijriah: 30 Zulhijah 1445 H (kalender hisab urfi)" ]] ||
+    fail "Indonesian Hijri month"
 # 3 January 2002 was a Thursday: the standard Kamis in Indonesian.
 [[ $(in_locale id_ID.UTF-8 2002-01-03 | grep '^Hari:') == "Hari: Kamis" ]] || fail "Thursday in Indonesian"
 # 1 January 2009, a Thursday Wage (8 + 4): the neptu line names the day as the reading does.

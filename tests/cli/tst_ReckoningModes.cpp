@@ -18,6 +18,8 @@ private slots:
     void matchOfTwoWetons_data();
     void matchOfTwoWetons();
     void jsonHasEveryFactAndReadsLikeTsv();
+    void jsonAfterSunsetPerDate_data();
+    void jsonAfterSunsetPerDate();
     void jsonStringsAreEscaped_data();
     void jsonStringsAreEscaped();
 };
@@ -26,17 +28,24 @@ void tst_ReckoningModes::readingEndsWithTheReckoning_data()
 {
     QTest::addColumn<QString>("date");
     QTest::addColumn<Lines>("tail");
-    // Worked out by hand from the neptu values, the Galungan anchor of the wuku and the month lengths.
+    // Worked out by hand from the neptu values, the Galungan anchor of the wuku, the month lengths of both
+    // lunar calendars and the seasons' first days.
     QTest::newRow("Sabtu Wage 13, in Asapon") << "1980-06-07"
                                               << Lines{"Neptu: 13 (Sabtu 9 + Wage 4)", "Wuku: Julungwangi (9 of 30)",
-                                                       "Javanese Date: 23 Rejeb 1912 AJ, year Be, windu Kuntara"};
+                                                       "Javanese Date: 23 Rejeb 1912 AJ, year Be, windu Kuntara",
+                                                       "Hijri Date: 23 Rajab 1400 AH (arithmetical calendar)",
+                                                       "Pranata Mangsa: Sadha (season 12 of 12), day 27 of 41"};
     QTest::newRow("last day of Aboge, Besar cut to 29")
         << "1936-03-23"
         << Lines{"Neptu: 13 (Senin 4 + Pahing 9)", "Wuku: Langkir (13 of 30)",
-                 "Javanese Date: 29 Besar 1866 AJ, year Jimakir, windu Sancaya"};
+                 "Javanese Date: 29 Besar 1866 AJ, year Jimakir, windu Sancaya",
+                 "Hijri Date: 29 Dhu al-Hijjah 1354 AH (arithmetical calendar)",
+                 "Pranata Mangsa: Kasanga (season 9 of 12), day 23 of 25"};
     QTest::newRow("Thursday is Kemis, worth 8") << "2009-01-01"
                                                 << Lines{"Neptu: 12 (Kemis 8 + Wage 4)", "Wuku: Watugunung (30 of 30)",
-                                                         "Javanese Date: 4 Sura 1942 AJ, year Je, windu Kuntara"};
+                                                         "Javanese Date: 4 Sura 1942 AJ, year Je, windu Kuntara",
+                                                         "Hijri Date: 4 Muharram 1430 AH (arithmetical calendar)",
+                                                         "Pranata Mangsa: Kapitu (season 7 of 12), day 11 of 43"};
 }
 
 void tst_ReckoningModes::readingEndsWithTheReckoning()
@@ -46,9 +55,9 @@ void tst_ReckoningModes::readingEndsWithTheReckoning()
     const CliRun run = runWeton({date});
     QCOMPARE(run.status, 0);
     const Lines lines = run.outLines();
-    QVERIFY(lines.size() > 8);
-    QCOMPARE(lines.at(lines.size() - 8), "Description:");  // today's lines come first, unchanged
-    QCOMPARE(lines.mid(lines.size() - 6), (Lines{"", tail[0], "", tail[1], "", tail[2]}));
+    QVERIFY(lines.size() > 12);
+    QCOMPARE(lines.at(lines.size() - 12), "Description:");  // the reading's lines come first, unchanged
+    QCOMPARE(lines.mid(lines.size() - 10), (Lines{"", tail[0], "", tail[1], "", tail[2], "", tail[3], "", tail[4]}));
 }
 
 void tst_ReckoningModes::matchOfTwoWetons_data()
@@ -98,19 +107,29 @@ void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
              (QJsonObject{{"number", 30}, {"name", "Watugunung"}}));
     QJsonObject june7 = QJsonDocument::fromJson(run.outLines().at(0)).object();
     QVERIFY(june7.take("description").toString().startsWith("You are 'forceful' and 'dynamic'. The Sabtu Wage"));
-    const QJsonObject expected{{"date", "1980-06-07"},
-                               {"weekday", "Saturday"},
-                               {"weekdayIndonesian", "Sabtu"},
-                               {"marketDay", "Wage"},
-                               {"neptu", QJsonObject{{"weekday", 9}, {"marketDay", 4}, {"total", 13}}},
-                               {"wuku", QJsonObject{{"number", 9}, {"name", "Julungwangi"}}},
-                               {"javaneseDate", QJsonObject{{"day", 23},
-                                                            {"month", 7},
-                                                            {"monthName", "Rejeb"},
-                                                            {"year", 1912},
-                                                            {"yearName", "Be"},
-                                                            {"windu", "Kuntara"}}}};
+    const QJsonObject expected{
+        {"date", "1980-06-07"},
+        {"weekday", "Saturday"},
+        {"weekdayIndonesian", "Sabtu"},
+        {"marketDay", "Wage"},
+        {"neptu", QJsonObject{{"weekday", 9}, {"marketDay", 4}, {"total", 13}}},
+        {"wuku", QJsonObject{{"number", 9}, {"name", "Julungwangi"}}},
+        {"javaneseDate", QJsonObject{{"day", 23},
+                                     {"month", 7},
+                                     {"monthName", "Rejeb"},
+                                     {"year", 1912},
+                                     {"yearName", "Be"},
+                                     {"windu", "Kuntara"}}},
+        {"hijriDate", QJsonObject{{"day", 23}, {"month", 7}, {"monthName", "Rajab"}, {"year", 1400}}},
+        {"pranataMangsa", QJsonObject{{"number", 12}, {"name", "Sadha"}, {"day", 27}, {"length", 41}}},
+        {"afterSunset", false},
+        {"wetonDate", "1980-06-07"}};
     QCOMPARE(june7, expected);
+    // The fields that came later follow the description, so every earlier field keeps its bytes.
+    QVERIFY(run.outLines().at(0).contains(
+        "Take time to rest, and your luck will truly grow.\",\"hijriDate\":{\"day\":23,\"month\":7,\"monthName\":"
+        "\"Rajab\",\"year\":1400},\"pranataMangsa\":{\"number\":12,\"name\":\"Sadha\",\"day\":27,\"length\":41},"
+        "\"afterSunset\":false,\"wetonDate\":\"1980-06-07\"}"));
 
     // Without dates it reads standard input as --tsv does: byte-order mark, blanks and CR forgiven, other
     // lines reported and skipped.
@@ -118,6 +137,46 @@ void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
     QCOMPARE(read.status, 1);
     QCOMPARE(read.out, run.out);
     QCOMPARE(read.err, QByteArray("weton: line 2: \"not a date\" is not a date as YYYY-MM-DD\n"));
+}
+
+// With dates given, --after-sunset is for the date that follows it; reading standard input, for every line.
+// 7 June 1980 is Sabtu Wage, so the next day is Minggu Kliwon; 1 January 2000 is Sabtu Legi.
+void tst_ReckoningModes::jsonAfterSunsetPerDate_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("wetons");  // date, afterSunset, wetonDate, weekday, market day a line
+    QTest::newRow("the second date only")
+        << QStringList{"--json", "2000-01-01", "--after-sunset", "1980-06-07"} << QByteArray()
+        << QStringList{"2000-01-01 0 2000-01-01 Saturday Legi", "1980-06-07 1 1980-06-08 Sunday Kliwon"};
+    QTest::newRow("the first date only") << QStringList{"--after-sunset", "--json", "1980-06-07", "2000-01-01"}
+                                         << QByteArray()
+                                         << QStringList{"1980-06-07 1 1980-06-08 Sunday Kliwon",
+                                                        "2000-01-01 0 2000-01-01 Saturday Legi"};
+    QTest::newRow("every line read") << QStringList{"--json", "--after-sunset"}
+                                     << QByteArray("1980-06-07\n2000-01-01\n")
+                                     << QStringList{"1980-06-07 1 1980-06-08 Sunday Kliwon",
+                                                    "2000-01-01 1 2000-01-02 Sunday Pahing"};
+    QTest::newRow("after -- too") << QStringList{"--json", "--after-sunset", "--", "1980-06-07"} << QByteArray()
+                                  << QStringList{"1980-06-07 1 1980-06-08 Sunday Kliwon"};
+}
+
+void tst_ReckoningModes::jsonAfterSunsetPerDate()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, wetons);
+    const CliRun run = runWeton(arguments, input);
+    QCOMPARE(run.status, 0);
+    QStringList got;
+    for (const QByteArray &line : run.outLines()) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        got << QStringList{object.value("date").toString(), QString::number(object.value("afterSunset").toBool()),
+                           object.value("wetonDate").toString(), object.value("weekday").toString(),
+                           object.value("marketDay").toString()}
+                   .join(' ');
+    }
+    QCOMPARE(got, wetons);
 }
 
 void tst_ReckoningModes::jsonStringsAreEscaped_data()

@@ -20,6 +20,8 @@ private slots:
     void helpAndVersion_data();
     void helpAndVersion();
     void failedOutputIsNotSuccess();
+    void icsOnStandardOutput_data();
+    void icsOnStandardOutput();
 };
 
 void tst_WetonCli::readingLikeTheReport_data()
@@ -82,8 +84,9 @@ void tst_WetonCli::readingLikeTheReport()
     QCOMPARE(run.err, QByteArray());
     QVERIFY(run.out.endsWith('\n'));
     const Lines lines = run.outLines();
-    // After the description come neptu, wuku and Javanese date, each after a blank line.
-    QCOMPARE(lines.size(), head.size() + 7);
+    // After the description come neptu, wuku, Javanese date, Hijri date and pranata mangsa, each after a
+    // blank line.
+    QCOMPARE(lines.size(), head.size() + 11);
     QCOMPARE(lines.mid(0, head.size()), head);
     const QByteArray description = lines.at(head.size());
     QVERIFY2(description.startsWith(opening), description.left(60).constData());
@@ -203,6 +206,30 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
     QTest::newRow("--json and --tsv") << QStringList{"--json", "--tsv"} << QByteArray("separate modes");
     QTest::newRow("--json with --name") << QStringList{"--json", "--name", "Ann", "2000-01-01"}
                                         << QByteArray("cannot be combined");
+    // Born after sunset, and the wetonan for the user's calendar.
+    QTest::newRow("--ics without a date")
+        << QStringList{"--ics", "--name", "Ann"} << QByteArray("--ics needs a date of birth (YYYY-MM-DD)");
+    QTest::newRow("--ics with two dates")
+        << QStringList{"--ics", "2000-01-01", "2000-01-02"} << QByteArray("one date expected, but 2 arguments given");
+    QTest::newRow("--ics with a date that is not one")
+        << QStringList{"--ics", "2000-02-30"} << QByteArray("\"2000-02-30\" is not a real date");
+    QTest::newRow("--ics and --json") << QStringList{"--ics", "--json", "2000-01-01"} << QByteArray("separate modes");
+    QTest::newRow("--ics and --next") << QStringList{"--ics", "--next", "2", "2000-01-01"}
+                                      << QByteArray("separate modes");
+    QTest::newRow("--ics and --from") << QStringList{"--ics", "--from", "2000-01-01", "2000-01-01"}
+                                      << QByteArray("--from is only used with --next");
+    QTest::newRow("--ics with a blank name")
+        << QStringList{"--ics", "--name", " ", "2000-01-01"} << QByteArray("not blank");
+    QTest::newRow("--reminder without --ics")
+        << QStringList{"--reminder", "2000-01-01"} << QByteArray("--reminder is only used with --ics");
+    QTest::newRow("--after-sunset with --tsv")
+        << QStringList{"--tsv", "--after-sunset"} << QByteArray("--after-sunset is not used with --tsv");
+    QTest::newRow("--after-sunset after the last date of --match")
+        << QStringList{"--match", "2000-01-01", "2000-01-02", "--after-sunset"} << QByteArray("no date follows");
+    QTest::newRow("--after-sunset after the last date of --json")
+        << QStringList{"--json", "2000-01-01", "--after-sunset"} << QByteArray("no date follows");
+    QTest::newRow("--after-sunset given a value")
+        << QStringList{"--after-sunset=yes", "2000-01-01"} << QByteArray("after-sunset");
 }
 
 void tst_WetonCli::badArgumentsGetOneLineAndStatus2()
@@ -220,8 +247,9 @@ void tst_WetonCli::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("opening");
-    QTest::newRow("--help") << QStringList{"--help"} << QByteArray("Usage: weton [--name NAME] DATE\n");
-    QTest::newRow("-h") << QStringList{"-h"} << QByteArray("Usage: weton [--name NAME] DATE\n");
+    QTest::newRow("--help") << QStringList{"--help"}
+                            << QByteArray("Usage: weton [--name NAME] [--after-sunset] DATE\n");
+    QTest::newRow("-h") << QStringList{"-h"} << QByteArray("Usage: weton [--name NAME] [--after-sunset] DATE\n");
     QTest::newRow("--help wins over a bad date") << QStringList{"nonsense", "--help"} << QByteArray("Usage: weton");
     QTest::newRow("--version") << QStringList{"--version"} << QByteArray("weton " WETONARA_VERSION " (");
     QTest::newRow("-v") << QStringList{"-v"} << QByteArray("weton " WETONARA_VERSION " (");
@@ -240,7 +268,8 @@ void tst_WetonCli::helpAndVersion()
 // A reading that never reached its reader is a failure, not a success.
 void tst_WetonCli::failedOutputIsNotSuccess()
 {
-    for (const QStringList &arguments : {QStringList{"2000-01-01"}, QStringList{"--next", "2", "2000-01-01"}}) {
+    for (const QStringList &arguments :
+         {QStringList{"2000-01-01"}, QStringList{"--next", "2", "2000-01-01"}, QStringList{"--ics", "2000-01-01"}}) {
         QByteArray input, output;
         QBuffer in(&input), out(&output), err;
         in.open(QIODevice::ReadOnly);
@@ -250,6 +279,37 @@ void tst_WetonCli::failedOutputIsNotSuccess()
         QCOMPARE(WetonCli::run(arguments, {in, out, err}, QDate(2024, 1, 1)), 1);
         QVERIFY2(err.data().startsWith("weton: cannot write standard output"), err.data().constData());
     }
+}
+
+void tst_WetonCli::icsOnStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("summary");
+    QTest::addColumn<QByteArray>("start");  // the first wetonan: 35 days after the weton's day
+    QTest::addColumn<bool>("reminder");
+    QTest::newRow("date alone") << QStringList{"--ics", "2000-01-01"} << QByteArray("Wetonan: Sabtu Legi")
+                                << QByteArray("20000205") << false;
+    QTest::newRow("name, after sunset, reminder, in any order")
+        << QStringList{"--reminder", "2000-01-01", "--after-sunset", "--name", "Ann", "--ics"}
+        << QByteArray("Wetonan of Ann: Minggu Pahing") << QByteArray("20000206") << true;
+    QTest::newRow("the last day after sunset, into 2037")
+        << QStringList{"--ics", "--after-sunset", "2036-12-31"} << QByteArray("Wetonan: Kemis Legi")
+        << QByteArray("20370205") << false;
+}
+
+void tst_WetonCli::icsOnStandardOutput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, summary);
+    QFETCH(QByteArray, start);
+    QFETCH(bool, reminder);
+    const CliRun run = runWeton(arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    QVERIFY(run.out.startsWith("BEGIN:VCALENDAR\r\n") && run.out.endsWith("END:VCALENDAR\r\n"));
+    QVERIFY2(run.out.contains("\r\nSUMMARY:" + summary + "\r\n"), run.out.constData());
+    QVERIFY2(run.out.contains("\r\nDTSTART;VALUE=DATE:" + start + "\r\n"), run.out.constData());
+    QCOMPARE(run.out.contains("BEGIN:VALARM"), reminder);
 }
 
 QTEST_APPLESS_MAIN(tst_WetonCli)

@@ -65,21 +65,21 @@ bool makeReadOnly(const QString &path, QFileDevice::Permissions permissions)
     return ::geteuid() == 0 ? fakes::setImmutable(path, true) : QFile::setPermissions(path, permissions);
 }
 
-// Sets up what stands at sub/reading.jav (elsewhere is a link's target); false where this machine or user
-// cannot make it.
-bool prepare(Standing standing, const QDir &dir)
+// Sets up what stands at sub/NAME (elsewhere is a link's target); false where this machine or user cannot
+// make it.
+bool prepare(Standing standing, const QDir &dir, const QString &name)
 {
-    const QString path = dir.filePath(u"sub/reading.jav"_s), other = dir.filePath(u"elsewhere"_s);
+    const QString path = dir.filePath(u"sub/"_s + name), other = dir.filePath(u"elsewhere"_s);
     const QByteArray native = QFile::encodeName(path);
     switch (standing) {
-    case Standing::Folder: return dir.mkdir(u"sub/reading.jav"_s);
+    case Standing::Folder: return dir.mkdir(u"sub/"_s + name);
     case Standing::Fifo: return ::mkfifo(native.constData(), 0600) == 0;
     case Standing::Device: return ::mknod(native.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;  // null device
     case Standing::Socket: return makeSocket(native);
     case Standing::LinkToFifo:
         return ::mkfifo(QFile::encodeName(other).constData(), 0600) == 0 && QFile::link(other, path);
     case Standing::LinkToFile: return put(other) && QFile::link(other, path);
-    case Standing::LinkIntoNoFolder: return QFile::link(dir.filePath(u"gone/reading.jav"_s), path);
+    case Standing::LinkIntoNoFolder: return QFile::link(dir.filePath(u"gone/"_s + name), path);
     case Standing::ReadOnlyFile: return put(path) && makeReadOnly(path, QFileDevice::ReadOwner);
     case Standing::ReadOnlyFolder:
         return put(path) && makeReadOnly(dir.filePath(u"sub"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -107,35 +107,56 @@ void tst_SaveTarget::savedUnderAnOpenableName_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("extension");  // empty: a reading's, the default
     QTest::newRow("no extension gets .jav") << "/home/siti/Siti"
-                                            << "/home/siti/Siti.jav";
+                                            << "/home/siti/Siti.jav" << QString();
     QTest::newRow("a dot inside the name is no extension") << "Dr. Siti"
-                                                           << "Dr. Siti.jav";
+                                                           << "Dr. Siti.jav" << QString();
     QTest::newRow("a date with dots") << "Siti 7.6.1980"
-                                      << "Siti 7.6.1980.jav";
+                                      << "Siti 7.6.1980.jav" << QString();
     QTest::newRow("another extension is kept before .jav") << "a.txt"
-                                                           << "a.txt.jav";
+                                                           << "a.txt.jav" << QString();
     QTest::newRow("capital JAV is not the extension") << "b.JAV"
-                                                      << "b.JAV.jav";
+                                                      << "b.JAV.jav" << QString();
     QTest::newRow("jav without its dot is not the extension") << "ajav"
-                                                              << "ajav.jav";
+                                                              << "ajav.jav" << QString();
     QTest::newRow("a name ending in .jav is kept") << "/tmp/c.jav"
-                                                   << "/tmp/c.jav";
+                                                   << "/tmp/c.jav" << QString();
     QTest::newRow("a trailing dot gives way to .jav") << "noext."
-                                                      << "noext.jav";
+                                                      << "noext.jav" << QString();
     QTest::newRow("trailing dots all give way") << "/tmp/noext..."
-                                                << "/tmp/noext.jav";
+                                                << "/tmp/noext.jav" << QString();
     QTest::newRow("a folder's dots are not the name's") << "/tmp/old.d/noext."
-                                                        << "/tmp/old.d/noext.jav";
+                                                        << "/tmp/old.d/noext.jav" << QString();
     QTest::newRow("a name of dots keeps them, so it is not hidden") << "/tmp/..."
-                                                                    << "/tmp/....jav";
+                                                                    << "/tmp/....jav" << QString();
+    // The wetonan for the user's calendar, under the same rule with its own extension.
+    QTest::newRow("ics: no extension gets .ics") << "/home/siti/Siti wetonan"
+                                                 << "/home/siti/Siti wetonan.ics"
+                                                 << "ics";
+    QTest::newRow("ics: a name ending in .ics is kept") << "w.ics"
+                                                        << "w.ics"
+                                                        << "ics";
+    QTest::newRow("ics: a reading's extension is another") << "w.jav"
+                                                           << "w.jav.ics"
+                                                           << "ics";
+    QTest::newRow("ics: capitals are not the extension") << "w.ICS"
+                                                         << "w.ICS.ics"
+                                                         << "ics";
+    QTest::newRow("ics: a trailing dot gives way") << "w."
+                                                   << "w.ics"
+                                                   << "ics";
+    QTest::newRow("ics: a name of dots keeps them") << "/tmp/.."
+                                                    << "/tmp/...ics"
+                                                    << "ics";
 }
 
 void tst_SaveTarget::savedUnderAnOpenableName()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, saved);
-    QCOMPARE(SaveTarget::pathFor(chosen), saved);
+    QFETCH(QString, extension);
+    QCOMPARE(extension.isEmpty() ? SaveTarget::pathFor(chosen) : SaveTarget::pathFor(chosen, extension), saved);
 }
 
 void tst_SaveTarget::whatStandsThereDecides_data()
@@ -143,26 +164,45 @@ void tst_SaveTarget::whatStandsThereDecides_data()
     QTest::addColumn<Standing>("standing");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("says");  // in the message, besides the path
+    QTest::addColumn<QString>("name");  // a reading's, or the wetonan's for the user's calendar
 
-    QTest::newRow("a folder is refused by name") << Standing::Folder << Outcome::NotAFile << "is a folder, not a file";
+    QTest::newRow("a folder is refused by name")
+        << Standing::Folder << Outcome::NotAFile << "is a folder, not a file" << u"reading.jav"_s;
     QTest::newRow("a FIFO is refused and stays a FIFO")
-        << Standing::Fifo << Outcome::NotAFile << "is a named pipe (FIFO)";
+        << Standing::Fifo << Outcome::NotAFile << "is a named pipe (FIFO)" << u"reading.jav"_s;
     QTest::newRow("a device node is refused and stays a device")
-        << Standing::Device << Outcome::NotAFile << "is a device";
-    QTest::newRow("a socket is refused and stays a socket") << Standing::Socket << Outcome::NotAFile << "is a socket";
+        << Standing::Device << Outcome::NotAFile << "is a device" << u"reading.jav"_s;
+    QTest::newRow("a socket is refused and stays a socket")
+        << Standing::Socket << Outcome::NotAFile << "is a socket" << u"reading.jav"_s;
     QTest::newRow("a link to a FIFO is refused; link and FIFO stay")
-        << Standing::LinkToFifo << Outcome::NotAFile << "is a named pipe (FIFO)";
-    QTest::newRow("a link to a file writes that file and stays a link") << Standing::LinkToFile << Outcome::Saved << "";
+        << Standing::LinkToFifo << Outcome::NotAFile << "is a named pipe (FIFO)" << u"reading.jav"_s;
+    QTest::newRow("a link to a file writes that file and stays a link")
+        << Standing::LinkToFile << Outcome::Saved << "" << u"reading.jav"_s;
     QTest::newRow("a read-only file says so and stays")
-        << Standing::ReadOnlyFile << Outcome::ReadOnlyFile << "because that file is read-only";
+        << Standing::ReadOnlyFile << Outcome::ReadOnlyFile << "because that file is read-only" << u"reading.jav"_s;
     QTest::newRow("a writable file in a read-only folder names the folder and stays")
-        << Standing::ReadOnlyFolder << Outcome::ReadOnlyFolder << "the folder \"%1/sub\" cannot be written to";
+        << Standing::ReadOnlyFolder << Outcome::ReadOnlyFolder << "the folder \"%1/sub\" cannot be written to"
+        << u"reading.jav"_s;
     QTest::newRow("a folder that does not exist is named")
-        << Standing::NoFolder << Outcome::MissingFolder << "the folder \"%1/sub\" does not exist";
+        << Standing::NoFolder << Outcome::MissingFolder << "the folder \"%1/sub\" does not exist" << u"reading.jav"_s;
     QTest::newRow("a link into a folder that does not exist names that folder")
-        << Standing::LinkIntoNoFolder << Outcome::MissingFolder << "the folder \"%1/gone\" does not exist";
+        << Standing::LinkIntoNoFolder << Outcome::MissingFolder << "the folder \"%1/gone\" does not exist"
+        << u"reading.jav"_s;
     QTest::newRow("a file where the folder should be gets the system's cause and the general advice")
-        << Standing::FileForFolder << Outcome::Failed << "(a part of the path is not a folder). Please check";
+        << Standing::FileForFolder << Outcome::Failed << "(a part of the path is not a folder). Please check"
+        << u"reading.jav"_s;
+    // The same refusals for the calendar file: nothing is written and the message names what was saved.
+    QTest::newRow("ics: a folder is refused by name")
+        << Standing::Folder << Outcome::NotAFile << "is a folder, not a file" << u"w.ics"_s;
+    QTest::newRow("ics: a link to a FIFO is refused")
+        << Standing::LinkToFifo << Outcome::NotAFile << "is a named pipe (FIFO)" << u"w.ics"_s;
+    QTest::newRow("ics: a link into a folder that does not exist names that folder")
+        << Standing::LinkIntoNoFolder << Outcome::MissingFolder << "the folder \"%1/gone\" does not exist"
+        << u"w.ics"_s;
+    QTest::newRow("ics: a link to a file writes that file")
+        << Standing::LinkToFile << Outcome::Saved << "" << u"w.ics"_s;
+    QTest::newRow("ics: a read-only file says so")
+        << Standing::ReadOnlyFile << Outcome::ReadOnlyFile << "because that file is read-only" << u"w.ics"_s;
 }
 
 void tst_SaveTarget::whatStandsThereDecides()
@@ -170,16 +210,18 @@ void tst_SaveTarget::whatStandsThereDecides()
     QFETCH(Standing, standing);
     QFETCH(Outcome, outcome);
     QFETCH(QString, says);
+    QFETCH(QString, name);
     QTemporaryDir temporary;
     const QDir dir(temporary.path());
-    const QString path = dir.filePath(u"sub/reading.jav"_s);
+    const QString path = dir.filePath(u"sub/"_s + name);
+    const bool calendar = name.endsWith(u".ics"_s);
     QVERIFY(dir.mkdir(u"sub"_s));
     const auto release = qScopeGuard([&] {
         fakes::setImmutable(dir.filePath(u"sub"_s), false);
         fakes::setImmutable(path, false);
         QFile::setPermissions(dir.filePath(u"sub"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
-    if (!prepare(standing, dir))
+    if (!prepare(standing, dir, name))
         QSKIP("this machine or user cannot make such a file");
     // Every entry with its kind, whether it is a link, and the contents of a regular file.
     const auto everything = [&] {
@@ -204,8 +246,12 @@ void tst_SaveTarget::whatStandsThereDecides()
         return;
     }
     QCOMPARE(everything(), before);  // what stood there stays, and no temporary file is left
-    const QString message = SaveTarget::failureMessage(result, path);
+    const QString message = SaveTarget::failureMessage(
+        result, path, calendar ? SaveTarget::Content::Wetonan : SaveTarget::Content::Reading);
     QVERIFY2(message.contains(u'"' + path + u'"') && message.contains(says.arg(dir.path())), qPrintable(message));
+    QVERIFY2(message.startsWith(calendar ? u"The wetonan could not be saved for your calendar as"_s
+                                         : u"The reading could not be saved as"_s),
+             qPrintable(message));
 }
 
 QTEST_APPLESS_MAIN(tst_SaveTarget)

@@ -14,13 +14,21 @@ static QByteArray lines(std::initializer_list<const char *> hexLines)
     return bytes;
 }
 
+// The fields as a list; a birth after sunset adds "after sunset".
 static QStringList asList(const std::optional<SavedReading::Fields> &fields)
 {
-    return fields ? QStringList{fields->name, fields->day, fields->month, fields->year} : QStringList();
+    if (!fields)
+        return {};
+    QStringList list{fields->name, fields->day, fields->month, fields->year};
+    if (fields->afterSunset)
+        list << u"after sunset"_s;
+    return list;
 }
 
 static const char *const Abc = "B6 B7 B8", *const Day7 = "8C", *const June = "9F CA C3 BA",
                          *const Y1980 = "86 8E 8D 85";
+// "after sunset", each character's code plus 85.
+static const char *const AfterSunset = "B6 BB C9 BA C7 75 C8 CA C3 C8 BA C9";
 
 class tst_SavedReading : public QObject
 {
@@ -45,14 +53,18 @@ void tst_SavedReading::compose_data()
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("year");
+    QTest::addColumn<bool>("afterSunset");
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("abc, 7 June 1980: the 20 bytes")
-        << u"abc"_s << 7 << u"June"_s << 1980 << QByteArray::fromHex("B6B7B8 0D0A 8C 0D0A 9FCAC3BA 0D0A 868E8D85 0D0A");
-    QTest::newRow("e acute is not stored") << u"José"_s << 31 << u"December"_s << 2036
+        << u"abc"_s << 7 << u"June"_s << 1980 << false
+        << QByteArray::fromHex("B6B7B8 0D0A 8C 0D0A 9FCAC3BA 0D0A 868E8D85 0D0A");
+    QTest::newRow("e acute is not stored") << u"José"_s << 31 << u"December"_s << 2036 << false
                                            << lines({"9F C4 C8", "88 86", "99 BA B8 BA C2 B7 BA C7", "87 85 88 8B"});
     QTest::newRow("empty name still makes four lines")
-        << QString() << 1 << u"January"_s << 1901 << lines({"", "86", "9F B6 C3 CA B6 C7 CE", "86 8E 85 86"});
+        << QString() << 1 << u"January"_s << 1901 << false << lines({"", "86", "9F B6 C3 CA B6 C7 CE", "86 8E 85 86"});
+    QTest::newRow("after sunset: a fifth line, the date as entered")
+        << u"abc"_s << 7 << u"June"_s << 1980 << true << lines({Abc, Day7, June, Y1980, AfterSunset});
 }
 
 void tst_SavedReading::compose()
@@ -61,8 +73,9 @@ void tst_SavedReading::compose()
     QFETCH(int, day);
     QFETCH(QString, month);
     QFETCH(int, year);
+    QFETCH(bool, afterSunset);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(SavedReading::compose({name, qint16(year), month, qint16(day)}), bytes);
+    QCOMPARE(SavedReading::compose({name, qint16(year), month, qint16(day), afterSunset}), bytes);
 }
 
 void tst_SavedReading::savedReadingOpensAgain_data()
@@ -96,8 +109,11 @@ void tst_SavedReading::parse_data()
     QTest::newRow("fourth line without its CR LF") << example.chopped(2) << abc;
     QTest::newRow("LF-only line ends") << QByteArray(example).replace("\r\n", "\n") << abc;
     QTest::newRow("CR-only line ends") << QByteArray(example).replace("\r\n", "\r") << abc;
-    QTest::newRow("lines after the fourth are not read")
-        << example + QByteArray::fromHex("00 FF 0D 0A 41") + QByteArray(100000, '\0') << abc;
+    const QStringList abcAfterSunset = abc + QStringList{u"after sunset"_s};
+    const QByteArray withOption = lines({Abc, Day7, June, Y1980, AfterSunset});
+    QTest::newRow("after sunset") << withOption << abcAfterSunset;
+    QTest::newRow("after sunset, LF-only line ends") << QByteArray(withOption).replace("\r\n", "\n") << abcAfterSunset;
+    QTest::newRow("after sunset without its CR LF") << withOption.chopped(2) << abcAfterSunset;
     QTest::newRow("empty name line is a complete reading")
         << lines({"", Day7, June, Y1980}) << QStringList{QString(), u"7"_s, u"June"_s, u"1980"_s};
     QTest::newRow("bytes below 85 amid lines are dropped")
@@ -111,6 +127,19 @@ void tst_SavedReading::parse_data()
         << QStringList{QString(32767, u'a'), u"7"_s, u"June"_s, u"1980"_s};
 
     QTest::newRow("empty file") << QByteArray() << QStringList();
+    // Anything after the fourth line but the after-sunset line could change the reading: refused.
+    QTest::newRow("unknown fifth line") << lines({Abc, Day7, June, Y1980, "B7 BA BB C4 C7 BA 75 B9 B6 CC C3"})
+                                        << QStringList();  // "before dawn"
+    QTest::newRow("after sunset, then another line") << withOption + lines({Abc}) << QStringList();
+    QTest::newRow("after sunset twice") << withOption + lines({AfterSunset}) << QStringList();
+    QTest::newRow("after sunset with a byte below 85 in it")
+        << lines({Abc, Day7, June, Y1980, "B6 BB C9 BA C7 00 75 C8 CA C3 C8 BA C9"}) << QStringList();
+    QTest::newRow("after sunset in capitals")
+        << lines({Abc, Day7, June, Y1980, "96 BB C9 BA C7 75 C8 CA C3 C8 BA C9"}) << QStringList();
+    QTest::newRow("after sunset unscrambled") << example + "after sunset\r\n" << QStringList();
+    QTest::newRow("an empty fifth line") << example + "\r\n" << QStringList();
+    QTest::newRow("binary after the fourth line")
+        << example + QByteArray::fromHex("00 FF 0D 0A 41") + QByteArray(100000, '\0') << QStringList();
     QTest::newRow("only two lines") << lines({Abc, Day7}) << QStringList();
     QTest::newRow("three lines") << lines({Abc, Day7, June}) << QStringList();
     QTest::newRow("name line of 32,768 bytes")

@@ -83,6 +83,9 @@ private slots:
     void readAnyPickedFile_data();
     void readAnyPickedFile();
     void writeNewFile();
+    void writtenAndReadBack_data();
+    void writtenAndReadBack();
+    void longestReadingIsReadWhole();
     void replaceWholeFileKeepingPermissions();
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
@@ -118,7 +121,8 @@ void tst_SavedReadingFile::readAnyPickedFile_data()
 
     QTest::newRow("the stored example") << Picked::Example << true;
     QTest::newRow("a link to it") << Picked::Link << true;
-    QTest::newRow("2 GB file whose first four lines are a reading") << Picked::SparseAfterReading << true;
+    QTest::newRow("2 GB file whose first four lines are a reading: more follows")
+        << Picked::SparseAfterReading << false;
     QTest::newRow("missing file") << Picked::Missing << false;
     QTest::newRow("empty file") << Picked::Empty << false;
     QTest::newRow("a folder") << Picked::Folder << false;
@@ -153,6 +157,38 @@ void tst_SavedReadingFile::writeNewFile()
     QVERIFY(SavedReading::writeFile(path, SavedReading::compose({u"abc"_s, 1980, u"June"_s, 7})));
     QCOMPARE(contents(path), contents(Example));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"new.jav"_s});
+}
+
+void tst_SavedReadingFile::writtenAndReadBack_data()
+{
+    QTest::addColumn<bool>("afterSunset");
+    QTest::newRow("before sunset") << false;
+    QTest::newRow("after sunset") << true;
+}
+
+void tst_SavedReadingFile::writtenAndReadBack()
+{
+    QFETCH(bool, afterSunset);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"siti.jav"_s);
+    QVERIFY(SavedReading::writeFile(path, SavedReading::compose({u"Siti"_s, 2036, u"December"_s, 31, afterSunset})));
+    QCOMPARE(QFileInfo(path).size(), 26 + (afterSunset ? 14 : 0));
+    QCOMPARE(SavedReading::readFile(path),
+             (SavedReading::Fields{u"Siti"_s, u"31"_s, u"December"_s, u"2036"_s, afterSunset}));
+}
+
+// The longest saved reading, a 32,767-character name and the fifth line, is read whole; one byte more after
+// it is seen, and refused.
+void tst_SavedReadingFile::longestReadingIsReadWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"long.jav"_s);
+    const QString name(SavedReading::LongestName, u'a');
+    const QByteArray longest = SavedReading::compose({name, 1980, u"June"_s, 7, true});
+    QVERIFY(put(path, longest));
+    QCOMPARE(SavedReading::readFile(path), (SavedReading::Fields{name, u"7"_s, u"June"_s, u"1980"_s, true}));
+    QVERIFY(put(path, longest + "x"));
+    QCOMPARE(SavedReading::readFile(path), std::nullopt);
 }
 
 void tst_SavedReadingFile::replaceWholeFileKeepingPermissions()

@@ -52,6 +52,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 contact=$(cache_value WETONARA_PACKAGE_CONTACT)
 [[ $contact == *' <'*'@'*'.'*'>' && $(field Maintainer) == "$contact" ]] || fail "Maintainer is '$(field Maintainer)', configured '$contact'"
 [[ $(field Depends) == *libqt6widgets6* ]] || fail "Depends is '$(field Depends)'"
+# weton writes the wetonan's calendar files with libical.
+[[ $(field Depends) == *libical3* ]] || fail "Depends lacks libical3: '$(field Depends)'"
 
 dpkg-deb -x "$deb" "$out/root"
 zcat "$out/root/usr/share/doc/wetonara/changelog.gz" >"$out/changelog" || fail "the change log is not gzipped"

@@ -92,11 +92,7 @@
     </message>
     <message>
         <source>A Javanese calendar window shows a month with each day&apos;s market day, wuku and Javanese date, and prints it.</source>
-        <translation>Jendela kalender Jawa menampilkan satu bulan beserta hari pasaran, wuku, dan tanggal Jawa setiap harinya, dan dapat mencetaknya.</translation>
-    </message>
-    <message>
-        <source>The Indonesian interface has been reviewed by a native speaker, and the package describes the program in Indonesian too.</source>
-        <translation>Tampilan berbahasa Indonesia telah ditinjau oleh penutur asli, dan paketnya kini juga memperkenalkan program dalam bahasa Indonesia.</translation>
+        <translation>Jendela kalender Jawa menampilkan satu bulan beserta pasaran, wuku, dan tanggal Jawa setiap harinya, dan dapat mencetaknya.</translation>
     </message>
     <message>
         <source>The single-instance lock and the hand-over of a file to the running copy are hardened: no left-over lock blocks a start, and no other user can block or capture them.</source>
@@ -105,6 +101,10 @@
     <message>
         <source>A match window gives the match of two wetons from what the sum of their neptu leaves when divided by nine, as primbon writers count it.</source>
         <translation>Jendela kecocokan menunjukkan kecocokan dua weton menurut hitungan sembilan yang lazim dalam primbon: sisa jumlah neptu keduanya bila dibagi 9.</translation>
+    </message>
+    <message>
+        <source>The Indonesian interface has been reviewed by a native speaker, and the package describes the program in Indonesian too, manual pages included.</source>
+        <translation>Tampilan berbahasa Indonesia telah ditinjau oleh penutur asli, dan paketnya kini juga memperkenalkan program dalam bahasa Indonesia, termasuk halaman manualnya.</translation>
     </message>
 </context>
 <context>
@@ -658,7 +658,7 @@ Apakah Anda ingin menggantinya?</translation>
     <name>WetonCli</name>
     <message>
         <source>no dates after %1 can be listed: %2 is the last date weton reckons</source>
-        <translation>tidak ada tanggal setelah %1 yang dapat dicantumkan: %2 adalah tanggal terakhir yang dihitung weton</translation>
+        <translation>tidak ada tanggal setelah %1 yang dapat ditampilkan: %2 adalah tanggal terakhir yang dihitung weton</translation>
     </message>
     <message>
         <source>only %1 of the %2 dates asked for fall after %3 and up to %4, the last date weton reckons</source>
@@ -737,7 +737,7 @@ Apakah Anda ingin menggantinya?</translation>
     <message>
         <source>weton: %1 lines were not dates; only the first %2 are listed above
 </source>
-        <translation>weton: %1 baris bukan tanggal; hanya %2 baris pertama yang tercantum di atas
+        <translation>weton: %1 baris bukan tanggal; hanya %2 baris pertama yang ditampilkan di atas
 </translation>
     </message>
     <message>

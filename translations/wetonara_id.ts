@@ -1010,7 +1010,7 @@ ditulis; 2 argumen salah.
     </message>
     <message>
         <source>Download Tarvex Softwares</source>
-        <translation>Unduh Program Tarvex Softwares</translation>
+        <translation>Unduh Tarvex Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Tarvex Softwares</source>

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
-# The desktop entry and the AppStream metadata are written in English; their translations live with the
-# program's in translations/wetonara_<language>.ts, each file's texts in a context of their own. Run as a
+# The desktop entry, the AppStream metadata and the file type's description are written in English; their
+# translations live with the program's in translations/wetonara_<language>.ts, each file's texts in a
+# context of their own. Run as a
 # script, in one of two modes:
 #   cmake -DMODE=sources -DTEMPLATE=FILE -DCONTEXT=NAME -DOUTPUT=FILE.cpp -P PackagingTranslations.cmake
 #     writes the English texts as C++ that lupdate reads (scripts/translations), so translators get them
@@ -8,12 +9,13 @@
 #   cmake -DMODE=merge -DTEMPLATE=FILE -DCONTEXT=NAME -DTS_DIR=DIR -DOUTPUT=FILE -P PackagingTranslations.cmake
 #     writes TEMPLATE with every finished translation added after its English text (build time).
 # A desktop entry's texts are the values of Name, GenericName, Comment and Keywords; an AppStream file's
-# are its name, summary, paragraphs, list items and captions, whitespace collapsed as AppStream reads it.
+# are its name, summary, paragraphs, list items and captions, whitespace collapsed as AppStream reads it;
+# a shared-mime-info file's are its comments.
 # No CMake list ever holds a text: texts hold semicolons (keywords, character references).
 cmake_minimum_required(VERSION 3.22)
 
 set(desktop_keys "Name|GenericName|Comment|Keywords")
-set(appstream_tags "name|summary|p|li|caption")
+set(xml_tags "name|summary|p|li|caption|comment")
 
 function(xml_unescape text result)
   foreach(pair "&lt;|<" "&gt;|>" "&quot;|\"" "&apos;|'" "&amp;|&")
@@ -101,8 +103,8 @@ if(TEMPLATE MATCHES "\\.desktop$")
   set(FORMAT desktop)
   set(pattern "\n( *)(${desktop_keys})=([^\n]*)")
 else()
-  set(FORMAT appstream)
-  set(pattern "\n( *)<(${appstream_tags})>([^<]*)</(${appstream_tags})>")
+  set(FORMAT xml)
+  set(pattern "\n( *)<(${xml_tags})>([^<]*)</(${xml_tags})>")
 endif()
 if(MODE STREQUAL "merge")
   read_contexts()
@@ -115,7 +117,7 @@ while(rest MATCHES "${pattern}")
   set(key "${CMAKE_MATCH_2}")
   string(REGEX REPLACE "[ \t\r\n]+" " " english "${CMAKE_MATCH_3}")
   string(STRIP "${english}" english)
-  if(FORMAT STREQUAL "appstream")
+  if(FORMAT STREQUAL "xml")
     xml_unescape("${english}" english)
   endif()
   string(FIND "${rest}" "${found}" at)

@@ -1,8 +1,8 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <!-- Qt's own texts that the windows and the weton tool show (standard buttons, text-box menus, the
-     scroll bars' menu, the open and save dialog, the command line's refusals). Debian's Qt ships no Indonesian translation of
-     them; the sources must match Qt's exactly. Kept by hand. The command line's refusals begin
+     scroll bars' menu, the spin boxes' menu, the open and save dialog, the command line's refusals).
+     Debian's Qt ships no Indonesian translation of them; the sources must match Qt's exactly. Kept by hand. The command line's refusals begin
      lower-case and end without a stop, as the weton tool's own do. -->
 <TS version="2.1" language="id_ID" sourcelanguage="en">
 <context>
@@ -100,6 +100,24 @@
     <message>
         <source>Select All</source>
         <translation>Pilih Semua</translation>
+    </message>
+</context>
+<!-- The menu of a spin or date box: the text box's entries above, then these. The match window's date
+     picker (QCalendarWidget) asks for no text of its own in Qt 6.4: its month and weekday names come
+     from the date boxes' locale, Indonesian in the Indonesian interface. -->
+<context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Pilih Se&amp;mua</translation>
+    </message>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>&amp;Naikkan</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>Tu&amp;runkan</translation>
     </message>
 </context>
 <context>

@@ -63,11 +63,11 @@
     </message>
     <message>
         <source>Wetonara tells you your Javanese birth-day sign, the weton, from your name and date of birth: the weekday in English and in Indonesian, the day of the five-day Javanese market week (Legi, Pahing, Pon, Wage or Kliwon), and a description of the personality that goes with the pair.</source>
-        <translation>Dari nama dan tanggal lahir Anda, Wetonara menunjukkan weton Anda, yaitu hari lahir menurut penanggalan Jawa: nama harinya dalam bahasa Inggris dan bahasa Indonesia, hari pasarannya dalam pekan pasaran Jawa yang lima hari (Legi, Pahing, Pon, Wage, atau Kliwon), serta gambaran watak yang menyertai paduan keduanya.</translation>
+        <translation>Dari nama dan tanggal lahir, Wetonara menunjukkan weton Anda, hari lahir menurut penanggalan Jawa: nama harinya dalam bahasa Inggris dan bahasa Indonesia, pasarannya dalam pekan Jawa yang lima hari (Legi, Pahing, Pon, Wage, atau Kliwon), serta gambaran watak yang menyertai paduan keduanya.</translation>
     </message>
     <message>
         <source>A reading can be printed, and saved to a small file of its own to be opened again later. Dates from 1901 to 2036 are covered. The weton command-line tool gives the same readings in a terminal.</source>
-        <translation>Hasilnya dapat dicetak, juga disimpan dalam berkas kecil tersendiri untuk dibuka kembali kelak. Tanggal yang dapat dihitung mulai tahun 1901 hingga 2036. Alat baris perintah weton memberikan hasil yang sama di terminal.</translation>
+        <translation>Hasil weton dapat dicetak, juga disimpan dalam berkas kecil tersendiri untuk dibuka kembali kelak. Tanggal yang dapat dihitung mulai tahun 1901 hingga 2036. Alat baris perintah weton memberikan hasil yang sama di terminal.</translation>
     </message>
     <message>
         <source>The entry window: a name and a date of birth</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>The reading: market day, weekdays and description</source>
-        <translation>Hasil weton: hari pasaran, nama hari, dan gambaran watak</translation>
+        <translation>Hasil weton: pasaran, hari, dan watak</translation>
     </message>
     <message>
         <source>The report, ready to print or to save</source>
@@ -99,19 +99,19 @@
     </message>
     <message>
         <source>A Javanese calendar window shows a month with each day&apos;s market day, wuku and Javanese date, and prints it.</source>
-        <translation>Jendela kalender Jawa menampilkan satu bulan beserta hari pasaran, wuku, dan tanggal Jawa setiap harinya, dan dapat mencetaknya.</translation>
-    </message>
-    <message>
-        <source>A match window gives the match of two wetons, now read by the published table of nine.</source>
-        <translation>Jendela kecocokan menunjukkan kecocokan dua weton, kini dibaca menurut tabel sembilan yang lazim dimuat dalam primbon.</translation>
-    </message>
-    <message>
-        <source>The Indonesian interface has been reviewed by a native speaker, and the package describes the program in Indonesian too.</source>
-        <translation>Tampilan berbahasa Indonesia telah ditinjau oleh penutur asli, dan paketnya kini juga memperkenalkan program dalam bahasa Indonesia.</translation>
+        <translation>Jendela kalender Jawa menampilkan satu bulan beserta pasaran, wuku, dan tanggal Jawa setiap harinya, dan dapat mencetaknya.</translation>
     </message>
     <message>
         <source>The single-instance lock and the hand-over of a file to the running copy are hardened: no left-over lock blocks a start, and no other user can block or capture them.</source>
         <translation>Kunci satu salinan dan penyerahan berkas ke salinan yang sedang berjalan diperkuat: kunci yang tertinggal tidak lagi menghalangi program dijalankan, dan pengguna lain tidak dapat memblokir atau merebut keduanya.</translation>
+    </message>
+    <message>
+        <source>A match window gives the match of two wetons from what the sum of their neptu leaves when divided by nine, as primbon writers count it.</source>
+        <translation>Jendela kecocokan menunjukkan kecocokan dua weton menurut hitungan sembilan yang lazim dalam primbon: sisa jumlah neptu keduanya bila dibagi 9.</translation>
+    </message>
+    <message>
+        <source>The Indonesian interface has been reviewed by a native speaker, and the package describes the program in Indonesian too, manual pages included.</source>
+        <translation>Tampilan berbahasa Indonesia telah ditinjau oleh penutur asli, dan paketnya kini juga memperkenalkan program dalam bahasa Indonesia, termasuk halaman manualnya.</translation>
     </message>
 </context>
 <context>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Pasang nama dan tautan situs Anda di sini, bersanding dengan merek program ini, agar pengunjung makin setia dan ramai. Lihat &quot;Bantuan&quot;. Klik di sini untuk info lengkap.</translation>
+        <translation>Pasang nama dan tautan situs Anda di sini, bersanding dengan merek program ini, agar pengunjung makin setia dan situs Anda makin ramai. Lihat &quot;Bantuan&quot;. Klik di sini untuk info lengkap.</translation>
     </message>
     <message>
         <source>The Most Popular Online Tarvex Discussion Forum. Click Here To Visit Nolvane Now.</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>, wetonan of the date of birth</source>
-        <translation>, wetonan dari tanggal lahir</translation>
+        <translation>, wetonan tanggal lahir</translation>
     </message>
 </context>
 <context>
@@ -184,11 +184,7 @@
     </message>
     <message>
         <source>Today</source>
-        <translation>Hari ini</translation>
-    </message>
-    <message>
-        <source>Date of birth</source>
-        <translation>Tanggal lahir</translation>
+        <translation>Hari Ini</translation>
     </message>
     <message>
         <source>Wetonan: the same weton, every 35 days</source>
@@ -207,12 +203,16 @@
         <translation>Kalender ini mencakup %1 sampai %2.</translation>
     </message>
     <message>
-        <source>Market day: %1</source>
-        <translation>Pasaran: %1</translation>
+        <source>Date of Birth</source>
+        <translation>Tanggal Lahir</translation>
     </message>
     <message>
-        <source>%1 - Javanese Calendar - %2</source>
-        <translation>%1 - Kalender Jawa - %2</translation>
+        <source>%1 – Javanese Calendar – %2</source>
+        <translation>%1 – Kalender Jawa – %2</translation>
+    </message>
+    <message>
+        <source>Market Day: %1</source>
+        <translation>Pasaran: %1</translation>
     </message>
 </context>
 <context>
@@ -239,20 +239,21 @@ Tells the Javanese birth-day sign (weton) of a name and a date of birth.
 
   FILE           a saved reading (.jav) to open; a copy that is already running
                  shows it instead, unless a window of it waits for an answer
-  -h, --help     show this help and end
-  -v, --version  show the version and end
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
 
 Only one copy runs per user session. For readings on the command line, see
 weton --help.
 </source>
         <translation>Penggunaan: wetonara [BERKAS]
-Menampilkan weton (tanda hari lahir Jawa) untuk sebuah nama dan tanggal lahir.
+Menampilkan weton (hari lahir menurut penanggalan Jawa) untuk sebuah nama dan
+tanggal lahir.
 
   BERKAS         berkas weton (.jav) yang akan dibuka; bila program ini sudah
-                 berjalan, weton itu ditampilkan di sana, kecuali salah satu
-                 jendelanya sedang menunggu jawaban
-  -h, --help     tampilkan bantuan ini, lalu selesai
-  -v, --version  tampilkan versi, lalu selesai
+                 berjalan, hasil wetonnya ditampilkan oleh salinan itu, kecuali
+                 salah satu jendelanya sedang menunggu jawaban
+  -h, --help     tampilkan bantuan ini, lalu keluar
+  -v, --version  tampilkan versi, lalu keluar
 
 Dalam satu sesi pengguna hanya satu salinan program ini yang berjalan. Untuk
 menghitung weton di baris perintah, lihat weton --help.
@@ -309,7 +310,7 @@ menghitung weton di baris perintah, lihat weton --help.
     <message>
         <source>%1 %2 %3 %4</source>
         <comment>weekday, day, month, year</comment>
-        <translation>%1 %2 %3 %4</translation>
+        <translation>%1, %2 %3 %4</translation>
     </message>
     <message>
         <source>%1, %2, %3, wuku %4</source>
@@ -325,7 +326,7 @@ menghitung weton di baris perintah, lihat weton --help.
         <translation>Wuku: %1 (ke-%2 dari 30)</translation>
     </message>
     <message>
-        <source>Javanese Date: %1 %2 %3 AJ, year %4, windu %5</source>
+        <source>Javanese Date: %1 %2 %3 %4, windu %5</source>
         <translation>Tanggal Jawa: %1 %2 %3 %4, windu %5</translation>
     </message>
 </context>
@@ -368,11 +369,11 @@ menghitung weton di baris perintah, lihat weton --help.
     </message>
     <message>
         <source>Javanese Birth-Day Sign</source>
-        <translation>Weton Hari Lahir</translation>
+        <translation>Penghitung Weton</translation>
     </message>
     <message>
         <source>Find your Javanese birth-day sign (weton) from your date of birth</source>
-        <translation>Cari tahu weton Anda, hari lahir menurut penanggalan Jawa, dari tanggal lahir</translation>
+        <translation>Dari tanggal lahir, temukan weton Anda, hari lahir menurut penanggalan Jawa</translation>
     </message>
     <message>
         <source>weton;Javanese;primbon;pasaran;calendar;birthday;astrology;</source>
@@ -547,20 +548,31 @@ menghitung weton di baris perintah, lihat weton --help.
         <translation>%1 %2, neptu %3</translation>
     </message>
     <message>
-        <source>Match Two Wetons - %1</source>
-        <translation>Kecocokan Dua Weton - %1</translation>
-    </message>
-    <message>
-        <source>&amp;First date of birth:</source>
-        <translation>Tanggal lahir &amp;pertama:</translation>
-    </message>
-    <message>
-        <source>&amp;Second date of birth:</source>
-        <translation>Tanggal lahir &amp;kedua:</translation>
-    </message>
-    <message>
         <source>Match: %1</source>
         <translation>Kecocokan: %1</translation>
+    </message>
+    <message>
+        <source>Match Two Wetons – %1</source>
+        <translation>Kecocokan Dua Weton – %1</translation>
+    </message>
+    <message>
+        <source>&amp;First Date of Birth:</source>
+        <translation>Tanggal Lahir &amp;Pertama:</translation>
+    </message>
+    <message>
+        <source>&amp;Second Date of Birth:</source>
+        <translation>Tanggal Lahir &amp;Kedua:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+</context>
+<context>
+    <name>MimeType</name>
+    <message>
+        <source>Wetonara saved reading</source>
+        <translation>Berkas weton Wetonara</translation>
     </message>
 </context>
 <context>
@@ -724,11 +736,11 @@ Apakah Anda ingin menggantinya?</translation>
     <name>WetonCli</name>
     <message>
         <source>no dates after %1 can be listed: %2 is the last date weton reckons</source>
-        <translation>tidak ada tanggal setelah %1 yang dapat dicantumkan: %2 adalah tanggal terakhir yang dihitung weton</translation>
+        <translation>tidak ada tanggal setelah %1 yang dapat ditampilkan: %2 adalah tanggal terakhir yang dihitung weton</translation>
     </message>
     <message>
         <source>only %1 of the %2 dates asked for fall after %3 and up to %4, the last date weton reckons</source>
-        <translation>hanya %1 dari %2 tanggal yang diminta jatuh setelah %3 hingga %4, tanggal terakhir yang dihitung weton</translation>
+        <translation>hanya %1 dari %2 tanggal yang diminta jatuh antara %3 dan %4, tanggal terakhir yang dihitung weton</translation>
     </message>
     <message>
         <source>--name needs a name that is not blank</source>
@@ -772,7 +784,7 @@ Apakah Anda ingin menggantinya?</translation>
     </message>
     <message>
         <source>longer than %1 bytes, not a date</source>
-        <translation>lebih panjang dari %1 bita, bukan tanggal</translation>
+        <translation>lebih panjang daripada %1 bita, bukan tanggal</translation>
     </message>
     <message>
         <source>weton: cannot read standard input: %1</source>
@@ -803,7 +815,7 @@ Apakah Anda ingin menggantinya?</translation>
     <message>
         <source>weton: %1 lines were not dates; only the first %2 are listed above
 </source>
-        <translation>weton: %1 baris bukan tanggal; hanya %2 baris pertama yang tercantum di atas
+        <translation>weton: %1 baris bukan tanggal; hanya %2 baris pertama yang ditampilkan di atas
 </translation>
     </message>
     <message>
@@ -824,7 +836,7 @@ Apakah Anda ingin menggantinya?</translation>
     </message>
     <message>
         <source>--match needs two dates (YYYY-MM-DD), but %1 given</source>
-        <translation>--match memerlukan dua tanggal (YYYY-MM-DD), tetapi yang diberikan %1</translation>
+        <translation>--match memerlukan dua tanggal (YYYY-MM-DD), tetapi yang diberikan %1 tanggal</translation>
     </message>
     <message>
         <source>unknown option %1; try &apos;weton --help&apos;</source>
@@ -878,16 +890,17 @@ Tells the Javanese birth-day sign (weton) of a date from 1901-01-01 to
                  turned: the weton and the facts are the next day&apos;s; with
                  --match and --json it is for the DATE that follows it,
                  with --json alone for every date read
-  --tsv          read dates from standard input, one a line, and write for
+  --tsv          read dates from standard input, one per line, and write for
                  each DATE, market day, Indonesian weekday, English weekday
-                 and description, separated by tabs; lines that are not
-                 dates are reported on standard error and skipped
+                 and description, separated by tabs, as the same English
+                 data in every language; lines that are not dates are
+                 reported on standard error and skipped
   --next N       list the next N dates after today that share DATE&apos;s weton
                  (it returns every 35 days), up to 2036-12-31
   --from START   with --next, list the dates after START instead of today
   --match        print the wetons of two dates, the sum of their neptu and
-                 the match it gives, read by the published table of nine
-  --json         write every fact of each DATE as one JSON object a line;
+                 the match that the remainder of the sum divided by 9 gives
+  --json         write every fact of each DATE as one JSON object per line;
                  with no DATE, read dates from standard input as --tsv does
   --ics          write DATE&apos;s wetonan, the day its weton comes back every
                  35 days, to standard output as an iCalendar file for a
@@ -906,12 +919,12 @@ asked for exist, or the output could not be written; 2 bad arguments.
             weton --json [--after-sunset] [TANGGAL...]
             weton --ics [--name NAMA] [--after-sunset] [--reminder] TANGGAL
 
-Menampilkan weton (tanda hari lahir Jawa) untuk tanggal antara 1901-01-01 dan
-2036-12-31. Setiap tanggal ditulis sebagai YYYY-MM-DD.
+Menampilkan weton (hari lahir menurut penanggalan Jawa) untuk tanggal antara
+1901-01-01 dan 2036-12-31. Setiap tanggal ditulis sebagai YYYY-MM-DD.
 
-  TANGGAL         cetak weton TANGGAL: pasaran, hari, dan watak, lalu neptu,
-                  wuku, tanggal Jawa, tanggal Hijriah (kalender hisab urfi),
-                  dan mangsanya dalam pranata mangsa
+  TANGGAL         tampilkan weton TANGGAL: pasaran, hari, dan watak, lalu
+                  neptu, wuku, tanggal Jawa, tanggal Hijriah (kalender hisab
+                  urfi), dan mangsanya dalam pranata mangsa
   --name NAMA     awali hasilnya, atau acara --ics, dengan NAMA
   --after-sunset  lahir setelah matahari terbenam, ketika hari Jawa sudah
                   berganti: weton dan keterangannya milik hari berikutnya;
@@ -920,15 +933,17 @@ Menampilkan weton (tanda hari lahir Jawa) untuk tanggal antara 1901-01-01 dan
   --tsv           baca tanggal dari masukan standar, satu per baris, lalu
                   tulis untuk setiap tanggal: TANGGAL, pasaran, hari dalam
                   bahasa Indonesia, hari dalam bahasa Inggris, dan watak,
-                  dipisah tab; baris yang bukan tanggal dilaporkan di galat
-                  standar dan dilewati
-  --next N        cantumkan N tanggal berikutnya setelah hari ini yang
+                  dipisah tab; keluaran ini selalu data berbahasa Inggris
+                  yang sama, apa pun bahasa antarmukanya; baris yang bukan
+                  tanggal dilaporkan di galat standar dan dilewati
+  --next N        tampilkan N tanggal berikutnya setelah hari ini yang
                   wetonnya sama dengan TANGGAL (berulang setiap 35 hari),
                   paling akhir 2036-12-31
-  --from AWAL     dengan --next, cantumkan tanggal setelah AWAL, bukan
+  --from AWAL     dengan --next, tampilkan tanggal setelah AWAL, bukan
                   setelah hari ini
-  --match         cetak weton dua tanggal, jumlah neptu keduanya, dan
-                  kecocokannya menurut tabel sembilan yang lazim dalam primbon
+  --match         tampilkan weton dua tanggal, jumlah neptu keduanya, dan
+                  kecocokannya menurut hitungan sembilan: sisa jumlah itu
+                  bila dibagi 9
   --json          tulis semua keterangan setiap TANGGAL sebagai satu objek
                   JSON per baris; tanpa TANGGAL, tanggal dibaca dari masukan
                   standar seperti pada --tsv
@@ -1056,11 +1071,11 @@ ditulis; 2 argumen salah.
     <name>frmMain</name>
     <message>
         <source>Welcome to Wetonara. Wetonara is one of the best and most comprehensive online astrological resource for those interested in exploring the astrological culture and the zodiacs of the Indonesian civilization. </source>
-        <translation>Selamat datang di Wetonara. Wetonara adalah salah satu sumber astrologi daring terbaik dan terlengkap bagi Anda yang ingin menjelajahi budaya astrologi dan perbintangan peradaban Indonesia.</translation>
+        <translation>Selamat datang di Wetonara. Wetonara adalah salah satu sumber daring terbaik dan terlengkap bagi Anda yang ingin menjelajahi primbon dan perhitungan weton dalam budaya Indonesia.</translation>
     </message>
     <message>
         <source>Just input your name and date of birth and generate your Javanese / Indonesian astrological reading!</source>
-        <translation>Cukup masukkan nama dan tanggal lahir Anda, lalu temukan weton Anda beserta wataknya menurut astrologi Jawa / Indonesia!</translation>
+        <translation>Cukup masukkan nama dan tanggal lahir, lalu temukan weton Anda beserta wataknya menurut primbon Jawa!</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -1080,7 +1095,7 @@ ditulis; 2 argumen salah.
     </message>
     <message>
         <source>Find My &amp;Indonesian Birthday (Weton)</source>
-        <translation>Temukan &amp;Weton Saya (Hari Lahir Jawa)</translation>
+        <translation>Temukan &amp;Weton Saya</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1108,7 +1123,7 @@ ditulis; 2 argumen salah.
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation>Silakan periksa berkas tersebut.</translation>
+        <translation>Berkas yang dibuka bukan berkas weton (.jav) yang utuh, atau tidak dapat dibaca. Silakan periksa berkas itu.</translation>
     </message>
     <message>
         <source>Month</source>
@@ -1127,11 +1142,11 @@ ditulis; 2 argumen salah.
     <name>frmNagScreen2</name>
     <message>
         <source>Tarvex Softwares, such as this can be created and maintained only with your support. The best way to support Nolvane is to visit Nolvane regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Perangkat lunak Tarvex seperti ini hanya dapat dibuat dan dipelihara berkat dukungan Anda. Cara terbaik untuk mendukung Nolvane adalah rajin berkunjung ke Nolvane dan ikut serta dalam diskusi serta kegiatan lain di forum.</translation>
+        <translation>Program Tarvex Softwares seperti ini hanya dapat dibuat dan dipelihara berkat dukungan Anda. Cara terbaik untuk mendukung Nolvane adalah rajin berkunjung ke Nolvane dan ikut serta dalam diskusi serta kegiatan lain di forum.</translation>
     </message>
     <message>
         <source>Visit Nolvane regularly. Support Nolvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Nolvane</source>
-        <translation>Kunjungi Nolvane secara rutin. Dukung Nolvane dengan ikut serta dalam diskusi dan kegiatan lainnya. Program-program ini tidak dapat didukung dan dipelihara tanpa kunjungan rutin Anda ke Nolvane.</translation>
+        <translation>Kunjungi Nolvane secara rutin. Dukung Nolvane dengan ikut serta dalam diskusi dan kegiatan lainnya. Program Tarvex Softwares tidak dapat didukung dan dipelihara tanpa kunjungan rutin Anda ke Nolvane.</translation>
     </message>
     <message>
         <source>Nolvane is a FREE online discussion forum for all things tarvex. To help Nolvane develop and maintain this software visit Nolvane regularly.</source>
@@ -1139,7 +1154,7 @@ ditulis; 2 argumen salah.
     </message>
     <message>
         <source>Nolvane needs your help. All you need to do is visit Nolvane regularly and take part in the various discussions and activites to help us maintain and develop more Tarvex Softwares.</source>
-        <translation>Nolvane membutuhkan bantuan Anda. Cukup kunjungi Nolvane secara rutin dan ikut serta dalam berbagai diskusi dan kegiatan agar kami dapat memelihara dan mengembangkan lebih banyak perangkat lunak Tarvex.</translation>
+        <translation>Nolvane membutuhkan bantuan Anda. Cukup kunjungi Nolvane secara rutin dan ikut serta dalam berbagai diskusi dan kegiatan agar kami dapat memelihara dan mengembangkan lebih banyak program Tarvex Softwares.</translation>
     </message>
     <message>
         <source>Click Here To Visit Nolvane Now</source>
@@ -1159,7 +1174,7 @@ ditulis; 2 argumen salah.
     </message>
     <message>
         <source>Download Tarvex Softwares</source>
-        <translation>Unduh Program Tarvex</translation>
+        <translation>Unduh Tarvex Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Tarvex Softwares</source>

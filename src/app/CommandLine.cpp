@@ -58,8 +58,8 @@ QString helpText()
                        "\n"
                        "  FILE           a saved reading (.jav) to open; a copy that is already running\n"
                        "                 shows it instead, unless a window of it waits for an answer\n"
-                       "  -h, --help     show this help and end\n"
-                       "  -v, --version  show the version and end\n"
+                       "  -h, --help     show this help and exit\n"
+                       "  -v, --version  show the version and exit\n"
                        "\n"
                        "Only one copy runs per user session. For readings on the command line, see\n"
                        "weton --help.\n");

@@ -122,7 +122,7 @@ void CalendarWindow::buildDetails(QBoxLayout *layout)
     m_legendBirth = new QWidget(this);
     auto *birthLegends = new QVBoxLayout(m_legendBirth);
     birthLegends->setContentsMargins(0, 0, 0, 0);
-    birthLegends->addWidget(legend(tr("Date of birth"), CalendarDelegate::BirthGround, QColor()));
+    birthLegends->addWidget(legend(tr("Date of Birth"), CalendarDelegate::BirthGround, QColor()));
     birthLegends->addWidget(
         legend(tr("Wetonan: the same weton, every 35 days"), CalendarDelegate::WetonanGround, QColor()));
     legends->addWidget(m_legendBirth);
@@ -184,7 +184,7 @@ bool CalendarWindow::goTo(QDate date)
         m_model->setMarks(m_set.platform().clock.today(), m_birth);
         title->setText(m_model->sheet().title());
         // The title bar and the task bar name the month on show.
-        setWindowTitle(tr("%1 - Javanese Calendar - %2").arg(title->text(), Identity::ApplicationTitle));
+        setWindowTitle(tr("%1 – Javanese Calendar – %2").arg(title->text(), Identity::ApplicationTitle));
         javaneseTitle->setText(m_model->sheet().javaneseTitle());
         const QSignalBlocker quietMonth(monthList), quietYear(yearBox);
         monthList->setCurrentIndex(date.month() - 1);
@@ -208,7 +208,7 @@ void CalendarWindow::showChosenDay()
     const DayFacts::Facts day = DayFacts::of(date);
     details->setText(
         QStringList{DayFacts::shownDate(date),
-                    tr("Market day: %1").arg(DaySignCatalogue::marketDayInLookupOrder(day.neptu.marketDay)),
+                    tr("Market Day: %1").arg(DaySignCatalogue::marketDayInLookupOrder(day.neptu.marketDay)),
                     DayFacts::neptuLine(day), DayFacts::wukuLine(day), DayFacts::javaneseDateLine(day)}
             .join(QLatin1Char('\n')));
 }

@@ -33,7 +33,7 @@ MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
 {
     setObjectName(QStringLiteral("MatchWindow"));
     setWindowRole(objectName());
-    setWindowTitle(tr("Match Two Wetons - %1").arg(Identity::ApplicationTitle));
+    setWindowTitle(tr("Match Two Wetons – %1").arg(Identity::ApplicationTitle));
     setWindowIcon(Look::programIcon());
     setFont(Look::verdana(8.25));
     Controls::setBackground(this, Look::PaleYellow);
@@ -43,8 +43,8 @@ MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
     secondDate = dateBox("secondDate", start);
     const Controls::Text caption{Look::verdana(8.25, Look::Bold), Look::DarkGreen};
     const Controls::Text value{Look::verdana(9), Look::DarkGreen, Qt::AlignLeft | Qt::AlignVCenter, true};
-    QLabel *firstCaption = Controls::label(this, "firstCaption", tr("&First date of birth:"), {}, caption);
-    QLabel *secondCaption = Controls::label(this, "secondCaption", tr("&Second date of birth:"), {}, caption);
+    QLabel *firstCaption = Controls::label(this, "firstCaption", tr("&First Date of Birth:"), {}, caption);
+    QLabel *secondCaption = Controls::label(this, "secondCaption", tr("&Second Date of Birth:"), {}, caption);
     firstCaption->setBuddy(firstDate);
     secondCaption->setBuddy(secondDate);
     firstWeton = Controls::label(this, "firstWeton", QString(), {}, value);
@@ -57,6 +57,7 @@ MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Return in a date box must not close the window: no button is pressed by Return here.
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
+    buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));  // an access key, as the calendar's
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QGridLayout(this);

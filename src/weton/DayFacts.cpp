@@ -73,7 +73,7 @@ QString javaneseDateLine(const Facts &facts)
     if (!facts.javanese)
         return {};
     const JavaneseCalendar::JavaneseDate &date = *facts.javanese;
-    return QCoreApplication::translate("DayFacts", "Javanese Date: %1 %2 %3 AJ, year %4, windu %5")
+    return QCoreApplication::translate("DayFacts", "Javanese Date: %1 %2 %3 %4, windu %5")
         .arg(date.day)
         .arg(JavaneseCalendar::monthName(date.month))
         .arg(date.year)

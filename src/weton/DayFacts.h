@@ -38,7 +38,7 @@ struct Facts
 [[nodiscard]] QString spoken(const Facts &facts);
 
 // The lines of a day's reckoning: "Neptu: 13 (Sabtu 9 + Wage 4)", "Wuku: Julungwangi (9 of 30)",
-// "Javanese Date: 23 Rejeb 1912 AJ, year Be, windu Kuntara" (empty without a Javanese date).
+// "Javanese Date: 23 Rejeb 1912 Be, windu Kuntara" (empty without a Javanese date).
 [[nodiscard]] QString neptuLine(const Facts &facts);
 [[nodiscard]] QString wukuLine(const Facts &facts);
 [[nodiscard]] QString javaneseDateLine(const Facts &facts);

@@ -32,18 +32,18 @@ void tst_ReckoningModes::readingEndsWithTheReckoning_data()
     // lunar calendars and the seasons' first days.
     QTest::newRow("Sabtu Wage 13, in Asapon") << "1980-06-07"
                                               << Lines{"Neptu: 13 (Sabtu 9 + Wage 4)", "Wuku: Julungwangi (9 of 30)",
-                                                       "Javanese Date: 23 Rejeb 1912 AJ, year Be, windu Kuntara",
+                                                       "Javanese Date: 23 Rejeb 1912 Be, windu Kuntara",
                                                        "Hijri Date: 23 Rajab 1400 AH (arithmetical calendar)",
                                                        "Pranata Mangsa: Sadha (season 12 of 12), day 27 of 41"};
     QTest::newRow("last day of Aboge, Besar cut to 29")
         << "1936-03-23"
         << Lines{"Neptu: 13 (Senin 4 + Pahing 9)", "Wuku: Langkir (13 of 30)",
-                 "Javanese Date: 29 Besar 1866 AJ, year Jimakir, windu Sancaya",
+                 "Javanese Date: 29 Besar 1866 Jimakir, windu Sancaya",
                  "Hijri Date: 29 Dhu al-Hijjah 1354 AH (arithmetical calendar)",
                  "Pranata Mangsa: Kasanga (season 9 of 12), day 23 of 25"};
     QTest::newRow("Thursday is Kemis, worth 8") << "2009-01-01"
                                                 << Lines{"Neptu: 12 (Kemis 8 + Wage 4)", "Wuku: Watugunung (30 of 30)",
-                                                         "Javanese Date: 4 Sura 1942 AJ, year Je, windu Kuntara",
+                                                         "Javanese Date: 4 Sura 1942 Je, windu Kuntara",
                                                          "Hijri Date: 4 Muharram 1430 AH (arithmetical calendar)",
                                                          "Pranata Mangsa: Kapitu (season 7 of 12), day 11 of 43"};
 }

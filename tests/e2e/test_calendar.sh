@@ -20,7 +20,7 @@ keys c
 wait_for 10 shows CalendarWindow frmJavaneseAstrology || fail "Javanese Calendar did not open beside the result window"
 calendar=$(window_of CalendarWindow)
 expect_focus "$calendar" "the calendar"
-title_is() { [[ $(xdotool getwindowname "$calendar") == "$1 - Javanese Calendar - Wetonara" ]]; }
+title_is() { [[ $(xdotool getwindowname "$calendar") == "$1 – Javanese Calendar – Wetonara" ]]; }
 wait_for 5 title_is "June 1980" || fail "the calendar did not open at the reading's month: $(xdotool getwindowname "$calendar")"
 
 # From 7 June 1980: Page Down to 7 July, End to the 31st, Right into August, Shift+Page Up a year back,
@@ -39,7 +39,7 @@ wait_for 10 shows_more_than || fail "Alt+C opened no menu the second time"
 keys m
 wait_for 10 shows CalendarWindow MatchWindow frmJavaneseAstrology || fail "Match Two Wetons did not open"
 match=$(window_of MatchWindow)
-[[ $(xdotool getwindowname "$match") == "Match Two Wetons - Wetonara" ]] || fail "match title: $(xdotool getwindowname "$match")"
+[[ $(xdotool getwindowname "$match") == "Match Two Wetons – Wetonara" ]] || fail "match title: $(xdotool getwindowname "$match")"
 expect_focus "$match" "the match window"
 keys Escape
 wait_for 10 shows CalendarWindow frmJavaneseAstrology || fail "Esc did not close the match window"

@@ -39,7 +39,8 @@ for file in /usr/bin/wetonara /usr/bin/weton \
     /usr/share/icons/hicolor/scalable/apps/wetonara.svg \
     /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/wetonara.png \
     /usr/share/icons/hicolor/scalable/mimetypes/application-x-wetonara-reading.svg \
-    /usr/share/man/man1/{wetonara,weton}.1.gz /usr/share/doc/wetonara/{copyright,changelog.gz} \
+    /usr/share/man/man1/{wetonara,weton}.1.gz /usr/share/man/id/man1/{wetonara,weton}.1.gz \
+    /usr/share/doc/wetonara/{copyright,changelog.gz} \
     /usr/share/lintian/overrides/wetonara; do
     grep -qx "$file" "$out/contents" || fail "$file is not in the package"
 done

@@ -23,6 +23,7 @@ mime=share/mime/packages/wetonara.xml
 reading_icon=application-x-wetonara-reading
 expected=(bin/wetonara bin/weton "$desktop" "$metainfo" "$mime" share/icons/hicolor/scalable/apps/wetonara.svg
           "share/icons/hicolor/scalable/mimetypes/$reading_icon.svg" share/man/man1/wetonara.1.gz share/man/man1/weton.1.gz
+          share/man/id/man1/wetonara.1.gz share/man/id/man1/weton.1.gz
           share/doc/wetonara/copyright share/doc/wetonara/changelog.gz)
 sizes=(16 32 48 64 128 256)
 for size in "${sizes[@]}"; do
@@ -73,10 +74,12 @@ grep -q "<url type=\"homepage\">$site</url>" "$stage/$metainfo" || fail "the met
 for key in Name GenericName Comment Keywords; do
     [[ $(entry_value "$key") && $(entry_value "$key\[id\]") ]] || fail "desktop entry has no $key with its $key[id]"
 done
-for element in name summary p li caption; do
-    english=$(grep -o "<$element>" "$stage/$metainfo" | wc -l)
-    indonesian=$(grep -o "<$element xml:lang=\"id\">" "$stage/$metainfo" | wc -l)
-    ((english > 0 && english == indonesian)) || fail "metadata: $english <$element> in English, $indonesian in Indonesian"
+for element in name summary p li caption comment; do
+    file=$metainfo
+    [[ $element == comment ]] && file=$mime
+    english=$(grep -o "<$element>" "$stage/$file" | wc -l)
+    indonesian=$(grep -o "<$element xml:lang=\"id\">" "$stage/$file" | wc -l)
+    ((english > 0 && english == indonesian)) || fail "${file##*/}: $english <$element> in English, $indonesian in Indonesian"
 done
 
 # shared-mime-info compiles the package and maps *.jav to the type.
@@ -87,17 +90,23 @@ else
     echo "note: update-mime-database is not installed; the compiled MIME database was not checked"
 fi
 
-# The manual pages render without a warning from man or groff, and each documents every option its
-# program's --help lists (a program that cannot show its help here, for want of a display, is let be).
-for program in wetonara weton; do
-    page=$stage/share/man/man1/$program.1.gz
-    [[ -f $page ]] || continue
-    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" >"$stage.man" 2>"$stage.warnings"
-    [[ -s $stage.warnings ]] && fail "man warns about $program(1): $(head -c 400 "$stage.warnings")"
-    grep -q "^NAME" "$stage.man" && grep -qE "^ +$program +- " "$stage.man" || fail "$program(1) has no NAME line for $program"
-    help=$(timeout 10 "$build/src/$program" --help 2>/dev/null) || continue
-    for option in $(grep -oE -- '--[a-z][a-z-]+' <<<"$help" | sort -u); do
-        grep -qF -- "$option" "$stage.man" || fail "$program(1) does not document $option"
+# The manual pages render without a warning from man or groff, in English and in Indonesian (rendered
+# in C.UTF-8: the machine need not have an Indonesian locale), and each documents every option its
+# program's --help lists in that language (a program that cannot show its help here, for want of a
+# display, is let be).
+for page_language in man1:C.UTF-8:NAME id/man1:id_ID.UTF-8:NAMA; do
+    IFS=: read -r folder locale heading <<<"$page_language"
+    for program in wetonara weton; do
+        page=$stage/share/man/$folder/$program.1.gz
+        [[ -f $page ]] || continue
+        LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" >"$stage.man" 2>"$stage.warnings"
+        [[ -s $stage.warnings ]] && fail "man warns about $folder/$program(1): $(head -c 400 "$stage.warnings")"
+        grep -q "^$heading" "$stage.man" && grep -qE "^ +$program +- " "$stage.man" ||
+            fail "$folder/$program(1) has no $heading line for $program"
+        help=$(env -u LANGUAGE -u LANG LC_ALL="$locale" timeout 10 "$build/src/$program" --help 2>/dev/null) || continue
+        for option in $(grep -oE -- '--[a-z][a-z-]+' <<<"$help" | sort -u); do
+            grep -qF -- "$option" "$stage.man" || fail "$folder/$program(1) does not document $option"
+        done
     done
 done
 rm -f "$stage.man" "$stage.warnings"

@@ -88,7 +88,7 @@ void tst_CalendarWindow::screenReadersHearTheWholeDay_data()
                              << "Monday 6 December 2021, Legi, 1 Jumadilawal 1955 Alip, wuku Julungpujut, date of birth"
                              << "Julungpujut";
     QTest::newRow("Indonesian") << "id"
-                                << "Senin 6 Desember 2021, Legi, 1 Jumadilawal 1955 Alip, wuku Julungpujut, tanggal "
+                                << "Senin, 6 Desember 2021, Legi, 1 Jumadilawal 1955 Alip, wuku Julungpujut, tanggal "
                                    "lahir"
                                 << "Julungpujut";
 }

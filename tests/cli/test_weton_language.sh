@@ -24,7 +24,7 @@ in_locale id_ID.UTF-8 --name Siti 1980-06-07 > "$work/got" || fail "Indonesian r
 cmp -s "$work/got" "$work/expected" || fail "Indonesian reading: $(diff "$work/got" "$work/expected" | head -6)"
 # Born that evening: the date as entered, one line that says why, and Sunday's weton, Minggu Kliwon.
 in_locale id_ID.UTF-8 --after-sunset 1980-06-07 > "$work/evening" || fail "Indonesian --after-sunset exited $?"
-[[ $(sed -n 1,3p "$work/evening") == $'Tanggal Lahir: 7 Juni 1980\n\nLahir setelah matahari terbenam pada Sabtu 7 Juni 1980: hari Jawa sudah berganti, jadi wetonnya weton hari Minggu.' ]] ||
+[[ $(sed -n 1,3p "$work/evening") == $'Tanggal Lahir: 7 Juni 1980\n\nLahir setelah matahari terbenam pada Sabtu, 7 Juni 1980: hari Jawa sudah berganti, jadi wetonnya weton hari Minggu.' ]] ||
     fail "Indonesian after sunset: $(sed -n 1,3p "$work/evening")"
 grep -q '^Pasaran: Kliwon$' "$work/evening" || fail "Indonesian after sunset: not Kliwon"
 # The calendar file speaks the interface's language; the Hijri months as Indonesian calendars spell them.

@@ -15,7 +15,7 @@ int runMatch(QDate first, QDate second, QIODevice &out, QIODevice &err)
     QString text;
     text += QCoreApplication::translate("WetonCli", "First: %1").arg(wetonSummary(first)) + QLatin1Char('\n');
     text += QCoreApplication::translate("WetonCli", "Second: %1").arg(wetonSummary(second)) + QLatin1Char('\n');
-    text += WetonMatch::ruleLine(match.sum) + QLatin1Char('\n');
+    text += WetonMatch::ruleLine(match) + QLatin1Char('\n');
     text += QCoreApplication::translate("WetonCli", "Match: %1").arg(match.name) + QLatin1Char('\n');
     text += WetonMatch::meaning(match.name) + QLatin1Char('\n');
     BufferedOutput output(out);

@@ -2,9 +2,6 @@
 #include "ReckoningText.h"
 
 #include "weton/DayFacts.h"
-#include "weton/DaySignCatalogue.h"
-
-#include <QCoreApplication>
 
 namespace WetonCli {
 QString reckoningText(QDate date)
@@ -21,11 +18,7 @@ QString reckoningText(QDate date)
 
 QString wetonSummary(QDate date)
 {
-    const Neptu::DayNeptu neptu = Neptu::ofDate(date);
-    return QCoreApplication::translate("WetonCli", "%1, %2 %3, neptu %4")
-        .arg(date.toString(Qt::ISODate), DaySignCatalogue::shownIndonesianWeekday(neptu.weekday),
-             DaySignCatalogue::marketDayInLookupOrder(neptu.marketDay))
-        .arg(neptu.total());
+    return QStringLiteral("%1, %2").arg(date.toString(Qt::ISODate), DayFacts::wetonText(DayFacts::of(date)));
 }
 
 }  // namespace WetonCli

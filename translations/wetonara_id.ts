@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>A match window gives the match of two wetons, now read by the published table of nine.</source>
-        <translation>Jendela kecocokan menunjukkan kecocokan dua weton, kini dibaca menurut tabel sembilan yang lazim dimuat dalam primbon.</translation>
+        <translation>Jendela kecocokan menunjukkan kecocokan dua weton, kini dibaca menurut hitungan sembilan dalam primbon.</translation>
     </message>
     <message>
         <source>The Indonesian interface has been reviewed by a native speaker, and the package describes the program in Indonesian too.</source>
@@ -144,6 +144,22 @@
         <source>, wetonan of the date of birth</source>
         <translation>, wetonan dari tanggal lahir</translation>
     </message>
+    <message>
+        <source>Wuku</source>
+        <translation>Wuku</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hari ini</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Tanggal lahir</translation>
+    </message>
+    <message>
+        <source>Wetonan: the same weton, every 35 days</source>
+        <translation>Wetonan: weton yang sama, setiap 35 hari</translation>
+    </message>
 </context>
 <context>
     <name>CalendarWindow</name>
@@ -176,18 +192,6 @@
         <translation>&amp;Hari Ini</translation>
     </message>
     <message>
-        <source>Today</source>
-        <translation>Hari ini</translation>
-    </message>
-    <message>
-        <source>Date of birth</source>
-        <translation>Tanggal lahir</translation>
-    </message>
-    <message>
-        <source>Wetonan: the same weton, every 35 days</source>
-        <translation>Wetonan: weton yang sama, setiap 35 hari</translation>
-    </message>
-    <message>
         <source>&amp;Print</source>
         <translation>&amp;Cetak</translation>
     </message>
@@ -206,6 +210,10 @@
     <message>
         <source>%1 - Javanese Calendar - %2</source>
         <translation>%1 - Kalender Jawa - %2</translation>
+    </message>
+    <message>
+        <source>%1, born %2: %3</source>
+        <translation>%1, lahir %2: %3</translation>
     </message>
 </context>
 <context>
@@ -320,6 +328,10 @@ menghitung weton di baris perintah, lihat weton --help.
     <message>
         <source>Javanese Date: %1 %2 %3 AJ, year %4, windu %5</source>
         <translation>Tanggal Jawa: %1 %2 %3 %4, windu %5</translation>
+    </message>
+    <message>
+        <source>%1 %2, neptu %3</source>
+        <translation>%1 %2, neptu %3</translation>
     </message>
 </context>
 <context>
@@ -476,10 +488,6 @@ menghitung weton di baris perintah, lihat weton --help.
 <context>
     <name>MatchWindow</name>
     <message>
-        <source>%1 %2, neptu %3</source>
-        <translation>%1 %2, neptu %3</translation>
-    </message>
-    <message>
         <source>Match Two Wetons - %1</source>
         <translation>Kecocokan Dua Weton - %1</translation>
     </message>
@@ -495,12 +503,9 @@ menghitung weton di baris perintah, lihat weton --help.
         <source>Match: %1</source>
         <translation>Kecocokan: %1</translation>
     </message>
-</context>
-<context>
-    <name>MonthDocument</name>
     <message>
-        <source>Wuku</source>
-        <translation>Wuku</translation>
+        <source>Meaning</source>
+        <translation>Makna</translation>
     </message>
 </context>
 <context>
@@ -713,10 +718,6 @@ Apakah Anda ingin menggantinya?</translation>
         <translation>Kecocokan: %1</translation>
     </message>
     <message>
-        <source>%1, %2 %3, neptu %4</source>
-        <translation>%1, %2 %3, neptu %4</translation>
-    </message>
-    <message>
         <source>weton: line %1: %2
 </source>
         <translation>weton: baris %1: %2
@@ -814,7 +815,7 @@ Menampilkan weton (tanda hari lahir Jawa) untuk tanggal antara 1901-01-01 dan
   --from AWAL     dengan --next, cantumkan tanggal setelah AWAL, bukan
                   setelah hari ini
   --match         cetak weton dua tanggal, jumlah neptu keduanya, dan
-                  kecocokannya menurut tabel sembilan yang lazim dalam primbon
+                  kecocokannya menurut hitungan sembilan dalam primbon
   --json          tulis semua keterangan setiap TANGGAL sebagai satu objek
                   JSON per baris; tanpa TANGGAL, tanggal dibaca dari masukan
                   standar seperti pada --tsv
@@ -830,8 +831,8 @@ ditulis; 2 argumen salah.
 <context>
     <name>WetonMatch</name>
     <message>
-        <source>Sum: %1 (both neptu added), read by the published table of nine</source>
-        <translation>Jumlah: %1 (neptu keduanya dijumlahkan), dibaca menurut tabel sembilan yang lazim dalam primbon</translation>
+        <source>Neptu %1 + %2 = %3; %3 divided by %4 leaves %5: %6</source>
+        <translation>Neptu %1 + %2 = %3; %3 dibagi %4 bersisa %5: %6</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "files/SavedReading.h"
 #include "screens/CalendarModel.h"
 #include "screens/CalendarWindow.h"
+#include "screens/DateBox.h"
 #include "screens/LinkCaption.h"
 #include "screens/MatchWindow.h"
 #include "screens/frmAbout.h"
@@ -10,7 +11,6 @@
 #include "screens/frmNagScreen2.h"
 #include "weton/DayMarks.h"
 
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>

@@ -33,9 +33,10 @@ click_behind() {
 
 # The program is still running and shows exactly the given windows.
 expect_windows() {
-    wait_for 15 shows "${@:2}" || fail "after $1 the windows are: $(visible_windows)"
+    local status=0
+    wait_for 15 shows "${@:2}"
     sleep 0.5  # a window closed by the move is freed in the next turns of the event loop
-    running "$app" || { wait "$app"; fail "the program ended after $1 with status $?"; }
+    running "$app" || { wait "$app" || status=$?; app=; fail "the program ended after $1 with status $status"; }
     shows "${@:2}" || fail "after $1 the windows are: $(visible_windows)"
     pass "$name active: $1"
 }

@@ -100,40 +100,17 @@ QStringList clippedTexts(QWidget &window)
 }
 
 // Every text a widget paints, as it paints it: whole, or cut short with an ellipsis.
-class PaintedTexts final : public QPaintDevice, private QPaintEngine
+class PaintedTexts final : public QImage, private QPaintEngine
 {
 public:
-    explicit PaintedTexts(QWidget &widget) : QPaintEngine(QPaintEngine::AllFeatures), m_size(widget.size())
+    explicit PaintedTexts(QWidget &widget) : QImage(widget.size(), QImage::Format_RGB32)
     {
-        widget.render(this);
+        widget.render(static_cast<QImage *>(this));
     }
-    ~PaintedTexts() override = default;
-    PaintedTexts(const PaintedTexts &) = delete;
-    PaintedTexts &operator=(const PaintedTexts &) = delete;
-
     QStringList texts;
 
-    QPaintEngine *paintEngine() const override { return const_cast<PaintedTexts *>(this); }
-
 private:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth: return m_size.width();
-        case PdmHeight: return m_size.height();
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return 96;
-        case PdmDepth: return 32;
-        case PdmNumColors: return INT_MAX;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
-        case PdmWidthMM: return m_size.width() * 254 / 960;
-        case PdmHeightMM: return m_size.height() * 254 / 960;
-        }
-        return 0;
-    }
+    QPaintEngine *paintEngine() const override { return const_cast<PaintedTexts *>(this); }
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState &) override {}
@@ -141,8 +118,6 @@ private:
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
     void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
     Type type() const override { return User; }
-
-    QSize m_size;
 };
 
 void enterReading(frmMain &entry, const QString &name, int monthIndex, const QString &day, const QString &year)

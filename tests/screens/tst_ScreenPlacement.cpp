@@ -52,7 +52,6 @@ private slots:
                                          << QSize(700, 500);
         QTest::newRow("too large: the screen less the frame")
             << QSize(959, 526) << QSize(583, 471) << scale2 << QSize(624, 471);
-        QTest::newRow("exactly the room") << QSize(624, 464) << QSize(100, 100) << scale2 << QSize(624, 464);
         QTest::newRow("minimum larger than the room: the minimum")
             << QSize(900, 900) << QSize(700, 600) << scale2 << QSize(700, 600);
     }

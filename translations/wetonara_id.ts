@@ -151,6 +151,22 @@
         <source>, wetonan of the date of birth</source>
         <translation>, wetonan tanggal lahir</translation>
     </message>
+    <message>
+        <source>Wuku</source>
+        <translation>Wuku</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hari ini</translation>
+    </message>
+    <message>
+        <source>Wetonan: the same weton, every 35 days</source>
+        <translation>Wetonan: weton yang sama, setiap 35 hari</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Tanggal Lahir</translation>
+    </message>
 </context>
 <context>
     <name>CalendarWindow</name>
@@ -183,14 +199,6 @@
         <translation>&amp;Hari Ini</translation>
     </message>
     <message>
-        <source>Today</source>
-        <translation>Hari Ini</translation>
-    </message>
-    <message>
-        <source>Wetonan: the same weton, every 35 days</source>
-        <translation>Wetonan: weton yang sama, setiap 35 hari</translation>
-    </message>
-    <message>
         <source>&amp;Print</source>
         <translation>&amp;Cetak</translation>
     </message>
@@ -203,16 +211,16 @@
         <translation>Kalender ini mencakup %1 sampai %2.</translation>
     </message>
     <message>
-        <source>Date of Birth</source>
-        <translation>Tanggal Lahir</translation>
-    </message>
-    <message>
         <source>%1 – Javanese Calendar – %2</source>
         <translation>%1 – Kalender Jawa – %2</translation>
     </message>
     <message>
         <source>Market Day: %1</source>
         <translation>Pasaran: %1</translation>
+    </message>
+    <message>
+        <source>%1, born %2: %3</source>
+        <translation>%1, lahir %2: %3</translation>
     </message>
 </context>
 <context>
@@ -328,6 +336,10 @@ menghitung weton di baris perintah, lihat weton --help.
     <message>
         <source>Javanese Date: %1 %2 %3 %4, windu %5</source>
         <translation>Tanggal Jawa: %1 %2 %3 %4, windu %5</translation>
+    </message>
+    <message>
+        <source>%1 %2, neptu %3</source>
+        <translation>%1 %2, neptu %3</translation>
     </message>
 </context>
 <context>
@@ -544,10 +556,6 @@ menghitung weton di baris perintah, lihat weton --help.
 <context>
     <name>MatchWindow</name>
     <message>
-        <source>%1 %2, neptu %3</source>
-        <translation>%1 %2, neptu %3</translation>
-    </message>
-    <message>
         <source>Match: %1</source>
         <translation>Kecocokan: %1</translation>
     </message>
@@ -567,19 +575,16 @@ menghitung weton di baris perintah, lihat weton --help.
         <source>&amp;Close</source>
         <translation>&amp;Tutup</translation>
     </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Makna</translation>
+    </message>
 </context>
 <context>
     <name>MimeType</name>
     <message>
         <source>Wetonara saved reading</source>
         <translation>Berkas weton Wetonara</translation>
-    </message>
-</context>
-<context>
-    <name>MonthDocument</name>
-    <message>
-        <source>Wuku</source>
-        <translation>Wuku</translation>
     </message>
 </context>
 <context>
@@ -803,10 +808,6 @@ Apakah Anda ingin menggantinya?</translation>
         <translation>Kecocokan: %1</translation>
     </message>
     <message>
-        <source>%1, %2 %3, neptu %4</source>
-        <translation>%1, %2 %3, neptu %4</translation>
-    </message>
-    <message>
         <source>weton: line %1: %2
 </source>
         <translation>weton: baris %1: %2
@@ -964,8 +965,8 @@ ditulis; 2 argumen salah.
 <context>
     <name>WetonMatch</name>
     <message>
-        <source>Sum: %1 (both neptu added), read by the published table of nine</source>
-        <translation>Jumlah: %1 (neptu keduanya dijumlahkan), dibaca menurut tabel sembilan yang lazim dalam primbon</translation>
+        <source>Neptu %1 + %2 = %3; %3 divided by %4 leaves %5: %6</source>
+        <translation>Neptu %1 + %2 = %3; %3 dibagi %4 bersisa %5: %6</translation>
     </message>
 </context>
 <context>

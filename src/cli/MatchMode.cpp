@@ -21,7 +21,7 @@ int runMatch(Birth first, Birth second, QIODevice &out, QIODevice &err)
             + QLatin1Char('\n');
     text += QCoreApplication::translate("WetonCli", "Second: %1").arg(wetonSummary(second.date, second.afterSunset))
             + QLatin1Char('\n');
-    text += WetonMatch::ruleLine(match.sum) + QLatin1Char('\n');
+    text += WetonMatch::ruleLine(match) + QLatin1Char('\n');
     text += QCoreApplication::translate("WetonCli", "Match: %1").arg(match.name) + QLatin1Char('\n');
     text += WetonMatch::meaning(match.name) + QLatin1Char('\n');
     BufferedOutput output(out);

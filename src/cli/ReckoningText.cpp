@@ -3,7 +3,6 @@
 
 #include "weton/AfterSunset.h"
 #include "weton/DayFacts.h"
-#include "weton/DaySignCatalogue.h"
 
 #include <QCoreApplication>
 
@@ -23,13 +22,10 @@ QString reckoningText(QDate date)
 
 QString wetonSummary(QDate date, bool afterSunset)
 {
-    const Neptu::DayNeptu neptu = Neptu::ofDate(AfterSunset::wetonDay(date, afterSunset));
     const QString iso = date.toString(Qt::ISODate);
-    return QCoreApplication::translate("WetonCli", "%1, %2 %3, neptu %4")
-        .arg(afterSunset ? QCoreApplication::translate("WetonCli", "%1 after sunset", "a date").arg(iso) : iso,
-             DaySignCatalogue::shownIndonesianWeekday(neptu.weekday),
-             DaySignCatalogue::marketDayInLookupOrder(neptu.marketDay))
-        .arg(neptu.total());
+    return QStringLiteral("%1, %2").arg(
+        afterSunset ? QCoreApplication::translate("WetonCli", "%1 after sunset", "a date").arg(iso) : iso,
+        DayFacts::wetonText(DayFacts::of(AfterSunset::wetonDay(date, afterSunset))));
 }
 
 }  // namespace WetonCli

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "Accessibility.h"
 
+#include "AlertAccessible.h"
+#include "AlertLabel.h"
+#include "DateBox.h"
+#include "DateBoxAccessible.h"
 #include "LinkAccessible.h"
 #include "LinkCaption.h"
 #include "ListAccessible.h"
@@ -14,6 +18,10 @@ QAccessibleInterface *create(const QString &, QObject *object)
 {
     if (auto *link = qobject_cast<LinkCaption *>(object))
         return new LinkAccessible(link);
+    if (auto *alert = qobject_cast<AlertLabel *>(object))
+        return new AlertAccessible(alert);
+    if (auto *box = qobject_cast<DateBox *>(object))
+        return new DateBoxAccessible(box);
     // An editable list keeps Qt's own interface, which names it by its caption's relation and reports
     // the typed text.
     if (auto *list = qobject_cast<QComboBox *>(object); list && !list->isEditable())

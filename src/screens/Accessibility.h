@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The program's own accessible interfaces (links, named lists), made known to Qt once per run.
+// The program's own accessible interfaces (links, named lists, alerts, date boxes), made known to Qt once per run.
 namespace Accessibility {
 
 void install();

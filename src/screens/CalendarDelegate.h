@@ -7,7 +7,8 @@
 // Draws a day of the almanac: the Gregorian day large, the market day beside it, the Javanese day below
 // (with the month's name, in colour, where a Javanese month begins), on a ground that marks the date of
 // birth or its wetonan, framed when it is today or chosen. The colours are the program's own, so the
-// texts keep their contrast under any desktop palette.
+// texts keep their contrast under any desktop palette. In a cell too small for them the texts end in an
+// ellipsis.
 class CalendarDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -26,4 +27,6 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // The smallest cell in which every text still shows, if cut short: the day and both lines.
+    [[nodiscard]] static QSize minimumCellSize(const QFont &font);
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CalendarModel.h"
 
-#include "weton/DayMarks.h"
 #include "weton/DaySignCatalogue.h"
 
 CalendarModel::CalendarModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -18,7 +17,8 @@ void CalendarModel::setMarks(QDate today, QDate birth)
     m_today = today;
     m_birth = birth;
     if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {MarksRole, Qt::AccessibleTextRole});
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {MarksRole, Qt::AccessibleTextRole, Qt::ToolTipRole});
 }
 
 QModelIndex CalendarModel::indexOf(QDate date) const
@@ -48,15 +48,32 @@ QVariant CalendarModel::data(const QModelIndex &index, int role) const
     case JavaneseDayRole:
         if (!day->javanese)
             return {};
-        // The day a Javanese month begins carries the month's name, as almanacs print it.
-        return day->javanese->day == 1 ? QStringLiteral("1 %1").arg(JavaneseCalendar::monthName(day->javanese->month))
-                                       : QString::number(day->javanese->day);
+        return day->javanese->day == 1 ? monthBeginText(day->javanese->month) : QString::number(day->javanese->day);
     case MonthBeginsRole: return day->javanese && day->javanese->day == 1;
     case MarksRole: return DayMarks::of(day->date, m_today, m_birth);
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole: return spokenWithMarks(*day);
     default: return {};
     }
+}
+
+QString CalendarModel::wukuCaption() { return tr("Wuku"); }
+
+QString CalendarModel::markCaption(DayMarks::Mark mark)
+{
+    switch (mark) {
+    case DayMarks::Today: return tr("Today");
+    case DayMarks::Birth: return tr("Date of Birth");
+    case DayMarks::Wetonan: return tr("Wetonan: the same weton, every 35 days");
+    case DayMarks::None: break;
+    }
+    return {};
+}
+
+QString CalendarModel::monthBeginText(int month)
+{
+    // The day a Javanese month begins carries the month's name, as almanacs print it.
+    return QStringLiteral("1 %1").arg(JavaneseCalendar::monthName(month));
 }
 
 QString CalendarModel::spokenWithMarks(const DayFacts::Facts &day) const
@@ -74,7 +91,8 @@ QString CalendarModel::spokenWithMarks(const DayFacts::Facts &day) const
 
 QVariant CalendarModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
+    // A name cut short in a narrow header is whole in its tooltip.
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     if (orientation == Qt::Horizontal)
         return DayFacts::shownWeekday(section);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "weton/DayMarks.h"
 #include "weton/MonthSheet.h"
 
 #include <QAbstractTableModel>
@@ -21,6 +22,14 @@ public:
     void setMonth(int year, int month);
     void setMarks(QDate today, QDate birth);
     [[nodiscard]] const MonthSheet &sheet() const { return m_sheet; }
+    [[nodiscard]] QDate birth() const { return m_birth; }
+
+    // The caption of the column of wuku names, on screen and on paper.
+    [[nodiscard]] static QString wukuCaption();
+    // What a mark means, as the legend beside the month and under the printed month says it.
+    [[nodiscard]] static QString markCaption(DayMarks::Mark mark);
+    // "1 Sura": the text of the day a Javanese month (1..12) begins.
+    [[nodiscard]] static QString monthBeginText(int month);
 
     [[nodiscard]] QModelIndex indexOf(QDate date) const;
     [[nodiscard]] QDate dateAt(const QModelIndex &index) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CalendarWindow.h"
 
+#include "AlertLabel.h"
 #include "CalendarDelegate.h"
 #include "CalendarModel.h"
 #include "CalendarView.h"
@@ -8,25 +9,33 @@
 #include "Identity.h"
 #include "MonthDocument.h"
 #include "Printing.h"
+#include "ScreenPlacement.h"
 #include "WindowSet.h"
 #include "weton/DaySignCatalogue.h"
 #include "weton/InterfaceLanguage.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLabel>
+#include <QDateTime>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
-QLabel *legend(const QString &text, const QColor &ground, const QColor &frame)
+// The longest the window waits before it looks at the clock again: a clock that jumps (a machine that
+// slept, a new time zone) is caught up with this soon.
+constexpr int LongestClockWait = 10 * 60 * 1000;
+
+QLabel *legend(DayMarks::Mark mark, const QColor &ground, const QColor &frame)
 {
-    auto *label = new QLabel(text);
+    auto *label = new QLabel(CalendarModel::markCaption(mark));
     label->setContentsMargins(6, 2, 6, 2);
     Controls::setBackground(label, ground);
     Controls::setTextColour(label, Look::Black);
@@ -42,7 +51,8 @@ QLabel *legend(const QString &text, const QColor &ground, const QColor &frame)
 
 }  // namespace
 
-CalendarWindow::CalendarWindow(WindowSet &set) : m_set(set), m_model(new CalendarModel(this))
+CalendarWindow::CalendarWindow(WindowSet &set)
+    : m_set(set), m_model(new CalendarModel(this)), m_clockTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("CalendarWindow"));
     setWindowRole(objectName());
@@ -58,15 +68,17 @@ CalendarWindow::CalendarWindow(WindowSet &set) : m_set(set), m_model(new Calenda
     grid = new CalendarView(m_model, this);
     grid->setFont(Look::verdana(9));
     Controls::setInputColours(grid, Look::Black, Look::White);
-    grid->setMinimumSize(grid->itemDelegate()->sizeHint(QStyleOptionViewItem(), {}).width() * 8,
-                         grid->itemDelegate()->sizeHint(QStyleOptionViewItem(), {}).height() * 7);
     layout->addWidget(grid, 1);
-    reason = Controls::label(this, "reason", QString(), {}, {Look::verdana(8.25, Look::Bold), Look::DarkRed});
-    layout->addWidget(reason);
+    reason = new AlertLabel(this);
+    reason->setObjectName(QStringLiteral("reason"));
+    reason->setFont(Look::verdana(8.25, Look::Bold));
+    Controls::setTextColour(reason, Look::DarkRed);
     buildDetails(layout);
     buildButtons(layout);
     connect(grid, &CalendarView::leavingMonth, this, &CalendarWindow::goTo);
     connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &CalendarWindow::showChosenDay);
+    connect(m_clockTimer, &QTimer::timeout, this, &CalendarWindow::followTheClock);
+    followTheClock();
 }
 
 QToolButton *CalendarWindow::stepButton(const char *name, const QString &caption, const QString &spoken, int months)
@@ -118,14 +130,14 @@ void CalendarWindow::buildDetails(QBoxLayout *layout)
     details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(details, 1);
     auto *legends = new QVBoxLayout;
-    legends->addWidget(legend(tr("Today"), Look::PaleYellow, CalendarDelegate::TodayFrame));
-    m_legendBirth = new QWidget(this);
-    auto *birthLegends = new QVBoxLayout(m_legendBirth);
+    legends->addWidget(legend(DayMarks::Today, Look::PaleYellow, CalendarDelegate::TodayFrame));
+    birthLegend = new QWidget(this);
+    birthLegend->setObjectName(QStringLiteral("birthLegend"));
+    auto *birthLegends = new QVBoxLayout(birthLegend);
     birthLegends->setContentsMargins(0, 0, 0, 0);
-    birthLegends->addWidget(legend(tr("Date of Birth"), CalendarDelegate::BirthGround, QColor()));
-    birthLegends->addWidget(
-        legend(tr("Wetonan: the same weton, every 35 days"), CalendarDelegate::WetonanGround, QColor()));
-    legends->addWidget(m_legendBirth);
+    birthLegends->addWidget(legend(DayMarks::Birth, CalendarDelegate::BirthGround, QColor()));
+    birthLegends->addWidget(legend(DayMarks::Wetonan, CalendarDelegate::WetonanGround, QColor()));
+    legends->addWidget(birthLegend);
     legends->addStretch(1);
     row->addLayout(legends);
     layout->addLayout(row);
@@ -134,7 +146,7 @@ void CalendarWindow::buildDetails(QBoxLayout *layout)
 void CalendarWindow::buildButtons(QBoxLayout *layout)
 {
     auto *row = new QHBoxLayout;
-    row->addStretch(1);
+    row->addWidget(reason, 1);
     printButton = new QPushButton(tr("&Print"), this);
     printButton->setObjectName(QStringLiteral("printButton"));
     closeButton = new QPushButton(tr("&Close"), this);
@@ -149,11 +161,13 @@ void CalendarWindow::buildButtons(QBoxLayout *layout)
 void CalendarWindow::showFor(QDate birth)
 {
     setBirth(birth);
-    const QDate today = m_set.platform().clock.today();
-    const QDate wanted = birth.isValid() ? birth : today;
-    // A clock outside the calendar's years still opens it, at the nearest month it covers.
-    if (!goTo(wanted))
-        goTo(wanted < MonthSheet::firstDay() ? MonthSheet::firstDay() : MonthSheet::lastDay());
+    // A clock outside the calendar's years still opens it, at the nearest day it covers.
+    goTo(birth.isValid() ? birth : MonthSheet::nearestCovered(m_set.platform().clock.today()));
+    if (!m_sized) {
+        m_sized = true;
+        if (const QScreen *shownOn = screen())
+            resize(ScreenPlacement::openingSize(sizeHint(), minimumSizeHint(), shownOn->availableGeometry()));
+    }
     show();
     raise();
     activateWindow();
@@ -163,7 +177,7 @@ void CalendarWindow::showFor(QDate birth)
 void CalendarWindow::setBirth(QDate birth)
 {
     m_birth = MonthSheet::covers(birth) ? birth : QDate();
-    m_legendBirth->setVisible(m_birth.isValid());
+    birthLegend->setVisible(m_birth.isValid());
     m_model->setMarks(m_set.platform().clock.today(), m_birth);
 }
 
@@ -172,19 +186,20 @@ QDate CalendarWindow::chosenDate() const { return m_model->dateAt(grid->currentI
 bool CalendarWindow::goTo(QDate date)
 {
     if (!MonthSheet::covers(date)) {
-        reason->setText(tr("The calendar covers %1 to %2.")
-                            .arg(MonthSheet(MonthSheet::firstDay().year(), 1).title(),
-                                 MonthSheet(MonthSheet::lastDay().year(), 12).title()));
+        reason->announce(tr("The calendar covers %1 to %2.")
+                             .arg(MonthSheet(MonthSheet::firstDay().year(), 1).title(),
+                                  MonthSheet(MonthSheet::lastDay().year(), 12).title()));
         return false;
     }
-    reason->clear();
+    reason->withdraw();
     const MonthSheet &shown = m_model->sheet();
     if (shown.year() != date.year() || shown.month() != date.month()) {
         m_model->setMonth(date.year(), date.month());
         m_model->setMarks(m_set.platform().clock.today(), m_birth);
         title->setText(m_model->sheet().title());
-        // The title bar and the task bar name the month on show.
+        // The title bar, the task bar and a screen reader name the month on show.
         setWindowTitle(tr("%1 – Javanese Calendar – %2").arg(title->text(), Identity::ApplicationTitle));
+        grid->setAccessibleName(title->text());
         javaneseTitle->setText(m_model->sheet().javaneseTitle());
         const QSignalBlocker quietMonth(monthList), quietYear(yearBox);
         monthList->setCurrentIndex(date.month() - 1);
@@ -205,6 +220,7 @@ void CalendarWindow::showChosenDay()
     const QDate date = chosenDate();
     if (!date.isValid())
         return;
+    reason->withdraw();  // a move that succeeded, within the month too
     const DayFacts::Facts day = DayFacts::of(date);
     details->setText(
         QStringList{DayFacts::shownDate(date),
@@ -213,11 +229,35 @@ void CalendarWindow::showChosenDay()
             .join(QLatin1Char('\n')));
 }
 
+void CalendarWindow::followTheClock()
+{
+    m_model->setMarks(m_set.platform().clock.today(), m_birth);
+    // Looks again at the next midnight, when today's mark moves on.
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(m_set.platform().clock.msecsSinceEpoch());
+    const qint64 toMidnight = now.msecsTo(now.date().addDays(1).startOfDay());
+    m_clockTimer->start(int(std::clamp<qint64>(toMidnight, 1, LongestClockWait)));
+}
+
 void CalendarWindow::print()
 {
+    MonthDocument::Notes notes{QString(), details->text()};
+    if (m_birth.isValid())
+        notes.person = tr("%1, born %2: %3")
+                           .arg(m_set.reading().PersonName, DayFacts::shownDate(m_birth),
+                                DayFacts::wetonText(DayFacts::of(m_birth)));
     QTextDocument document;
-    MonthDocument::compose(document, *m_model);
+    MonthDocument::compose(document, *m_model, notes);
     Printing::print(m_set, document, platform::PageOrientation::Landscape);
+}
+
+void CalendarWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc closes the calendar as it closes the match window.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CalendarWindow::closeEvent(QCloseEvent *event)

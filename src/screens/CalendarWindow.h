@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QWidget>
 
+class AlertLabel;
 class CalendarModel;
 class CalendarView;
 class QBoxLayout;
@@ -11,12 +12,14 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class QTimer;
 class QToolButton;
 class WindowSet;
 
 // The Javanese calendar: a month of the almanac, one wuku per row, each day with its market day and
 // Javanese date, moved through by buttons, a month and year chooser or the keyboard, with the chosen
-// day's details beside it. Modeless: the user looks things up in it beside the main windows.
+// day's details beside it. Modeless: the user looks things up in it beside the main windows. It opens
+// within the screen and can be made as small as its texts allow; today's mark follows the clock.
 class CalendarWindow final : public QWidget
 {
     Q_OBJECT
@@ -24,7 +27,7 @@ public:
     explicit CalendarWindow(WindowSet &set);
 
     // Brings the window up at the month of the reading's date of birth, chosen and marked with its
-    // wetonan, or at today's month when no reading is shown (an invalid date).
+    // wetonan, or at today (the nearest day covered) when no reading is shown (an invalid date).
     void showFor(QDate birth);
     // The reading on screen changed: the marks follow it; the month stays.
     void setBirth(QDate birth);
@@ -36,7 +39,8 @@ public:
     QLabel *title = nullptr;
     QLabel *javaneseTitle = nullptr;
     QLabel *details = nullptr;
-    QLabel *reason = nullptr;
+    AlertLabel *reason = nullptr;  // why a move was refused, until the next move that succeeds
+    QWidget *birthLegend = nullptr;
     QToolButton *previousYear = nullptr;
     QToolButton *previousMonth = nullptr;
     QToolButton *nextMonth = nullptr;
@@ -52,6 +56,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildNavigation(QBoxLayout *layout);
@@ -64,11 +69,14 @@ private:
     bool goTo(QDate date);
     void chooseFromLists();
     void showChosenDay();
+    // Marks today as the clock says, and looks again at the next midnight.
+    void followTheClock();
     void print();
 
     WindowSet &m_set;
     CalendarModel *m_model;
+    QTimer *m_clockTimer;
     QDate m_birth;
-    QWidget *m_legendBirth = nullptr;
+    bool m_sized = false;
     bool m_closing = false;
 };

@@ -3,10 +3,15 @@
 
 #include <QEvent>
 #include <QFocusFrame>
+#include <QPointer>
 
 namespace FocusMark {
 namespace {
 
+// The frame lives beside the control, as a child of the control's parent, and Qt restacks it among its
+// siblings: when the window goes, it may be destroyed before the control, whose destructor still sends
+// it a last FocusOut. So the watcher reaches the frame only through a guarded pointer, and the frame
+// goes with the control it marks.
 class Watcher final : public QObject
 {
 public:
@@ -14,9 +19,14 @@ public:
     {
         m_frame->hide();
     }
+    ~Watcher() override { delete m_frame.data(); }
+    Watcher(const Watcher &) = delete;
+    Watcher &operator=(const Watcher &) = delete;
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (!m_frame)
+            return false;
         if (event->type() == QEvent::FocusIn)
             m_frame->setWidget(static_cast<QWidget *>(watched));
         else if (event->type() == QEvent::FocusOut)
@@ -25,7 +35,7 @@ public:
     }
 
 private:
-    QFocusFrame *m_frame;
+    QPointer<QFocusFrame> m_frame;
 };
 
 }  // namespace

@@ -2,29 +2,36 @@
 #include "MatchWindow.h"
 
 #include "Controls.h"
+#include "DateBox.h"
+#include "FocusMark.h"
 #include "Identity.h"
 #include "WindowSet.h"
-#include "weton/DaySignCatalogue.h"
-#include "weton/InterfaceLanguage.h"
+#include "weton/DayFacts.h"
 #include "weton/MonthSheet.h"
-#include "weton/Neptu.h"
 #include "weton/WetonMatch.h"
 
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace {
 
-QString wetonText(QDate date)
+// The meaning wraps at the window's width, and scrolls when the window is made smaller than it needs.
+QScrollArea *meaningArea(QLabel *meaning)
 {
-    const Neptu::DayNeptu neptu = Neptu::ofDate(date);
-    return MatchWindow::tr("%1 %2, neptu %3")
-        .arg(DaySignCatalogue::shownIndonesianWeekday(neptu.weekday),
-             DaySignCatalogue::marketDayInLookupOrder(neptu.marketDay))
-        .arg(neptu.total());
+    auto *area = new QScrollArea;
+    area->setObjectName(QStringLiteral("meaningArea"));
+    area->setAccessibleName(MatchWindow::tr("Meaning"));
+    FocusMark::install(area);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setWidget(meaning);
+    for (QWidget *ground : {static_cast<QWidget *>(area), area->viewport(), static_cast<QWidget *>(meaning)})
+        ground->setAutoFillBackground(false);
+    return area;
 }
 
 }  // namespace
@@ -37,23 +44,27 @@ MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
     setWindowIcon(Look::programIcon());
     setFont(Look::verdana(8.25));
     Controls::setBackground(this, Look::PaleYellow);
-    const QDate today = set.platform().clock.today();
-    const QDate start = MonthSheet::covers(today) ? today : MonthSheet::lastDay();
-    firstDate = dateBox("firstDate", start);
-    secondDate = dateBox("secondDate", start);
+    // A clock outside the reckoned years still opens the window, at the nearest day it covers.
+    const QDate start = MonthSheet::nearestCovered(set.platform().clock.today());
+    firstDate = new DateBox("firstDate", start, this);
+    secondDate = new DateBox("secondDate", start, this);
     const Controls::Text caption{Look::verdana(8.25, Look::Bold), Look::DarkGreen};
-    const Controls::Text value{Look::verdana(9), Look::DarkGreen, Qt::AlignLeft | Qt::AlignVCenter, true};
+    const Controls::Text value{Look::verdana(9), Look::DarkGreen, Qt::AlignLeft | Qt::AlignVCenter, false};
     QLabel *firstCaption = Controls::label(this, "firstCaption", tr("&First Date of Birth:"), {}, caption);
     QLabel *secondCaption = Controls::label(this, "secondCaption", tr("&Second Date of Birth:"), {}, caption);
-    firstCaption->setBuddy(firstDate);
-    secondCaption->setBuddy(secondDate);
     firstWeton = Controls::label(this, "firstWeton", QString(), {}, value);
     secondWeton = Controls::label(this, "secondWeton", QString(), {}, value);
     rule = Controls::label(this, "rule", QString(), {}, value);
     matchName = Controls::label(this, "matchName", QString(), {}, {Look::verdana(12, Look::Bold), Look::DarkGreen});
-    meaning = Controls::label(this, "meaning", QString(), {},
+    meaning = Controls::label(nullptr, "meaning", QString(), {},
                               {Look::verdana(9), Look::DarkGreen, Qt::AlignLeft | Qt::AlignTop, true});
-    meaning->setMinimumWidth(Look::px(7200));
+    // Each date box is named by its caption and described by its weton; both decide the reckoning below.
+    firstCaption->setBuddy(firstDate);
+    secondCaption->setBuddy(secondDate);
+    firstWeton->setBuddy(firstDate);
+    secondWeton->setBuddy(secondDate);
+    firstDate->setControlled({firstWeton, rule, matchName, meaning});
+    secondDate->setControlled({secondWeton, rule, matchName, meaning});
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Return in a date box must not close the window: no button is pressed by Return here.
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
@@ -69,43 +80,42 @@ MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
     layout->addWidget(secondWeton, 1, 2);
     layout->addWidget(rule, 2, 0, 1, 3);
     layout->addWidget(matchName, 3, 0, 1, 3);
-    layout->addWidget(meaning, 4, 0, 1, 3);
+    layout->addWidget(meaningArea(meaning), 4, 0, 1, 3);
     layout->addWidget(buttons, 5, 0, 1, 3);
     layout->setColumnStretch(2, 1);
+    layout->setRowStretch(4, 1);
     connect(this, &QDialog::finished, this, &MatchWindow::closed);
+    for (DateBox *box : {firstDate, secondDate})
+        connect(box, &QDateEdit::dateChanged, this, &MatchWindow::showMatch);
+    connect(firstDate, &QDateEdit::dateChanged, this, [this] { m_firstChosen = !m_followingReading; });
     showMatch();
-}
-
-QDateEdit *MatchWindow::dateBox(const char *name, QDate date)
-{
-    auto *box = new QDateEdit(date, this);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setDateRange(MonthSheet::firstDay(), MonthSheet::lastDay());
-    // Month names in the interface's language, whatever the desktop's locale says.
-    box->setLocale(QLocale(InterfaceLanguage::current()));
-    box->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
-    box->setCalendarPopup(true);
-    Controls::setInputColours(box, Look::Black, Look::White);
-    connect(box, &QDateEdit::dateChanged, this, &MatchWindow::showMatch);
-    return box;
 }
 
 void MatchWindow::showFor(QDate birth)
 {
-    if (MonthSheet::covers(birth))
-        firstDate->setDate(birth);
+    setBirth(birth);
     show();
     raise();
     activateWindow();
 }
 
+void MatchWindow::setBirth(QDate birth)
+{
+    // The first date follows each new reading, unless the user has chosen one.
+    if (m_firstChosen || !MonthSheet::covers(birth))
+        return;
+    m_followingReading = true;
+    firstDate->setDate(birth);
+    m_followingReading = false;
+}
+
 void MatchWindow::showMatch()
 {
-    const QDate first = firstDate->date(), second = secondDate->date();
-    firstWeton->setText(wetonText(first));
-    secondWeton->setText(wetonText(second));
-    const WetonMatch::Match match = WetonMatch::of(Neptu::ofDate(first).total(), Neptu::ofDate(second).total());
-    rule->setText(WetonMatch::ruleLine(match.sum));
+    const DayFacts::Facts first = DayFacts::of(firstDate->date()), second = DayFacts::of(secondDate->date());
+    firstWeton->setText(DayFacts::wetonText(first));
+    secondWeton->setText(DayFacts::wetonText(second));
+    const WetonMatch::Match match = WetonMatch::of(first.neptu.total(), second.neptu.total());
+    rule->setText(WetonMatch::ruleLine(match));
     matchName->setText(tr("Match: %1").arg(match.name));
     meaning->setText(WetonMatch::meaning(match.name));
 }

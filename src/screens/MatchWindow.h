@@ -4,13 +4,14 @@
 #include <QDate>
 #include <QDialog>
 
-class QDateEdit;
+class DateBox;
 class QLabel;
 class WindowSet;
 
-// The match of two wetons: two dates of birth, each shown as its weton with its neptu, the sum read by
-// the published table of nine, the match's name and its meaning. Modeless, like the calendar: it changes
-// nothing of the reading, and the user may look dates up in the calendar beside it.
+// The match of two wetons: two dates of birth, each shown as its weton with its neptu, the reckoning of
+// the match as a primbon reader does it (the two neptu, their sum, what is left of it divided by nine),
+// the match's name and its meaning. Modeless, like the calendar: it changes nothing of the reading, and
+// the user may look dates up in the calendar beside it.
 class MatchWindow final : public QDialog
 {
     Q_OBJECT
@@ -20,9 +21,11 @@ public:
     // Brings the window up, with the reading's date of birth as the first date when there is one (an
     // invalid date for none).
     void showFor(QDate birth);
+    // The reading on screen changed: the first date follows it, unless the user has chosen one.
+    void setBirth(QDate birth);
 
-    QDateEdit *firstDate = nullptr;
-    QDateEdit *secondDate = nullptr;
+    DateBox *firstDate = nullptr;
+    DateBox *secondDate = nullptr;
     QLabel *firstWeton = nullptr;
     QLabel *secondWeton = nullptr;
     QLabel *rule = nullptr;
@@ -33,8 +36,9 @@ signals:
     void closed();
 
 private:
-    QDateEdit *dateBox(const char *name, QDate date);
     void showMatch();
 
     WindowSet &m_set;
+    bool m_firstChosen = false;
+    bool m_followingReading = false;
 };

@@ -28,6 +28,8 @@ void hideCompanionScreen(WindowSet &set)
     set.nag().hide();
     if (CalendarWindow *calendar = set.openCalendar())
         calendar->setBirth(set.shownBirthDate());
+    if (MatchWindow *match = set.openMatch())
+        match->setBirth(set.shownBirthDate());
 }
 
 void Back(WindowSet &set)

@@ -12,7 +12,8 @@ namespace Navigation {
 void showCompanionScreen(WindowSet &set);
 
 // After a main window has been replaced by the other, the companion screen its close step brought up
-// goes out of sight again, and the calendar marks the reading now on screen, if any.
+// goes out of sight again; the calendar marks the reading now on screen, if any, and the match window
+// takes its date of birth as the first date.
 void hideCompanionScreen(WindowSet &set);
 
 // Back: a fresh entry window replaces the result window.

@@ -12,4 +12,11 @@ QPoint centredTopLeft(const QSize &frame, const QRect &available)
     return {available.left() + spareWidth / 2, available.top() + spareHeight / 2};
 }
 
+QSize openingSize(const QSize &wanted, const QSize &minimum, const QRect &available)
+{
+    // Borders and a title bar of the desktops the program meets, at any scale, in logical pixels.
+    const QSize frameRoom(16, 48);
+    return wanted.boundedTo(available.size() - frameRoom).expandedTo(minimum);
+}
+
 }  // namespace ScreenPlacement

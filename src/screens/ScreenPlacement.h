@@ -12,4 +12,8 @@ namespace ScreenPlacement {
 // controls at the top-left stay reachable at high display scales.
 [[nodiscard]] QPoint centredTopLeft(const QSize &frame, const QRect &available);
 
+// The size a resizable window opens at: the size it asks for, within the available area less room for
+// the frame the window manager adds (not known before the window is shown), but never below its minimum.
+[[nodiscard]] QSize openingSize(const QSize &wanted, const QSize &minimum, const QRect &available);
+
 }  // namespace ScreenPlacement

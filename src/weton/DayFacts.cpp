@@ -45,6 +45,14 @@ QString javaneseDate(const Facts &facts)
         .arg(JavaneseCalendar::yearName(date.yearInWindu));
 }
 
+QString wetonText(const Facts &facts)
+{
+    return QCoreApplication::translate("DayFacts", "%1 %2, neptu %3")
+        .arg(DaySignCatalogue::shownIndonesianWeekday(facts.neptu.weekday),
+             DaySignCatalogue::marketDayInLookupOrder(facts.neptu.marketDay))
+        .arg(facts.neptu.total());
+}
+
 QString spoken(const Facts &facts)
 {
     return QCoreApplication::translate("DayFacts", "%1, %2, %3, wuku %4", "date, market day, Javanese date, wuku")

@@ -33,6 +33,8 @@ struct Facts
 [[nodiscard]] QString shownDate(QDate date);
 // "23 Rejeb 1912 Be": day, month, year and the year's name; empty without a Javanese date.
 [[nodiscard]] QString javaneseDate(const Facts &facts);
+// "Sabtu Wage, neptu 13": the day's weton, named as the reading names it, and its neptu.
+[[nodiscard]] QString wetonText(const Facts &facts);
 // The whole day in one line, as a screen reader says it: "Saturday 7 June 1980, Wage, 23 Rejeb 1912 Be,
 // wuku Julungwangi".
 [[nodiscard]] QString spoken(const Facts &facts);

@@ -11,6 +11,7 @@
 QDate MonthSheet::firstDay() { return {Calendar::FirstWeekdayYear, 1, 1}; }
 QDate MonthSheet::lastDay() { return {Calendar::LastYear, 12, 31}; }
 bool MonthSheet::covers(QDate date) { return date.isValid() && date >= firstDay() && date <= lastDay(); }
+QDate MonthSheet::nearestCovered(QDate date) { return covers(date) ? date : date > lastDay() ? lastDay() : firstDay(); }
 
 MonthSheet::MonthSheet(int year, int month) : m_year(year), m_month(month)
 {

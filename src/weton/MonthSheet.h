@@ -14,6 +14,7 @@ class MonthSheet
 {
 public:
     static constexpr int Columns = 7;
+    static constexpr int MostRows = 6;  // a month that begins on a Friday (31 days) or a Saturday
 
     struct Cell
     {
@@ -25,6 +26,9 @@ public:
     [[nodiscard]] static QDate firstDay();
     [[nodiscard]] static QDate lastDay();
     [[nodiscard]] static bool covers(QDate date);
+    // The covered day nearest to a date: the date itself, or the first or the last day for one before or
+    // after them (and the first for an invalid date).
+    [[nodiscard]] static QDate nearestCovered(QDate date);
 
     // Month 1..12; a month outside the reckoned days gives an empty sheet (no rows).
     MonthSheet(int year, int month);

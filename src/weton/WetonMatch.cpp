@@ -20,7 +20,8 @@ constexpr std::array<QStringView, Cycle> Names = {u"Pegat",  u"Pegat", u"Ratu", 
 Match of(int firstNeptu, int secondNeptu) noexcept
 {
     const int sum = firstNeptu + secondNeptu;
-    return {sum, Names[(sum % Cycle + Cycle) % Cycle]};
+    const int remainder = (sum % Cycle + Cycle) % Cycle;
+    return {firstNeptu, secondNeptu, sum, remainder, Names[remainder]};
 }
 
 QString meaning(QStringView name)
@@ -30,10 +31,15 @@ QString meaning(QStringView name)
     return InterfaceLanguage::contentText(QStringLiteral("matches/%1.txt").arg(name));
 }
 
-QString ruleLine(int sum)
+QString ruleLine(const Match &match)
 {
-    return QCoreApplication::translate("WetonMatch", "Sum: %1 (both neptu added), read by the published table of nine")
-        .arg(sum);
+    return QCoreApplication::translate("WetonMatch", "Neptu %1 + %2 = %3; %3 divided by %4 leaves %5: %6")
+        .arg(match.first)
+        .arg(match.second)
+        .arg(match.sum)
+        .arg(Cycle)
+        .arg(match.remainder)
+        .arg(match.name);
 }
 
 }  // namespace WetonMatch

@@ -13,16 +13,19 @@ inline constexpr int Cycle = 9;
 
 struct Match
 {
+    int first = 0;  // the two neptu
+    int second = 0;
     int sum = 0;
-    QStringView name;  // Pegat, Ratu, Jodoh, Topo, Tinari, Padu, Sujanan or Pesthi
+    int remainder = 0;  // of the sum divided by nine
+    QStringView name;   // Pegat, Ratu, Jodoh, Topo, Tinari, Padu, Sujanan or Pesthi
 };
 
 [[nodiscard]] Match of(int firstNeptu, int secondNeptu) noexcept;
 // The sentences that explain a match, from content/matches/<name>.txt in the interface's language; empty
 // for a name that is no match.
 [[nodiscard]] QString meaning(QStringView name);
-// The line that names the rule, in the interface's language: "Sum: 27 (both neptu added), read by the
-// published table of nine".
-[[nodiscard]] QString ruleLine(int sum);
+// The reckoning as a primbon reader does it, in the interface's language: "Neptu 13 + 13 = 26; 26 divided
+// by 9 leaves 8: Pesthi". The window and `weton --match` both show this line.
+[[nodiscard]] QString ruleLine(const Match &match);
 
 }  // namespace WetonMatch

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Prints a report and a calendar month through a real CUPS spooler and checks what came out. The
 # default queue is a PDF writer, so each job lands as a PDF in the job owner's home folder: the report
-# must be exactly one page and carry ink, some of it in the labels' magenta; the month one page lying
-# down. Needs root: it may start cupsd and adds a queue, and it
+# must be exactly one page and carry ink, some of it in the labels' magenta; the month, printed from a
+# reading, one page lying down, with the date of birth on its ground, the legend's grounds, and three
+# lines of text over the month: its title, the Javanese months and the person. Needs root: it may start
+# cupsd and adds a queue, and it
 # leaves the spooler as it found it (queue removed, earlier default restored, cupsd stopped if it was
 # started here), so it can run again.
 set -euo pipefail
@@ -156,6 +158,45 @@ print(f"month page {width}x{height}: longest line of ink {across} across, {down}
 long_side_down = height >= width
 if (down > across) != long_side_down:
     sys.exit("FAIL: the month was not printed lying down")
+
+
+def near(colour, x, y):
+    i = (y * width + x) * 3
+    return all(abs(pixels[i + c] - colour[c]) < 12 for c in range(3))
+
+
+# The grounds of the marks (the date of birth's cell and legend, the wetonan's legend), as the window has them.
+birth = sum(near((255, 214, 102), x, y) for y in range(height) for x in range(width))
+wetonan = sum(near((198, 239, 206), x, y) for y in range(height) for x in range(width))
+print(f"month page: {birth} pixels on the birth ground, {wetonan} on the wetonan ground")
+if birth < 500 or wetonan < 200:
+    sys.exit("FAIL: the printed month lost its marks")
+
+# Lines of text run along the page's long side. Before the month's table (its first border line as long
+# as half the page) come the title, the Javanese months and the person: three bands of ink.
+lines, along = (width, height) if long_side_down else (height, width)
+
+
+def grey(line, pos):
+    x, y = (line, pos) if long_side_down else (pos, line)
+    i = (y * width + x) * 3
+    return max(pixels[i:i + 3]) < 200
+
+
+def run_along(line):
+    best = run = 0
+    for pos in range(along):
+        run = run + 1 if grey(line, pos) else 0
+        best = max(best, run)
+    return best
+
+
+table = next(line for line in range(lines) if run_along(line) > along // 2)
+inked = [any(grey(line, pos) for pos in range(along)) for line in range(table)]
+bands = sum(1 for line in range(table) if inked[line] and (line == 0 or not inked[line - 1]))
+print(f"month page: {bands} lines of text over the month")
+if bands != 3:
+    sys.exit("FAIL: the printed month does not name the person over it")
 EOF
 
 pdf=$(print_with tst_frmSave) || exit 1
@@ -177,4 +218,4 @@ print(f"page {width}x{height}: {ink} inked pixels, {magenta} of them magenta")
 if ink < 2000 or magenta < 200:
     sys.exit("FAIL: the printed page is blank or lost the report's formatting")
 EOF
-echo "PASS: the report on one page with its formatting, the month on one landscape page"
+echo "PASS: the report on one page with its formatting, the month on one landscape page with its marks and the person"

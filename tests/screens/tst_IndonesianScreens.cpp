@@ -2,13 +2,20 @@
 // The windows under the Indonesian translation: every text fits the place the layout gives it, and the
 // language changes what a person reads, never what is stored.
 #include "fakes/FakePlatform.h"
+#include "screens/CalendarModel.h"
+#include "screens/CalendarView.h"
+#include "screens/CalendarWindow.h"
+#include "screens/MatchWindow.h"
 #include "screens/WindowSet.h"
 #include "screens/frmAbout.h"
 #include "screens/frmJavaneseAstrology.h"
 #include "screens/frmMain.h"
 #include "screens/frmNagScreen2.h"
 #include "screens/frmSave.h"
+#include "weton/DayFacts.h"
+#include "weton/DaySignCatalogue.h"
 #include "weton/InterfaceLanguage.h"
+#include "weton/Wuku.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +24,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -91,6 +99,27 @@ QStringList clippedTexts(QWidget &window)
     return clipped;
 }
 
+// Every text a widget paints, as it paints it: whole, or cut short with an ellipsis.
+class PaintedTexts final : public QImage, private QPaintEngine
+{
+public:
+    explicit PaintedTexts(QWidget &widget) : QImage(widget.size(), QImage::Format_RGB32)
+    {
+        widget.render(static_cast<QImage *>(this));
+    }
+    QStringList texts;
+
+private:
+    QPaintEngine *paintEngine() const override { return const_cast<PaintedTexts *>(this); }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
+    Type type() const override { return User; }
+};
+
 void enterReading(frmMain &entry, const QString &name, int monthIndex, const QString &day, const QString &year)
 {
     entry.txtName->setText(name);
@@ -114,7 +143,8 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("window");
         for (const char *language : {"en", "id"})
-            for (const char *window : {"frmMain", "frmJavaneseAstrology", "frmSave", "frmAbout", "frmNagScreen2"})
+            for (const char *window : {"frmMain", "frmJavaneseAstrology", "frmSave", "frmAbout", "frmNagScreen2",
+                                       "CalendarWindow", "MatchWindow"})
                 QTest::addRow("%s %s", window, language) << QString(language) << QString(window);
     }
     void noTextIsCutOff()
@@ -127,13 +157,15 @@ private slots:
         // 2 October 2001, a Selasa Legi: the longest description.
         enterReading(set.main(), QStringLiteral("Siti Rahayu"), 9, QStringLiteral("2"), QStringLiteral("2001"));
         set.main().Calculate();
-        const QMap<QString, QWidget *> windows{{"frmMain", &set.main()},
-                                               {"frmJavaneseAstrology", &set.result()},
-                                               {"frmSave", &set.report()},
-                                               {"frmAbout", &set.about()},
-                                               {"frmNagScreen2", &set.nag()}};
+        set.calendar().showFor(set.shownBirthDate());
+        set.match().showFor(set.shownBirthDate());
+        const QMap<QString, QWidget *> windows{{"frmMain", &set.main()},      {"frmJavaneseAstrology", &set.result()},
+                                               {"frmSave", &set.report()},    {"frmAbout", &set.about()},
+                                               {"frmNagScreen2", &set.nag()}, {"CalendarWindow", &set.calendar()},
+                                               {"MatchWindow", &set.match()}};
         QWidget *shown = windows.value(window);
         shown->show();
+        shown->resize(shown->sizeHint());  // as it opens on a screen with room for it
         QApplication::processEvents();
         QStringList clipped = clippedTexts(*shown);
         if (window == "frmNagScreen2")  // the promotion drawn at load is one of four
@@ -142,6 +174,52 @@ private slots:
                 clipped << clippedTexts(*shown);
             }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
+    }
+
+    // The calendar at the size it opens at paints every name whole: the weekdays over the columns, the
+    // wuku at the rows' start and over them their caption, and in the cells the market days and every
+    // Javanese month's name where it begins. December 2026 and the months of 2027, one after the other
+    // as Page Down turns them, hold all of them.
+    void calendarPaintsEveryNameWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Indonesian") << "id";
+    }
+    void calendarPaintsEveryNameWhole()
+    {
+        QFETCH(QString, language);
+        speak(language);
+        fakes::FakePlatform fake;
+        WindowSet set(fake.platform());
+        CalendarWindow &calendar = set.calendar();
+        calendar.showFor(QDate(2026, 12, 15));
+        calendar.resize(calendar.sizeHint());
+        QSet<QString> painted;
+        for (int month = 0; month <= 12; ++month) {
+            QApplication::processEvents();
+            const PaintedTexts texts(*calendar.grid);
+            for (const QString &text : texts.texts) {
+                QVERIFY2(!text.contains(QChar(0x2026)), qPrintable(text + QStringLiteral(" is cut short")));
+                painted.insert(text);
+            }
+            QTest::keyClick(calendar.grid, Qt::Key_PageDown);
+        }
+        QStringList names{CalendarModel::wukuCaption()};
+        for (int number = 1; number <= Wuku::Count; ++number)
+            names << Wuku::name(number).toString();
+        for (int day = 0; day < 7; ++day)
+            names << DayFacts::shownWeekday(day);
+        for (int market = 0; market < 5; ++market)
+            names << DaySignCatalogue::marketDayInLookupOrder(market);
+        for (int month = 1; month <= 12; ++month)
+            names << CalendarModel::monthBeginText(month);
+        QStringList missing;
+        for (const QString &name : names)
+            if (!painted.contains(name))
+                missing << name;
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(missing.join(QStringLiteral(", ")) + QStringLiteral(" not painted whole")));
     }
 
     // The saved reading is data: the same 20 bytes in every language, and it opens again as the same date.

@@ -3,6 +3,7 @@
 #include "files/SavedReading.h"
 #include "screens/CalendarModel.h"
 #include "screens/CalendarWindow.h"
+#include "screens/DateBox.h"
 #include "screens/LinkCaption.h"
 #include "screens/MatchWindow.h"
 #include "screens/frmAbout.h"
@@ -10,11 +11,11 @@
 #include "screens/frmNagScreen2.h"
 #include "weton/DayMarks.h"
 
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace driver;
@@ -527,6 +528,8 @@ void tst_Navigation::lookUpWindowsBesideTheMoves()
     QCOMPARE(run.set.openCalendar()->chosenDate(), shown);
     QCOMPARE(run.set.openMatch()->firstDate->date(), shown);
     QCOMPARE(marksAReading(run.set.openCalendar()->model()), fromResult);
+    QCOMPARE(run.set.openCalendar()->birthLegend->isVisibleTo(run.set.openCalendar()), fromResult);
+    QSignalSpy repainted(&run.set.openCalendar()->model(), &QAbstractItemModel::dataChanged);
 
     if (command == QLatin1String("exit"))
         entryOf(from, "mnuExit")->trigger();
@@ -538,8 +541,14 @@ void tst_Navigation::lookUpWindowsBesideTheMoves()
     QCOMPARE(visibleWindows(), after);
     for (const QString &name : AllWindows)
         QVERIFY2(instances(name) <= 1, qPrintable(name));
-    if (CalendarWindow *calendar = run.set.openCalendar())
+    if (CalendarWindow *calendar = run.set.openCalendar()) {
         QCOMPARE(marksAReading(calendar->model()), marked);
+        QCOMPARE(calendar->birthLegend->isVisibleTo(calendar), marked);
+        QVERIFY2(!repainted.isEmpty(), "the calendar's table is told its marks changed");
+    }
+    // The match window's first date follows a new reading (Calculate) and stays when there is none (Back).
+    if (MatchWindow *match = run.set.openMatch())
+        QCOMPARE(match->firstDate->date(), QDate(1945, 8, 17));
     if (after == QStringList{Companion}) {
         run.set.openNag()->close();
         freeClosedWindows();

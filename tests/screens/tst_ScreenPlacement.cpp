@@ -39,6 +39,30 @@ private slots:
         QFETCH(QPoint, expected);
         QCOMPARE(ScreenPlacement::centredTopLeft(frame, available), expected);
     }
+
+    // The size a resizable window opens at. Room is left for a frame of 16 by 48 pixels.
+    void openingSize_data()
+    {
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QSize>("minimum");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("expected");
+        const QRect scale2(0, 0, 640, 512);  // a 1280x1024 screen at display scale 2
+        QTest::newRow("fits: as wanted") << QSize(700, 500) << QSize(300, 200) << QRect(0, 0, 1280, 1024)
+                                         << QSize(700, 500);
+        QTest::newRow("too large: the screen less the frame")
+            << QSize(959, 526) << QSize(583, 471) << scale2 << QSize(624, 471);
+        QTest::newRow("minimum larger than the room: the minimum")
+            << QSize(900, 900) << QSize(700, 600) << scale2 << QSize(700, 600);
+    }
+    void openingSize()
+    {
+        QFETCH(QSize, wanted);
+        QFETCH(QSize, minimum);
+        QFETCH(QRect, available);
+        QFETCH(QSize, expected);
+        QCOMPARE(ScreenPlacement::openingSize(wanted, minimum, available), expected);
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_ScreenPlacement)

@@ -4,6 +4,7 @@
 // language ("id"); without it the windows are in English.
 #include "fakes/FakePlatform.h"
 #include "screens/CalendarWindow.h"
+#include "screens/DateBox.h"
 #include "screens/MatchWindow.h"
 #include "screens/WindowSet.h"
 #include "screens/frmAbout.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -87,9 +87,14 @@ int main(int argc, char *argv[])
     ok &= save(set.about(), folder, QStringLiteral("frmAbout"));
     set.calendar().showFor(set.shownBirthDate());
     ok &= save(set.calendar(), folder, QStringLiteral("CalendarWindow"));
+    // As small as it goes: the cells shrink and their texts end in an ellipsis.
+    set.calendar().resize(set.calendar().minimumSizeHint());
+    ok &= save(set.calendar(), folder, QStringLiteral("CalendarWindow-small"));
     set.match().showFor(set.shownBirthDate());
     set.match().secondDate->setDate(QDate(1980, 6, 7));
     ok &= save(set.match(), folder, QStringLiteral("MatchWindow"));
+    set.match().resize(set.match().minimumSizeHint());
+    ok &= save(set.match(), folder, QStringLiteral("MatchWindow-small"));
     ok &= save(set.nag(), folder, QStringLiteral("frmNagScreen2"));
     ok &= saveFileDialog(folder);
     return ok ? 0 : 1;

@@ -5,7 +5,31 @@
 #include <QPrinterInfo>
 #include <QTextDocument>
 
+#ifdef WETONARA_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace platform {
+namespace {
+
+// Whether the spooler turned down the job just sent. Qt's CUPS print engine hands the finished job over
+// with cupsPrintFile() and drops its answer: a queue that refuses jobs, a user who may not print there,
+// a used-up quota or a spooler that fails while the job is sent all leave the printer's state Idle, as if
+// the job had gone. libcups keeps the status of the last request it made, per thread; Qt's request is
+// the last one made on this thread when print() returns, so that status is the job's answer. Asking the
+// spooler about the job afterwards would need the job's number, which Qt does not give either, and
+// sending the job through libcups ourselves would repeat what Qt does with page size, orientation and
+// the queue's options.
+bool spoolerRefused()
+{
+#ifdef WETONARA_CUPS
+    return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+#else
+    return false;  // Windows' print engine reports a job the spooler does not take in printerState()
+#endif
+}
+
+}  // namespace
 
 PrintOutcome QtPrinter::print(const QTextDocument &document, PageOrientation orientation)
 {
@@ -21,9 +45,8 @@ PrintOutcome QtPrinter::print(const QTextDocument &document, PageOrientation ori
     if (!printer.isValid())
         return PrintOutcome::NoPrinter;
     document.print(&printer);
-    return printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted
-               ? PrintOutcome::Failed
-               : PrintOutcome::Printed;
+    const bool failed = printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted;
+    return failed || spoolerRefused() ? PrintOutcome::Failed : PrintOutcome::Printed;
 }
 
 }  // namespace platform

@@ -627,6 +627,18 @@ Apakah Anda ingin menggantinya?</translation>
         <source> (%1). Please check that the folder can be written to and that the disk is not full, then try again.</source>
         <translation> (%1). Silakan pastikan folder tersebut dapat ditulisi dan disk tidak penuh, lalu coba lagi.</translation>
     </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>tautan simbolik yang saling merujuk tanpa ujung</translation>
+    </message>
+    <message>
+        <source> because the folder &quot;%1&quot; cannot be written to. Please choose another folder, then try again.</source>
+        <translation> karena folder &quot;%1&quot; tidak dapat ditulisi. Silakan pilih folder lain, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source> because the folder &quot;%1&quot; is on a read-only file system, where nothing can be changed. Please choose a folder on another drive, then try again.</source>
+        <translation> karena folder &quot;%1&quot; berada pada sistem berkas yang hanya dapat dibaca, sehingga tidak ada yang dapat diubah di sana. Silakan pilih folder di drive lain, lalu coba lagi.</translation>
+    </message>
 </context>
 <context>
     <name>StartApplication</name>
@@ -1035,6 +1047,12 @@ Simpan hasil weton tanpa karakter tersebut?</translation>
         <source>wetonara: no display is available to show its windows; for readings on the command line use the weton tool (weton --help)
 </source>
         <translation>wetonara: tidak ada layar untuk menampilkan jendelanya; untuk menghitung weton di baris perintah, gunakan alat weton (weton --help)
+</translation>
+    </message>
+    <message>
+        <source>wetonara: only %1 files may be open at once, and its windows need %2; raise the limit (ulimit -n)
+</source>
+        <translation>wetonara: hanya %1 berkas yang boleh terbuka sekaligus, padahal jendelanya memerlukan %2; naikkan batasnya (ulimit -n)
 </translation>
     </message>
 </context>

@@ -14,7 +14,7 @@ start_display
 flood_seconds=8
 # What the copy may gain in peak memory under the flood. A copy that reads only up to its offer limit
 # per visitor holds well under a megabyte of the flood; one that reads whatever arrives held hundreds.
-allowed_kb=$((48 * 1024))
+allowed_kb=$((16 * 1024))
 
 cat >"$work/flood.py" <<'PY'
 import socket, sys, threading, time

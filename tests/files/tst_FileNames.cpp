@@ -25,6 +25,8 @@ void tst_FileNames::bytesAndText_data()
         << QString(QChar(0x80)) + QChar(0xFFFD) + QChar(0xDBFF) + QChar(0xDFFF);
     QTest::newRow("an emoji, four bytes")
         << QByteArray("\xf0\x9f\x98\x80.jav") << QString(QChar(0xD83D)) + QChar(0xDE00) + ".jav";
+    QTest::newRow("a character whose second half is no kept byte: U+10080")
+        << QByteArray("\xf0\x90\x82\x80") << QString(QChar(0xD800)) + QChar(0xDC80);
     QTest::newRow("a byte-order mark first is part of the name") << QByteArray("\xef\xbb\xbf"
                                                                                "a")
                                                                  << QStringLiteral("\ufeffa");
@@ -33,6 +35,10 @@ void tst_FileNames::bytesAndText_data()
     QTest::newRow("a lead byte at the end") << QByteArray("a\xc3") << "a" + kept(0xC3);
     QTest::newRow("an overlong slash") << QByteArray("\xc0\xaf") << kept(0xC0) + kept(0xAF);
     QTest::newRow("an overlong three-byte form") << QByteArray("\xe0\x80\xaf") << kept(0xE0) + kept(0x80) + kept(0xAF);
+    QTest::newRow("an overlong four-byte form")
+        << QByteArray("\xf0\x8f\xbf\xbf") << kept(0xF0) + kept(0x8F) + kept(0xBF) + kept(0xBF);
+    QTest::newRow("a lead byte UTF-8 never uses")
+        << QByteArray("\xf5\x80\x80\x80") << kept(0xF5) + kept(0x80) + kept(0x80) + kept(0x80);
     QTest::newRow("an encoded surrogate") << QByteArray("\xed\xa0\x80") << kept(0xED) + kept(0xA0) + kept(0x80);
     QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80")
                                      << kept(0xF4) + kept(0x90) + kept(0x80) + kept(0x80);

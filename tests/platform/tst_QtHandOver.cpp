@@ -71,6 +71,9 @@ void tst_QtHandOver::theAnswerIsTrue()
     QFETCH(bool, ready);
     Listener listener(socketPath());
     listener.ready = ready;
+    // Made with no rights for others, as it was bound.
+    QCOMPARE(QFile::permissions(socketPath()),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     const QString file = QStringLiteral("/home/siti/Sîti's reading.jav");
     QCOMPARE(offerFromAnotherCopy(socketPath(), file), ready);
     QTest::qWait(50);  // a late acknowledgement would arrive now

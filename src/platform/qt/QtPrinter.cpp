@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "QtPrinter.h"
 
+#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
-
-#ifdef WETONARA_CUPS
-#include <cups/cups.h>
-#endif
 
 namespace platform {
 namespace {
@@ -19,11 +16,16 @@ namespace {
 // the last one made on this thread when print() returns, so that status is the job's answer. Asking the
 // spooler about the job afterwards would need the job's number, which Qt does not give either, and
 // sending the job through libcups ourselves would repeat what Qt does with page size, orientation and
-// the queue's options.
+// the queue's options. libcups is the one Qt's print plugin has loaded, reached by name rather than
+// linked: linking would load it, and Kerberos, GnuTLS and Avahi behind it, at every start (3 MB), for
+// this one question after printing.
 bool spoolerRefused()
 {
-#ifdef WETONARA_CUPS
-    return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+#ifdef Q_OS_UNIX
+    using LastError = int (*)();
+    const auto lastError = reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
+    // Statuses 0x0000 to 0x00FF are the successful ones (IPP/1.1, RFC 8011 section 4.1.6).
+    return lastError && lastError() > 0x00FF;
 #else
     return false;  // Windows' print engine reports a job the spooler does not take in printerState()
 #endif

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
@@ -157,6 +158,12 @@ void tst_PrivateFolder::aSwappedFolderIsNeverUsed()
         while (swapping)
             ::renameat2(AT_FDCWD, runtime.constData(), AT_FDCWD, swapped.constData(), RENAME_EXCHANGE);
     });
+    const auto stop = qScopeGuard([&] {
+        swapping = false;
+        swapper.join();
+        ::close(ours);
+        ::close(theirs);
+    });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QFile::decodeName(runtime));
     environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
@@ -172,10 +179,6 @@ void tst_PrivateFolder::aSwappedFolderIsNeverUsed()
         empty(theirs);
         empty(ours);
     }
-    swapping = false;
-    swapper.join();
-    ::close(ours);
-    ::close(theirs);
     std::printf("%d of %d starts put the lock or the socket in the stranger's folder\n", strayed, Starts);
     QCOMPARE(strayed, 0);
 }

@@ -174,9 +174,9 @@ public:
         ::unlink(address.sun_path);  // left by a copy that crashed
         // The socket is made with no rights for others, rather than changed afterwards by its name, which
         // could by then be a link to anything. The folder is ours alone in any case.
-        const mode_t umask = ::umask(0177);
+        const mode_t usualMask = ::umask(0177);
         const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-        ::umask(umask);
+        ::umask(usualMask);
         if (!bound || ::listen(fd, SOMAXCONN) != 0) {
             m_error = QString::fromLocal8Bit(std::strerror(errno));
             if (fd >= 0)

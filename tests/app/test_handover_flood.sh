@@ -73,7 +73,10 @@ echo "peak memory: ${before} kB before the flood, ${during} kB during it; window
     "SIGTERM ended the copy in ${ended} ms"
 ((status != 124)) || fail "SIGTERM did not end the copy under the flood"
 ((status == 0)) || fail "the copy ended with status $status"
-((during - before <= allowed_kb)) || fail "the flood grew the copy's peak memory by $((during - before)) kB"
+# The address sanitizer holds freed memory back to catch its reuse, so there the figure says nothing.
+if ! ldd "$program" | grep -q libasan; then
+    ((during - before <= allowed_kb)) || fail "the flood grew the copy's peak memory by $((during - before)) kB"
+fi
 pass "under a flood of the hand-over socket the copy stays small, answers and ends on SIGTERM"
 wait "$flooder" 2>/dev/null
 echo "$passed passed, 0 failed"

@@ -87,13 +87,16 @@ cmp -s "$work/before.conf" "$work/asked/Wetonara/Wetonara.conf" \
 
 start_with_config sixth
 wait_for 30 shown_by "$started" frmMain || fail "the copy after the update question did not start"
-(ulimit -n 9 && exec "$program") >"$work/few.log" 2>&1 &
-few=$!
-helpers+=("$few")
-ends_by_itself "$few"
-status=$?
-((status == 1)) && grep -q "wetonara: only 9 files may be open at once" "$work/few.log" \
-    || fail "a copy allowed 9 open files ended with status $status: $(head -c 300 "$work/few.log")"
-[[ $(visible_windows "$few") == "" ]] || fail "the copy with too few files showed $(visible_windows "$few")"
+# The address sanitizer's leak check needs files of its own at the end, so it is left out there.
+if ! ldd "$program" | grep -q libasan; then
+    (ulimit -n 9 && exec "$program") >"$work/few.log" 2>&1 &
+    few=$!
+    helpers+=("$few")
+    ends_by_itself "$few"
+    status=$?
+    ((status == 1)) && grep -q "wetonara: only 9 files may be open at once" "$work/few.log" \
+        || fail "a copy allowed 9 open files ended with status $status: $(head -c 300 "$work/few.log")"
+    [[ $(visible_windows "$few") == "" ]] || fail "the copy with too few files showed $(visible_windows "$few")"
+fi
 
 echo "6 passed, 0 failed"

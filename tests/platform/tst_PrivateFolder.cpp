@@ -167,7 +167,7 @@ void tst_PrivateFolder::aSwappedFolderIsNeverUsed()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QFile::decodeName(runtime));
     environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
-    constexpr int Starts = 200;
+    constexpr int Starts = 100;
     int strayed = 0;
     for (int start = 0; start < Starts; ++start) {
         QProcess copy;

@@ -19,9 +19,9 @@
 namespace {
 
 // Help, version, a wrong command line, a missing display and too few open files are answered on the
-// terminal, with no display, lock or settings. The answer is in the desktop's language: the translation needs an
-// application object, so a plain one lives just for the answer, and the command line is read again
-// under it so that a refusal is translated too. A run that shows windows never makes it.
+// terminal, with no display, lock or settings. The answer is in the desktop's language: the translation
+// needs an application object, so a plain one lives just for the answer, and the command line is read
+// again under it so that a refusal is translated too. A run that shows windows never makes it.
 int answerOnTheTerminal(int &argc, char **argv, const QStringList &arguments,
                         std::optional<long> openFiles = std::nullopt)
 {

@@ -32,12 +32,6 @@ bool hasIsoShape(QByteArrayView text)
     return true;
 }
 
-}  // namespace
-
-QDate firstReckonedDate() { return QDate(Calendar::FirstWeekdayYear, 1, 1); }
-
-QDate lastReckonedDate() { return QDate(Calendar::LastYear, 12, 31); }
-
 // A character a terminal shows as itself: not a control, not an invisible format character such as a
 // change of writing direction, not a line break of its own, and not a quote or backslash of ours.
 bool showsAsItself(char32_t code)
@@ -46,6 +40,12 @@ bool showsAsItself(char32_t code)
     return QChar::isPrint(code) && category != QChar::Separator_Line && category != QChar::Separator_Paragraph
            && code != U'"' && code != U'\\';
 }
+
+}  // namespace
+
+QDate firstReckonedDate() { return QDate(Calendar::FirstWeekdayYear, 1, 1); }
+
+QDate lastReckonedDate() { return QDate(Calendar::LastYear, 12, 31); }
 
 QString quotedForMessage(QByteArrayView text)
 {

@@ -722,6 +722,18 @@ Apakah Anda ingin menggantinya?</translation>
         <source>The wetonan could not be saved for your calendar as &quot;%1&quot;</source>
         <translation>Wetonan untuk kalender Anda tidak dapat disimpan sebagai &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>tautan simbolik yang saling merujuk tanpa ujung</translation>
+    </message>
+    <message>
+        <source> because the folder &quot;%1&quot; cannot be written to. Please choose another folder, then try again.</source>
+        <translation> karena folder &quot;%1&quot; tidak dapat ditulisi. Silakan pilih folder lain, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source> because the folder &quot;%1&quot; is on a read-only file system, where nothing can be changed. Please choose a folder on another drive, then try again.</source>
+        <translation> karena folder &quot;%1&quot; berada pada sistem berkas yang hanya dapat dibaca, sehingga tidak ada yang dapat diubah di sana. Silakan pilih folder di drive lain, lalu coba lagi.</translation>
+    </message>
 </context>
 <context>
     <name>StartApplication</name>
@@ -1215,6 +1227,12 @@ Simpan hasil weton tanpa karakter tersebut?</translation>
         <source>wetonara: no display is available to show its windows; for readings on the command line use the weton tool (weton --help)
 </source>
         <translation>wetonara: tidak ada layar untuk menampilkan jendelanya; untuk menghitung weton di baris perintah, gunakan alat weton (weton --help)
+</translation>
+    </message>
+    <message>
+        <source>wetonara: only %1 files may be open at once, and its windows need %2; raise the limit (ulimit -n)
+</source>
+        <translation>wetonara: hanya %1 berkas yang boleh terbuka sekaligus, padahal jendelanya memerlukan %2; naikkan batasnya (ulimit -n)
 </translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "app/StartApplication.h"
 #include "platform/qt/CommandLineArguments.h"
 #include "platform/qt/Display.h"
+#include "platform/qt/OpenFileLimit.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/TerminationRequest.h"
 #include "screens/Look.h"
@@ -13,14 +14,16 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-// Help, version, a wrong command line and a missing display are answered on the terminal, with no
-// display, lock or settings. The answer is in the desktop's language: the translation needs an
-// application object, so a plain one lives just for the answer, and the command line is read again
-// under it so that a refusal is translated too. A run that shows windows never makes it.
-int answerOnTheTerminal(int &argc, char **argv, const QStringList &arguments)
+// Help, version, a wrong command line, a missing display and too few open files are answered on the
+// terminal, with no display, lock or settings. The answer is in the desktop's language: the translation
+// needs an application object, so a plain one lives just for the answer, and the command line is read
+// again under it so that a refusal is translated too. A run that shows windows never makes it.
+int answerOnTheTerminal(int &argc, char **argv, const QStringList &arguments,
+                        std::optional<long> openFiles = std::nullopt)
 {
     using Action = Application::LaunchRequest::Action;
     QCoreApplication terminal(argc, argv);
@@ -31,6 +34,15 @@ int answerOnTheTerminal(int &argc, char **argv, const QStringList &arguments)
     case Action::Version: std::fputs(qPrintable(Application::versionText()), stdout); return 0;
     case Action::Refuse: std::fprintf(stderr, "wetonara: %s\n", qPrintable(request.error)); return 2;
     case Action::Run: break;
+    }
+    if (openFiles) {
+        std::fputs(
+            qPrintable(QCoreApplication::translate("main", "wetonara: only %1 files may be open at once, and its "
+                                                           "windows need %2; raise the limit (ulimit -n)\n")
+                           .arg(*openFiles)
+                           .arg(platform::NeededOpenFiles)),
+            stderr);
+        return 1;
     }
     std::fputs(qPrintable(QCoreApplication::translate(
                    "main", "wetonara: no display is available to show its windows; for "
@@ -47,6 +59,9 @@ int main(int argc, char *argv[])
     const Application::LaunchRequest request = Application::parseCommandLine(arguments);
     if (request.action != Application::LaunchRequest::Action::Run || !platform::displayAvailable())
         return answerOnTheTerminal(argc, argv, arguments);
+    // Short of files, a copy could not tell whether another runs, and would start beside it and hang.
+    if (const std::optional<long> openFiles = platform::tooFewOpenFiles())
+        return answerOnTheTerminal(argc, argv, arguments, openFiles);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Wetonara"));
     QApplication::setApplicationName(QStringLiteral("Wetonara"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "IsoDate.h"
 
+#include "files/FileNames.h"
 #include "weton/Calendar.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,15 @@ bool hasIsoShape(QByteArrayView text)
     return true;
 }
 
+// A character a terminal shows as itself: not a control, not an invisible format character such as a
+// change of writing direction, not a line break of its own, and not a quote or backslash of ours.
+bool showsAsItself(char32_t code)
+{
+    const QChar::Category category = QChar::category(code);
+    return QChar::isPrint(code) && category != QChar::Separator_Line && category != QChar::Separator_Paragraph
+           && code != U'"' && code != U'\\';
+}
+
 }  // namespace
 
 QDate firstReckonedDate() { return QDate(Calendar::FirstWeekdayYear, 1, 1); }
@@ -39,15 +49,26 @@ QDate lastReckonedDate() { return QDate(Calendar::LastYear, 12, 31); }
 
 QString quotedForMessage(QByteArrayView text)
 {
+    // Read as file names are read, so that a byte outside any UTF-8 character stays a byte to escape.
+    const QString characters = FileNames::decode(text);
     QString shown = QStringLiteral("\"");
-    for (qsizetype i = 0; i < text.size() && i < QuotedLength; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\')
-            shown += QLatin1Char(char(byte));
-        else
-            shown += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < characters.size() && used < QuotedLength;) {
+        const bool pair =
+            characters[i].isHighSurrogate() && i + 1 < characters.size() && characters[i + 1].isLowSurrogate();
+        const QStringView character = QStringView(characters).sliced(i, pair ? 2 : 1);
+        i += character.size();
+        const QByteArray bytes = FileNames::encode(character);
+        used += bytes.size();
+        const char32_t code = pair ? QChar::surrogateToUcs4(character[0], character[1]) : character[0].unicode();
+        if (showsAsItself(code)) {
+            shown += character;
+            continue;
+        }
+        for (const char byte : bytes)
+            shown += QStringLiteral("\\x%1").arg(uchar(byte), 2, 16, QLatin1Char('0'));
     }
-    if (text.size() > QuotedLength)
+    if (used < text.size())
         shown += QStringLiteral("...");
     return shown + QLatin1Char('"');
 }

@@ -23,8 +23,9 @@ struct ParsedDate
 [[nodiscard]] ParsedDate parseIsoDate(QByteArrayView text) noexcept;
 [[nodiscard]] ParsedDate parseIsoDate(const QString &text);
 
-// The text in double quotes for a message: control and non-ASCII bytes escaped as \xHH, and cut short
-// after a few dozen bytes.
+// The text in double quotes for a message, cut short after a few dozen bytes: characters as they are,
+// UTF-8 ones included; controls, invisible characters, quotes, backslashes and bytes that belong to no
+// UTF-8 character escaped as \xHH, byte by byte.
 [[nodiscard]] QString quotedForMessage(QByteArrayView text);
 
 // One sentence saying what is wrong with the text, quoted as above so that a line of binary input

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -38,6 +40,7 @@ QString kindName(Kind kind)
     case Kind::Pipe: return QCoreApplication::translate("SaveTarget", "a named pipe (FIFO)");
     case Kind::Device: return QCoreApplication::translate("SaveTarget", "a device");
     case Kind::Socket: return QCoreApplication::translate("SaveTarget", "a socket");
+    case Kind::LinkLoop: return QCoreApplication::translate("SaveTarget", "a loop of symbolic links");
     default: return QCoreApplication::translate("SaveTarget", "not a regular file");
     }
 }
@@ -47,11 +50,15 @@ QString kindName(Kind kind)
 Outcome cause(const QString &path)
 {
     const QFileInfo file = writtenFile(path);
-    if (file.exists() && !file.isWritable())
-        return Outcome::ReadOnlyFile;
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
         return Outcome::MissingFolder;
+    // Before the permissions: on a read-only mount every file and folder reads as read-only, and changing
+    // their permissions would not help.
+    if (QStorageInfo(folder.absoluteFilePath()).isReadOnly())
+        return Outcome::ReadOnlyFileSystem;
+    if (file.exists() && !file.isWritable())
+        return Outcome::ReadOnlyFile;
     if (folder.isDir() && !folder.isWritable())
         return Outcome::ReadOnlyFolder;
     return Outcome::Failed;
@@ -64,8 +71,10 @@ Kind kindAt(const QString &path)
 #ifdef Q_OS_UNIX
     struct stat status
     {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (path.isEmpty())
         return Kind::Nothing;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ELOOP ? Kind::LinkLoop : Kind::Nothing;
     if (S_ISREG(status.st_mode))
         return Kind::File;
     if (S_ISDIR(status.st_mode))
@@ -133,9 +142,18 @@ QString failureMessage(const Result &result, const QString &path, Content conten
                                  "file, then try again.");
     case Outcome::ReadOnlyFolder:
         return start
-               + QCoreApplication::translate(
-                     "SaveTarget", " because the folder \"%1\" cannot be written to. A file that is there stays as it "
-                                   "was. Please choose another folder, then try again.")
+               + (writtenFile(path).exists()
+                      ? QCoreApplication::translate(
+                          "SaveTarget", " because the folder \"%1\" cannot be written to. A file that is "
+                                        "there stays as it was. Please choose another folder, then try again.")
+                      : QCoreApplication::translate("SaveTarget", " because the folder \"%1\" cannot be written to. "
+                                                                  "Please choose another folder, then try again."))
+                     .arg(shown(writtenFile(path).absolutePath()));
+    case Outcome::ReadOnlyFileSystem:
+        return start
+               + QCoreApplication::translate("SaveTarget",
+                                             " because the folder \"%1\" is on a read-only file system, where nothing "
+                                             "can be changed. Please choose a folder on another drive, then try again.")
                      .arg(shown(writtenFile(path).absolutePath()));
     case Outcome::MissingFolder:
         return start

@@ -12,16 +12,18 @@
 // leaves what stood at the path exactly as it was.
 namespace SaveTarget {
 
-// What stands at a path, followed through symbolic links as a save follows them.
-enum class Kind { Nothing, File, Folder, Pipe, Device, Socket, Other };
+// What stands at a path, followed through symbolic links as a save follows them. A loop of links leads
+// to nothing, but stands there all the same: a save would replace it.
+enum class Kind { Nothing, File, Folder, Pipe, Device, Socket, LinkLoop, Other };
 
 enum class Outcome {
     Saved,
-    NotAFile,        // a folder, a pipe, a device or a socket stands at the path
-    ReadOnlyFile,    // the file may not be changed
-    ReadOnlyFolder,  // the file could be, but the whole-or-nothing save needs to write into its folder
-    MissingFolder,   // the folder it would go into (a link's target's folder too) does not exist
-    Failed,          // anything else: a full disk
+    NotAFile,            // a folder, a pipe, a device, a socket or a loop of links stands at the path
+    ReadOnlyFile,        // the file may not be changed
+    ReadOnlyFolder,      // the file could be, but the whole-or-nothing save needs to write into its folder
+    ReadOnlyFileSystem,  // nothing may be changed there: a disc, a share or a drive mounted read-only
+    MissingFolder,       // the folder it would go into (a link's target's folder too) does not exist
+    Failed,              // anything else: a full disk
 };
 
 [[nodiscard]] Kind kindAt(const QString &path);

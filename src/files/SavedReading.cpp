@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SavedReading.h"
 
+#include "FileNames.h"
 #include "TextScrambling.h"
 #include "Windows1252.h"
 #include "weton/Calendar.h"
@@ -96,7 +97,7 @@ bool isListedNumber(const QString &text, int first, int last)
 bool openRegularFile(QFile &file, const QString &path)
 {
 #ifdef Q_OS_UNIX
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = ::open(FileNames::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return false;
     struct stat status

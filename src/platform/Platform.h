@@ -17,7 +17,8 @@ enum class MessageIcon { Information, Critical };
 // Yes is the default button of a Yes/No box; a question whose Yes replaces something makes No the
 // default, so a hurried Return keeps what is there.
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
-enum class MessageAnswer { Ok, Yes, No };
+// None: the box went without an answer, because the run ended while it was open.
+enum class MessageAnswer { Ok, Yes, No, None };
 
 struct Message
 {

@@ -46,6 +46,9 @@ void CheckForUpdateReminder(platform::Platform &platform)
         {QCoreApplication::translate(
              "UpdateReminder", "There maybe an update to this software available\rDo you want to check for an update?"),
          Identity::ApplicationTitle, platform::MessageIcon::Information, platform::MessageButtons::YesNo});
+    // A question the run ended under (logout, a signal) was not answered: it is asked again next time.
+    if (answer == platform::MessageAnswer::None)
+        return;
     storeToday(platform);
     if (answer == platform::MessageAnswer::Yes)
         OpenDownloadPage(platform.browser);

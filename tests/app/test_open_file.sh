@@ -11,7 +11,8 @@
 #  - while the running copy is leaving through its companion screen, the later copy says "Application is
 #    already running" and the running copy is left alone;
 #  - asked to end by SIGTERM, the program ends with status 0 and removes its lock and socket;
-#  - after a copy was killed, the next one takes over its socket and receives files again.
+#  - after a copy was killed, the next one takes over its socket and receives files again;
+#  - a file whose name is not UTF-8 (Latin-1 "caf\xe9.jav") opens from the command line and handed over.
 # Windows are told apart by their role, which is their object name; a message box has none ("other").
 set -u
 # shellcheck source=tests/tools/session.bash
@@ -121,5 +122,20 @@ start_copy --in / "$folder/Sîti Ayu.jav"
 ends_by_itself "$started" || fail "no hand-over after a killed copy's socket was taken over"
 expect_windows "$first" "after a stale socket" frmJavaneseAstrology
 pass "the socket of a killed copy is taken over by the next"
+
+latin1=$work/$'caf\xe9.jav'
+cp "$folder/Sîti Ayu.jav" "$latin1"
+kill -9 "$first"
+wait "$first" 2>/dev/null
+start_copy --in / "$latin1"
+first=$started
+expect_windows "$first" "a name that is not UTF-8 on the command line" frmJavaneseAstrology
+before=$(window_of frmJavaneseAstrology "$first")
+start_copy --in "$work" $'caf\xe9.jav'
+ends_by_itself "$started" || fail "a later copy with a name that is not UTF-8 did not end by itself"
+sleep 0.5
+expect_windows "$first" "a name that is not UTF-8 handed over" frmJavaneseAstrology
+[[ "$(window_of frmJavaneseAstrology "$first")" != "$before" ]] || fail "the handed file was not shown afresh"
+pass "a file whose name is not UTF-8 opens from the command line and when handed over"
 
 echo "$passed passed, 0 failed"

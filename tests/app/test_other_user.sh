@@ -26,6 +26,11 @@ trap 'stop; userdel "$user" 2>/dev/null; rm -rf "$shared"' EXIT
 as_user=(setpriv --reuid="$uid" --regid="$uid" --clear-groups)
 cp "$(dirname "$0")/../data/abc-7-June-1980.jav" "$shared/siti.jav"
 chmod 644 "$shared/siti.jav"
+# The other user runs a copy of the program that it can reach: the checkout may lie where only its owner
+# can enter (root's home, as on a fresh machine set up as root). The program is one file.
+cp "$program" "$shared/wetonara"
+chmod 755 "$shared/wetonara"
+program=$shared/wetonara
 
 # The stranger: holds a lock file naming itself, listens beside it, notes every offer and answers 'Y'.
 # With a third argument it offers that path instead, and prints the answer it got ("" for none).

@@ -172,6 +172,14 @@ void tst_TsvMode::messagesSayWhatIsWrong_data()
         << QByteArray("\x1b]0;owned\x07" + QByteArray(50, 'a'))
         << QByteArray("weton: line 1: \"\\x1b]0;owned\\x07" + QByteArray(30, 'a')
                       + "...\" is not a date as YYYY-MM-DD\n");
+    QTest::newRow("UTF-8 shown as it is, a Latin-1 byte escaped")
+        << QByteArray("caf\xc3\xa9 caf\xe9")
+        << QByteArray("weton: line 1: \"caf\xc3\xa9 caf\\xe9\" is not a date as YYYY-MM-DD\n");
+    QTest::newRow("a character is not cut at the length limit")
+        << QByteArray(39, 'a')
+               + "\xc3\xa9"
+                 "b"
+        << "weton: line 1: \"" + QByteArray(39, 'a') + "\xc3\xa9...\" is not a date as YYYY-MM-DD\n";
     QTest::newRow("quote and backslash escaped")
         << QByteArray("\"\\") << QByteArray("weton: line 1: \"\\x22\\x5c\" is not a date as YYYY-MM-DD\n");
 }

@@ -166,6 +166,10 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
                                       << QByteArray("\"1900-12-31\" is outside 1901-01-01 to 2036-12-31");
     QTest::newRow("after the range") << QStringList{"2037-01-01"} << QByteArray("outside 1901-01-01 to 2036-12-31");
     QTest::newRow("control characters shown escaped") << QStringList{"20\x1b[2J"} << QByteArray("\"20\\x1b[2J\"");
+    QTest::newRow("a name in UTF-8 shown as typed")
+        << QStringList{QStringLiteral("S\u00eeti")} << QByteArray("\"S\xc3\xaeti\" is not a date");
+    QTest::newRow("a change of writing direction escaped")
+        << QStringList{QStringLiteral("1980\u202e")} << QByteArray("\"1980\\xe2\\x80\\xae\"");
     QTest::newRow("--tsv with a date") << QStringList{"--tsv", "2000-01-01"} << QByteArray("--tsv takes no date");
     QTest::newRow("--tsv with --name") << QStringList{"--tsv", "--name", "Ann"} << QByteArray("cannot be combined");
     QTest::newRow("--from without --next")

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -22,12 +23,19 @@ enum class Standing {
     Folder,
     Fifo,
     Device,
+    BlockDevice,
     Socket,
+    LinkLoop,
+    LinkToItself,
     LinkToFifo,
     LinkToFile,
     LinkIntoNoFolder,
     ReadOnlyFile,
     ReadOnlyFolder,
+    ReadOnlyEmptyFolder,
+    LinkIntoReadOnlyFolder,
+    ReadOnlyFileSystem,
+    FileOnReadOnlyFileSystem,
     NoFolder,
     FileForFolder,  // a file named like the folder the reading would go into
 };
@@ -65,6 +73,16 @@ bool makeReadOnly(const QString &path, QFileDevice::Permissions permissions)
     return ::geteuid() == 0 ? fakes::setImmutable(path, true) : QFile::setPermissions(path, permissions);
 }
 
+// A small memory file system over the folder, read-only, holding the file NAME when one is given; root
+// only.
+bool mountReadOnly(const QString &folder, const QString &name)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    return ::mount("wetonara-test", native.constData(), "tmpfs", 0, "size=64k") == 0
+           && (name.isEmpty() || put(folder + u'/' + name))
+           && ::mount(nullptr, native.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
 // Sets up what stands at sub/NAME (elsewhere is a link's target); false where this machine or user cannot
 // make it.
 bool prepare(Standing standing, const QDir &dir, const QString &name)
@@ -75,7 +93,13 @@ bool prepare(Standing standing, const QDir &dir, const QString &name)
     case Standing::Folder: return dir.mkdir(u"sub/"_s + name);
     case Standing::Fifo: return ::mkfifo(native.constData(), 0600) == 0;
     case Standing::Device: return ::mknod(native.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;  // null device
+    case Standing::BlockDevice:
+        return ::mknod(native.constData(), S_IFBLK | 0600, makedev(7, 0)) == 0;  // a loop device
     case Standing::Socket: return makeSocket(native);
+    case Standing::LinkLoop:
+        return QFile::link(dir.filePath(u"sub/other.jav"_s), path)
+               && QFile::link(path, dir.filePath(u"sub/other.jav"_s));
+    case Standing::LinkToItself: return QFile::link(path, path);
     case Standing::LinkToFifo:
         return ::mkfifo(QFile::encodeName(other).constData(), 0600) == 0 && QFile::link(other, path);
     case Standing::LinkToFile: return put(other) && QFile::link(other, path);
@@ -83,6 +107,14 @@ bool prepare(Standing standing, const QDir &dir, const QString &name)
     case Standing::ReadOnlyFile: return put(path) && makeReadOnly(path, QFileDevice::ReadOwner);
     case Standing::ReadOnlyFolder:
         return put(path) && makeReadOnly(dir.filePath(u"sub"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    case Standing::ReadOnlyEmptyFolder:
+        return makeReadOnly(dir.filePath(u"sub"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    case Standing::LinkIntoReadOnlyFolder:
+        return dir.mkdir(u"locked"_s) && put(dir.filePath(u"locked/target.jav"_s))
+               && QFile::link(dir.filePath(u"locked/target.jav"_s), path)
+               && makeReadOnly(dir.filePath(u"locked"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    case Standing::ReadOnlyFileSystem: return mountReadOnly(dir.filePath(u"sub"_s), QString());
+    case Standing::FileOnReadOnlyFileSystem: return mountReadOnly(dir.filePath(u"sub"_s), name);
     case Standing::NoFolder: return dir.rmdir(u"sub"_s);
     case Standing::FileForFolder: return dir.rmdir(u"sub"_s) && put(dir.filePath(u"sub"_s));
     }
@@ -172,8 +204,15 @@ void tst_SaveTarget::whatStandsThereDecides_data()
         << Standing::Fifo << Outcome::NotAFile << "is a named pipe (FIFO)" << u"reading.jav"_s;
     QTest::newRow("a device node is refused and stays a device")
         << Standing::Device << Outcome::NotAFile << "is a device" << u"reading.jav"_s;
+    QTest::newRow("a block device is refused as a device")
+        << Standing::BlockDevice << Outcome::NotAFile << "is a device, not a file" << u"reading.jav"_s;
     QTest::newRow("a socket is refused and stays a socket")
         << Standing::Socket << Outcome::NotAFile << "is a socket" << u"reading.jav"_s;
+    QTest::newRow("a loop of two links is refused and stays")
+        << Standing::LinkLoop << Outcome::NotAFile << "is a loop of symbolic links, not a file" << u"reading.jav"_s;
+    QTest::newRow("a link to itself is refused and stays")
+        << Standing::LinkToItself << Outcome::NotAFile << "is a loop of symbolic links, not a file"
+        << u"reading.jav"_s;
     QTest::newRow("a link to a FIFO is refused; link and FIFO stay")
         << Standing::LinkToFifo << Outcome::NotAFile << "is a named pipe (FIFO)" << u"reading.jav"_s;
     QTest::newRow("a link to a file writes that file and stays a link")
@@ -181,8 +220,20 @@ void tst_SaveTarget::whatStandsThereDecides_data()
     QTest::newRow("a read-only file says so and stays")
         << Standing::ReadOnlyFile << Outcome::ReadOnlyFile << "because that file is read-only" << u"reading.jav"_s;
     QTest::newRow("a writable file in a read-only folder names the folder and stays")
-        << Standing::ReadOnlyFolder << Outcome::ReadOnlyFolder << "the folder \"%1/sub\" cannot be written to"
+        << Standing::ReadOnlyFolder << Outcome::ReadOnlyFolder
+        << "the folder \"%1/sub\" cannot be written to. A file that is there stays as it was." << u"reading.jav"_s;
+    QTest::newRow("a read-only folder without the file says nothing of a file")
+        << Standing::ReadOnlyEmptyFolder << Outcome::ReadOnlyFolder
+        << "the folder \"%1/sub\" cannot be written to. Please choose" << u"reading.jav"_s;
+    QTest::newRow("a link to a file in a read-only folder names that folder")
+        << Standing::LinkIntoReadOnlyFolder << Outcome::ReadOnlyFolder << "the folder \"%1/locked\" cannot be written to"
         << u"reading.jav"_s;
+    QTest::newRow("a read-only file system is named as such")
+        << Standing::ReadOnlyFileSystem << Outcome::ReadOnlyFileSystem
+        << "the folder \"%1/sub\" is on a read-only file system" << u"reading.jav"_s;
+    QTest::newRow("a file on a read-only file system: the file system is named, not the file")
+        << Standing::FileOnReadOnlyFileSystem << Outcome::ReadOnlyFileSystem
+        << "the folder \"%1/sub\" is on a read-only file system" << u"reading.jav"_s;
     QTest::newRow("a folder that does not exist is named")
         << Standing::NoFolder << Outcome::MissingFolder << "the folder \"%1/sub\" does not exist" << u"reading.jav"_s;
     QTest::newRow("a link into a folder that does not exist names that folder")
@@ -217,16 +268,19 @@ void tst_SaveTarget::whatStandsThereDecides()
     const bool calendar = name.endsWith(u".ics"_s);
     QVERIFY(dir.mkdir(u"sub"_s));
     const auto release = qScopeGuard([&] {
-        fakes::setImmutable(dir.filePath(u"sub"_s), false);
+        ::umount(QFile::encodeName(dir.filePath(u"sub"_s)).constData());
+        for (const QString &folder : {dir.filePath(u"sub"_s), dir.filePath(u"locked"_s)}) {
+            fakes::setImmutable(folder, false);
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
         fakes::setImmutable(path, false);
-        QFile::setPermissions(dir.filePath(u"sub"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
     if (!prepare(standing, dir, name))
         QSKIP("this machine or user cannot make such a file");
     // Every entry with its kind, whether it is a link, and the contents of a regular file.
     const auto everything = [&] {
         QStringList found;
-        for (const QString &folder : {dir.path(), dir.filePath(u"sub"_s)})
+        for (const QString &folder : {dir.path(), dir.filePath(u"sub"_s), dir.filePath(u"locked"_s)})
             for (const QFileInfo &entry :
                  QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
                 found << u"%1 %2 %3 %4"_s.arg(entry.fileName())

@@ -2,19 +2,20 @@
 #include "platform/qt/LocalChannel.h"
 #include "platform/qt/QtHandOver.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <fcntl.h>
 #include <future>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 // The running copy's server and a later copy's offer, in one process: the offer blocks while it waits,
 // so it runs on a thread of its own while the server answers from the event loop.
 namespace {
-
-enum class Visitor { Offers, HangsUpAfterTheAnswer };
 
 struct Listener
 {
@@ -40,14 +41,15 @@ bool offerFromAnotherCopy(const QString &socketPath, const QString &file)
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Visitor)
-
 class tst_QtHandOver : public QObject
 {
     Q_OBJECT
 private slots:
     void theAnswerIsTrue_data();
     void theAnswerIsTrue();
+    void offersAreHeardExactly_data();
+    void offersAreHeardExactly();
+    void laterCopyGivesUpOnAStoppedCopy();
     void idleAndSurplusVisitorsAreLetGo();
     void failedAcceptDoesNotEndListening();
     void socketThatCannotBeMadeIsReportedOnce();
@@ -60,33 +62,101 @@ private:
 void tst_QtHandOver::theAnswerIsTrue_data()
 {
     QTest::addColumn<bool>("ready");
-    QTest::addColumn<Visitor>("visitor");
-    QTest::addColumn<bool>("taken");
-    QTest::newRow("ready: taken once the later copy heard it") << true << Visitor::Offers << true;
-    QTest::newRow("busy: refused, nothing opens") << false << Visitor::Offers << false;
-    QTest::newRow("a copy gone before it heard the answer: nothing opens")
-        << true << Visitor::HangsUpAfterTheAnswer << false;
+    QTest::newRow("ready: taken once the later copy heard it") << true;
+    QTest::newRow("busy: refused, nothing opens") << false;
 }
 
 void tst_QtHandOver::theAnswerIsTrue()
 {
     QFETCH(bool, ready);
-    QFETCH(Visitor, visitor);
-    QFETCH(bool, taken);
     Listener listener(socketPath());
     listener.ready = ready;
+    // Made with no rights for others, as it was bound.
+    QCOMPARE(QFile::permissions(socketPath()),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     const QString file = QStringLiteral("/home/siti/Sîti's reading.jav");
-    if (visitor == Visitor::Offers) {
-        QCOMPARE(offerFromAnotherCopy(socketPath(), file), taken);
-    } else {
-        const auto copy = platform::LocalClient::connectTo(socketPath(), 2000);
-        QVERIFY(copy && copy->send(file.toUtf8() + '\0'));
-        QByteArray answer;
-        QVERIFY(QTest::qWaitFor([&] { return !(answer = copy->receiveByte(0)).isEmpty(); }));
-        QCOMPARE(answer, QByteArray("Y"));
-    }
+    QCOMPARE(offerFromAnotherCopy(socketPath(), file), ready);
     QTest::qWait(50);  // a late acknowledgement would arrive now
-    QCOMPARE(listener.taken, taken ? QStringList{file} : QStringList());
+    QCOMPARE(listener.taken, ready ? QStringList{file} : QStringList());
+}
+
+void tst_QtHandOver::offersAreHeardExactly_data()
+{
+    QTest::addColumn<QByteArray>("offer");
+    QTest::addColumn<QByteArray>("reply");   // sent after a 'Y'; none: the visitor hangs up
+    QTest::addColumn<QByteArray>("answer");  // 'Y', or none when the visitor is let go unanswered
+    QTest::addColumn<bool>("taken");
+    const QByteArray path = "/home/siti/reading.jav";
+    const qsizetype limit = 64 * 1024;
+    QTest::newRow("confirmed with K: taken") << path + '\0' << QByteArray("K") << QByteArray("Y") << true;
+    QTest::newRow("a reply other than K: nothing opens") << path + '\0' << QByteArray("X") << QByteArray("Y") << false;
+    QTest::newRow("a copy gone before it heard the answer: nothing opens")
+        << path + '\0' << QByteArray() << QByteArray("Y") << false;
+    QTest::newRow("an offer as long as the limit is heard")
+        << QByteArray(limit, 'a') + '\0' << QByteArray("K") << QByteArray("Y") << true;
+    QTest::newRow("one byte past the limit, then its end: let go unanswered")
+        << QByteArray(limit + 1, 'a') + '\0' << QByteArray("K") << QByteArray() << false;
+    QTest::newRow("100 KB ending in NUL: let go unanswered")
+        << QByteArray(100 * 1024, 'a') + '\0' << QByteArray("K") << QByteArray() << false;
+}
+
+// The protocol from the later copy's side, byte by byte.
+void tst_QtHandOver::offersAreHeardExactly()
+{
+    QFETCH(QByteArray, offer);
+    QFETCH(QByteArray, reply);
+    QFETCH(QByteArray, answer);
+    QFETCH(bool, taken);
+    Listener listener(socketPath());
+    {
+        const auto copy = platform::LocalClient::connectTo(socketPath(), 2000);
+        QVERIFY(copy && copy->send(offer));
+        QByteArray heard;
+        // No answer is a valid outcome: the wait then ends without one.
+        [[maybe_unused]] const bool answered =
+            QTest::qWaitFor([&] { return !(heard = copy->receiveByte(0)).isEmpty(); }, 1000);
+        QCOMPARE(heard, answer);
+        if (!reply.isEmpty())
+            copy->send(reply);
+        QTest::qWait(50);  // the reply arrives
+    }
+    QTest::qWait(50);  // a late one would arrive now
+    const QString path = QString::fromUtf8(offer.chopped(1));
+    QCOMPARE(listener.taken, taken ? QStringList{path} : QStringList());
+}
+
+// A running copy that is stopped (or hangs) with its queue of waiting connections full: a later copy
+// gives up within its time limit and says a copy is running, instead of waiting for ever.
+void tst_QtHandOver::laterCopyGivesUpOnAStoppedCopy()
+{
+    const QByteArray path = QFile::encodeName(socketPath());
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::copy(path.cbegin(), path.cend(), address.sun_path);
+    const auto *where = reinterpret_cast<const sockaddr *>(&address);
+    const int stopped = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QVERIFY(::bind(stopped, where, sizeof address) == 0 && ::listen(stopped, 0) == 0);
+    std::vector<int> queued;
+    for (int fd; (fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) >= 0;) {
+        if (::connect(fd, where, sizeof address) != 0) {
+            ::close(fd);
+            break;
+        }
+        queued.push_back(fd);
+    }
+    QElapsedTimer waited;
+    waited.start();
+    std::future<bool> offered = std::async(
+        std::launch::async, [&] { return platform::QtHandOver(socketPath()).offer(QStringLiteral("a.jav")); });
+    const bool gaveUp = offered.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    const qint64 waitedMs = waited.elapsed();
+    ::close(stopped);  // wakes a connect that still waits, so the test can end
+    for (const int fd : queued)
+        ::close(fd);
+    std::printf("the later copy gave up on the stopped copy after %lld ms\n", static_cast<long long>(waitedMs));
+    QVERIFY2(gaveUp, "the later copy still waited after 20 s");
+    QVERIFY(!offered.get());
+    ::unlink(path.constData());
 }
 
 // Connections that never make an offer end after a few seconds, and never more than a handful are kept,

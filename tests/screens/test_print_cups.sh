@@ -4,13 +4,15 @@
 # default queue is a PDF writer, so each job lands as a PDF in the job owner's home folder: the report
 # must be exactly one page and carry ink, some of it in the labels' magenta; the month, printed from a
 # reading, one page lying down, with the date of birth on its ground, the legend's grounds, and three
-# lines of text over the month: its title, the Javanese months and the person. Needs root: it may start
-# cupsd and adds a queue, and it
-# leaves the spooler as it found it (queue removed, earlier default restored, cupsd stopped if it was
-# started here), so it can run again.
+# lines of text over the month: its title, the Javanese months and the person. Then a second queue turns
+# the jobs down (it refuses jobs; then it lets only another user print), and both windows must say that
+# the page could not be printed, in English and Indonesian. Needs root: it may start cupsd and adds
+# queues, and it leaves the spooler as it found it (queues removed, earlier default restored, cupsd
+# stopped if it was started here), so it can run again.
 set -euo pipefail
 
 queue=WetonaraPDF
+refusing=WetonaraRefuses
 wait_seconds=60
 
 if [[ $(id -u) -ne 0 ]]; then
@@ -39,6 +41,7 @@ pdf=""
 month_pdf=""
 cleanup() {
     lpadmin -x "$queue" 2>/dev/null || true
+    lpadmin -x "$refusing" 2>/dev/null || true
     if [[ -n $previous_default && $previous_default != "$queue" ]]; then
         lpadmin -d "$previous_default" 2>/dev/null || true
     fi
@@ -218,4 +221,28 @@ print(f"page {width}x{height}: {ink} inked pixels, {magenta} of them magenta")
 if ink < 2000 or magenta < 200:
     sys.exit("FAIL: the printed page is blank or lost the report's formatting")
 EOF
-echo "PASS: the report on one page with its formatting, the month on one landscape page with its marks and the person"
+echo "the report on one page with its formatting, the month on one landscape page with its marks and the person"
+
+# The refusing queue is the default of these runs alone (PRINTER), so nothing else prints on it.
+lpadmin -p "$refusing" -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+english="The page could not be printed. Please check that the printer is switched on and ready, then try again."
+indonesian="Halaman tidak dapat dicetak. Silakan pastikan printer sudah menyala dan siap, lalu coba lagi."
+# Usage: refused PROGRAM LANGUAGE MESSAGE WHY
+refused() {
+    PRINTER=$refusing WETONARA_PRINT_LANGUAGE=$2 WETONARA_PRINT_EXPECTED_MESSAGE=$3 QT_QPA_PLATFORM=offscreen \
+        WETONARA_PRINT_ON_SYSTEM_PRINTER=1 "$tests/$1" printsOnTheSystemPrinter >"$work/run.txt" 2>&1 &&
+        grep -q "^PASS   : $1::printsOnTheSystemPrinter()" "$work/run.txt" ||
+        { cat "$work/run.txt"; echo "FAIL: $1 in $2 did not report $4"; exit 1; }
+}
+cupsreject "$refusing"
+for program in tst_frmSave tst_CalendarWindow; do
+    refused "$program" en "$english" "a queue that refuses jobs"
+    refused "$program" id "$indonesian" "a queue that refuses jobs"
+done
+cupsaccept "$refusing"
+lpadmin -p "$refusing" -u allow:nobody
+for program in tst_frmSave tst_CalendarWindow; do
+    refused "$program" en "$english" "a queue this user may not print on"
+done
+[[ -z $(lpstat -o "$refusing" 2>/dev/null) ]] || { echo "FAIL: a job was queued on $refusing"; exit 1; }
+echo "PASS: the report on one page with its formatting, the month on one landscape page with its marks and the person; jobs turned down are reported"

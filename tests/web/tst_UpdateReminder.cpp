@@ -148,21 +148,28 @@ void tst_UpdateReminder::answerDecidesTheDownloadPage_data()
 {
     QTest::addColumn<platform::MessageAnswer>("answer");
     QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<bool>("checkedToday");  // today stored as the last check
     QTest::newRow("Yes opens the download page")
-        << platform::MessageAnswer::Yes << QStringList{modHelp::DownloadPageAddress};
-    QTest::newRow("No opens nothing") << platform::MessageAnswer::No << QStringList{};
+        << platform::MessageAnswer::Yes << QStringList{modHelp::DownloadPageAddress} << true;
+    QTest::newRow("No opens nothing") << platform::MessageAnswer::No << QStringList{} << true;
+    // The program was asked to end (logout, a signal) while the question was open: the user answered
+    // nothing, and is asked again at the next start.
+    QTest::newRow("no answer: nothing opens, nothing stored")
+        << platform::MessageAnswer::None << QStringList{} << false;
 }
 
 void tst_UpdateReminder::answerDecidesTheDownloadPage()
 {
     QFETCH(platform::MessageAnswer, answer);
     QFETCH(QStringList, opened);
+    QFETCH(bool, checkedToday);
     fakes::FakePlatform fake;
     storeLastCheck(fake, QStringLiteral("2026-10-01"));
     fake.messages.answers = {answer};
     modHelp::CheckForUpdateReminder(fake.platform());
     QCOMPARE(fake.browser.opened, opened);
-    QCOMPARE(fake.settings.values.value(StoredKey), StoredDec8);  // for either answer
+    QCOMPARE(fake.settings.values.value(StoredKey),
+             checkedToday ? StoredDec8 : modHelp::ScrambleText(QStringLiteral("2026-10-01")));
     QVERIFY(modHelp::DownloadPageAddress.endsWith(QStringLiteral("/wetonara/ssd.php?page=download-web-page")));
 }
 

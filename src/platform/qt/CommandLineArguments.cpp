@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLineArguments.h"
 
-#include <QFile>
+#include "files/FileNames.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -25,8 +25,9 @@ QStringList commandLineArguments(int argc, char *argv[])
         LocalFree(wide);
     }
 #else
+    // Not QFile::decodeName, which loses a name that is not UTF-8 ("caf\xe9.jav").
     for (int index = 1; index < argc; ++index)
-        arguments.append(QFile::decodeName(argv[index]));
+        arguments.append(FileNames::decode(argv[index]));
 #endif
     return arguments;
 }

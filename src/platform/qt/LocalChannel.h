@@ -13,7 +13,8 @@ namespace platform {
 // few bytes between two copies, which cost a tenth of the start-up time and memory; and Qt's server
 // stops listening for good when accepting fails. Elsewhere it is QLocalServer and QLocalSocket.
 
-// One accepted connection, in the running copy. Reading never blocks.
+// One accepted connection, in the running copy. Reading never blocks, and each turn of the event loop
+// reads only a little of what waits, so a visitor that floods the connection cannot hold up the program.
 class LocalConnection : public QObject
 {
     Q_OBJECT

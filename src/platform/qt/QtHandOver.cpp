@@ -3,6 +3,7 @@
 
 #include "LocalChannel.h"
 #include "QtInstanceLock.h"
+#include "files/FileNames.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -27,8 +28,9 @@ constexpr int AnswerWaitMs = 5000;
 // cannot pile up; at most this many are served at once, so they cannot use up the descriptors either.
 constexpr int VisitMs = 5000;
 constexpr int MaxVisitors = 8;
-// Far beyond any real path; more than this is not an offer.
-constexpr qint64 MaxOfferBytes = 64 * 1024;
+// Far beyond any real path; more than this is not an offer, and its visitor is let go as soon as it has
+// sent that much, so a flood never costs more.
+constexpr qsizetype MaxOfferBytes = 64 * 1024;
 constexpr char Taken = 'Y';
 constexpr char Refused = 'N';
 constexpr char Heard = 'K';
@@ -61,7 +63,7 @@ bool QtHandOver::offer(const QString &path)
 {
     const std::unique_ptr<LocalClient> running = LocalClient::connectTo(socketPath(), ConnectWaitMs);
     // No copy listens (it is starting, ending, or gone), or someone else does: the path is not theirs.
-    if (!running || !running->peerIsThisUser() || !running->send(path.toUtf8() + '\0'))
+    if (!running || !running->peerIsThisUser() || !running->send(FileNames::encode(path) + '\0'))
         return false;
     if (running->receiveByte(AnswerWaitMs) != QByteArray(1, Taken))
         return false;
@@ -114,12 +116,13 @@ void QtHandOver::hear(LocalConnection &connection, Visit &visit)
     }
     visit.offer += arrived;
     const qsizetype end = visit.offer.indexOf('\0');
-    if (end < 0) {
-        if (visit.offer.size() > MaxOfferBytes)
-            connection.close();
-        return;  // the rest of the offer is still on its way
+    if ((end < 0 ? visit.offer.size() : end) > MaxOfferBytes) {
+        connection.close();
+        return;
     }
-    visit.path = QString::fromUtf8(visit.offer.left(end));
+    if (end < 0)
+        return;  // the rest of the offer is still on its way
+    visit.path = FileNames::decode(visit.offer.left(end));
     visit.answered = true;
     const bool ready = m_receiver.ready && m_receiver.ready();
     connection.send(QByteArray(1, ready ? Taken : Refused));

@@ -41,8 +41,10 @@ MessageAnswer QtMessageBoxes::show(const Message &message)
     if (!owner || owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box->setWindowFlag(Qt::WindowStaysOnTopHint);
     const int button = box->exec();
+    // Esc and the title bar's close count as a button; a box left without one was ended with the run.
+    const bool answered = box && box->clickedButton();
     delete box;
-    return answerOf(button, yesNo);
+    return answered ? answerOf(button, yesNo) : MessageAnswer::None;
 }
 
 }  // namespace platform

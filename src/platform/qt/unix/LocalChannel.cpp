@@ -26,6 +26,14 @@ constexpr int SendFlags = 0;
 // After an accept that failed (no descriptor left) the pending connection would wake the loop at once
 // again; the listener rests this long instead, and listens on.
 constexpr int AcceptRestMs = 200;
+// What one turn of the event loop takes from a connection, and how many connections it accepts: a flood
+// of bytes or of visitors is taken in small turns, between which the rest of the program runs (the
+// window, a signal to end) and the hand-over can let a visitor go once it has said too much.
+constexpr qsizetype ReadPerTurn = 16 * 1024;
+constexpr int AcceptsPerTurn = 16;
+// A local connection is made at once or refused while the listener's queue is full; it is tried again
+// this often until the time is up.
+constexpr int ConnectRetryMs = 50;
 
 // Whether the process at the other end runs as this user: a saved reading's path is the user's business,
 // and a running copy must not open what a stranger offers.
@@ -64,16 +72,33 @@ int newSocket(int fd)
     return fd;
 }
 
-bool sendAll(int fd, const QByteArray &bytes)
+// Waits for the socket to be ready as asked, for at most waitMs.
+bool waitFor(int fd, short events, int waitMs)
+{
+    pollfd watched{fd, events, 0};
+    int ready = 0;
+    do
+        ready = ::poll(&watched, 1, waitMs);
+    while (ready < 0 && errno == EINTR);
+    return ready == 1 && (watched.revents & events) != 0;
+}
+
+// Every socket here is non-blocking, so a peer that has stopped reading cannot hold us: a full buffer
+// is waited on for at most waitMs (none in the running copy).
+bool sendAll(int fd, const QByteArray &bytes, int waitMs)
 {
     qsizetype sent = 0;
     while (sent < bytes.size()) {
         const ssize_t written = ::send(fd, bytes.constData() + sent, size_t(bytes.size() - sent), SendFlags);
+        if (written > 0) {
+            sent += written;
+            continue;
+        }
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
-            return false;
-        sent += written;
+        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && waitMs > 0 && waitFor(fd, POLLOUT, waitMs))
+            continue;
+        return false;
     }
     return true;
 }
@@ -94,7 +119,7 @@ public:
 
     bool peerIsThisUser() const override { return runsAsThisUser(m_fd); }
     QByteArray takeArrived() override { return std::exchange(m_arrived, {}); }
-    void send(const QByteArray &bytes) override { sendAll(m_fd, bytes); }
+    void send(const QByteArray &bytes) override { sendAll(m_fd, bytes, 0); }
     void close() override
     {
         m_notifier.setEnabled(false);
@@ -103,24 +128,18 @@ public:
     }
 
 private:
+    // One read a turn: what is left wakes the notifier again at the next turn.
     void receive()
     {
-        char buffer[4096];
-        bool ended = false;
-        for (;;) {
-            const ssize_t got = ::recv(m_fd, buffer, sizeof buffer, 0);
-            if (got > 0) {
-                m_arrived.append(buffer, got);
-                continue;
-            }
-            if (got < 0 && errno == EINTR)
-                continue;
-            ended = got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
-            break;
-        }
-        if (!m_arrived.isEmpty())
+        char buffer[ReadPerTurn];
+        ssize_t got = 0;
+        do
+            got = ::recv(m_fd, buffer, sizeof buffer, 0);
+        while (got < 0 && errno == EINTR);
+        if (got > 0) {
+            m_arrived.append(buffer, got);
             emit arrived();
-        if (ended) {
+        } else if (got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK)) {
             m_notifier.setEnabled(false);
             emit closedByPeer();
         }
@@ -153,8 +172,12 @@ public:
         }
         const int fd = newSocket(::socket(AF_UNIX, SOCK_STREAM, 0));
         ::unlink(address.sun_path);  // left by a copy that crashed
-        if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
-            || ::chmod(address.sun_path, 0600) != 0 || ::listen(fd, SOMAXCONN) != 0) {
+        // The socket is made with no rights for others, rather than changed afterwards by its name, which
+        // could by then be a link to anything. The folder is ours alone in any case.
+        const mode_t usualMask = ::umask(0177);
+        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+        ::umask(usualMask);
+        if (!bound || ::listen(fd, SOMAXCONN) != 0) {
             m_error = QString::fromLocal8Bit(std::strerror(errno));
             if (fd >= 0)
                 ::close(fd);
@@ -172,7 +195,7 @@ public:
 private:
     void acceptPending()
     {
-        for (;;) {
+        for (int accepted = 0; accepted < AcceptsPerTurn; ++accepted) {
             const int fd = newSocket(::accept(m_fd, nullptr, nullptr));
             if (fd >= 0) {
                 emit connected(new UnixConnection(fd, this));
@@ -197,22 +220,22 @@ private:
 class UnixClient final : public LocalClient
 {
 public:
-    explicit UnixClient(int fd) : m_fd(fd) {}
+    UnixClient(int fd, int waitMs) : m_fd(fd), m_waitMs(waitMs) {}
     ~UnixClient() override { ::close(m_fd); }
 
     bool peerIsThisUser() const override { return runsAsThisUser(m_fd); }
-    bool send(const QByteArray &bytes) override { return sendAll(m_fd, bytes); }
+    bool send(const QByteArray &bytes) override { return sendAll(m_fd, bytes, m_waitMs); }
     QByteArray receiveByte(int waitMs) override
     {
-        pollfd watched{m_fd, POLLIN, 0};
         char byte = 0;
-        if (::poll(&watched, 1, waitMs) == 1 && ::recv(m_fd, &byte, 1, 0) == 1)
+        if (waitFor(m_fd, POLLIN, waitMs) && ::recv(m_fd, &byte, 1, 0) == 1)
             return QByteArray(1, byte);
         return {};
     }
 
 private:
     int m_fd;
+    int m_waitMs;
 };
 
 }  // namespace
@@ -224,18 +247,17 @@ std::unique_ptr<LocalClient> LocalClient::connectTo(const QString &path, int wai
     sockaddr_un address;
     if (!addressOf(path, address))
         return nullptr;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const int fd = newSocket(::socket(AF_UNIX, SOCK_STREAM, 0));
     if (fd < 0)
         return nullptr;
-    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    // A local connection is made at once or refused; a full queue of a busy listener is retried until the
-    // time is up.
-    for (int waited = 0;; waited += 50) {
+    // Not blocking: a running copy that is stopped with its queue of waiting connections full would
+    // otherwise keep this copy in connect() for ever, with no window and no word.
+    for (int waited = 0;; waited += ConnectRetryMs) {
         if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
-            return std::make_unique<UnixClient>(fd);
+            return std::make_unique<UnixClient>(fd, waitMs);
         if ((errno != EAGAIN && errno != EINTR) || waited >= waitMs)
             break;
-        ::usleep(50'000);
+        ::usleep(ConnectRetryMs * 1000);
     }
     ::close(fd);
     return nullptr;

@@ -14,6 +14,8 @@ public:
     {
         setParent(parent);
         socket->setParent(this);
+        // Taken in small turns, as on Unix: a flood waits in the pipe, not in our memory.
+        socket->setReadBufferSize(16 * 1024);
         connect(socket, &QLocalSocket::readyRead, this, &LocalConnection::arrived);
         connect(socket, &QLocalSocket::disconnected, this, &LocalConnection::closedByPeer);
     }

@@ -11,6 +11,7 @@
 #include "Printing.h"
 #include "ScreenPlacement.h"
 #include "WindowSet.h"
+#include "weton/CoveredDays.h"
 #include "weton/DaySignCatalogue.h"
 #include "weton/InterfaceLanguage.h"
 
@@ -107,7 +108,7 @@ void CalendarWindow::buildNavigation(QBoxLayout *layout)
     yearBox = new QSpinBox(this);
     yearBox->setObjectName(QStringLiteral("yearBox"));
     yearBox->setAccessibleName(tr("Year"));
-    yearBox->setRange(MonthSheet::firstDay().year(), MonthSheet::lastDay().year());
+    yearBox->setRange(CoveredDays::FirstYear, CoveredDays::LastYear);
     for (QWidget *chooser : {static_cast<QWidget *>(monthList), static_cast<QWidget *>(yearBox)})
         Controls::setInputColours(chooser, Look::Black, Look::White);
     connect(monthList, &QComboBox::activated, this, &CalendarWindow::chooseFromLists);
@@ -162,7 +163,7 @@ void CalendarWindow::showFor(QDate birth)
 {
     setBirth(birth);
     // A clock outside the calendar's years still opens it, at the nearest day it covers.
-    goTo(birth.isValid() ? birth : MonthSheet::nearestCovered(m_set.platform().clock.today()));
+    goTo(birth.isValid() ? birth : CoveredDays::nearest(m_set.platform().clock.today()));
     if (!m_sized) {
         m_sized = true;
         if (const QScreen *shownOn = screen())
@@ -176,7 +177,7 @@ void CalendarWindow::showFor(QDate birth)
 
 void CalendarWindow::setBirth(QDate birth)
 {
-    m_birth = MonthSheet::covers(birth) ? birth : QDate();
+    m_birth = CoveredDays::contains(birth) ? birth : QDate();
     birthLegend->setVisible(m_birth.isValid());
     m_model->setMarks(m_set.platform().clock.today(), m_birth);
 }
@@ -185,10 +186,10 @@ QDate CalendarWindow::chosenDate() const { return m_model->dateAt(grid->currentI
 
 bool CalendarWindow::goTo(QDate date)
 {
-    if (!MonthSheet::covers(date)) {
-        reason->announce(tr("The calendar covers %1 to %2.")
-                             .arg(MonthSheet(MonthSheet::firstDay().year(), 1).title(),
-                                  MonthSheet(MonthSheet::lastDay().year(), 12).title()));
+    if (!CoveredDays::contains(date)) {
+        reason->announce(
+            tr("The calendar covers %1 to %2.")
+                .arg(MonthSheet(CoveredDays::FirstYear, 1).title(), MonthSheet(CoveredDays::LastYear, 12).title()));
         return false;
     }
     reason->withdraw();

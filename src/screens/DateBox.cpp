@@ -3,8 +3,8 @@
 
 #include "Accessibility.h"
 #include "Controls.h"
+#include "weton/CoveredDays.h"
 #include "weton/InterfaceLanguage.h"
-#include "weton/MonthSheet.h"
 
 #include <QCalendarWidget>
 
@@ -12,7 +12,7 @@ DateBox::DateBox(const char *name, QDate date, QWidget *parent) : QDateEdit(date
 {
     Accessibility::install();
     setObjectName(QString::fromLatin1(name));
-    setDateRange(MonthSheet::firstDay(), MonthSheet::lastDay());
+    setDateRange(CoveredDays::first(), CoveredDays::last());
     // Month names in the interface's language, whatever the desktop's locale says.
     setLocale(QLocale(InterfaceLanguage::current()));
     setDisplayFormat(QStringLiteral("d MMMM yyyy"));

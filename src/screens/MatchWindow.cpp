@@ -6,8 +6,8 @@
 #include "FocusMark.h"
 #include "Identity.h"
 #include "WindowSet.h"
+#include "weton/CoveredDays.h"
 #include "weton/DayFacts.h"
-#include "weton/MonthSheet.h"
 #include "weton/WetonMatch.h"
 
 #include <QDialogButtonBox>
@@ -45,7 +45,7 @@ MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
     setFont(Look::verdana(8.25));
     Controls::setBackground(this, Look::PaleYellow);
     // A clock outside the reckoned years still opens the window, at the nearest day it covers.
-    const QDate start = MonthSheet::nearestCovered(set.platform().clock.today());
+    const QDate start = CoveredDays::nearest(set.platform().clock.today());
     firstDate = new DateBox("firstDate", start, this);
     secondDate = new DateBox("secondDate", start, this);
     const Controls::Text caption{Look::verdana(8.25, Look::Bold), Look::DarkGreen};
@@ -102,7 +102,7 @@ void MatchWindow::showFor(QDate birth)
 void MatchWindow::setBirth(QDate birth)
 {
     // The first date follows each new reading, unless the user has chosen one.
-    if (m_firstChosen || !MonthSheet::covers(birth))
+    if (m_firstChosen || !CoveredDays::contains(birth))
         return;
     m_followingReading = true;
     firstDate->setDate(birth);

@@ -3,7 +3,7 @@
 
 #include "Identity.h"
 #include "Look.h"
-#include "weton/Calendar.h"
+#include "weton/GregorianMonths.h"
 #include "weton/InterfaceLanguage.h"
 
 #include <QCoreApplication>
@@ -45,7 +45,7 @@ QString dateOfBirth(const CurrentReading &reading)
 {
     // The stored month is the English name; the report shows it, and orders the date, as the person's
     // language does.
-    const std::optional<int> month = Calendar::monthIndex(reading.BirthMonth);
+    const std::optional<int> month = GregorianMonths::indexOf(reading.BirthMonth);
     const QString monthName = month ? InterfaceLanguage::shownMonthName(*month) : reading.BirthMonth;
     return QCoreApplication::translate("ReportDocument", "%1 %2, %3", "date of birth: month name, day, year")
         .arg(monthName, QString::number(reading.BirthDay), QString::number(reading.BirthYear));

@@ -9,7 +9,7 @@
 #include "frmMain.h"
 #include "frmNagScreen2.h"
 #include "frmSave.h"
-#include "weton/Calendar.h"
+#include "weton/GregorianMonths.h"
 
 #include <QCoreApplication>
 
@@ -31,7 +31,7 @@ MatchWindow &WindowSet::match() { return m_match.get(*this); }
 
 QDate WindowSet::shownBirthDate() const
 {
-    const std::optional<int> month = Calendar::monthIndex(m_reading.BirthMonth);
+    const std::optional<int> month = GregorianMonths::indexOf(m_reading.BirthMonth);
     return openResult() && month ? QDate(m_reading.BirthYear, *month + 1, m_reading.BirthDay) : QDate();
 }
 

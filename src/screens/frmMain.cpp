@@ -11,7 +11,8 @@
 #include "WindowSet.h"
 #include "files/SavedReading.h"
 #include "frmJavaneseAstrology.h"
-#include "weton/Calendar.h"
+#include "weton/CoveredDays.h"
+#include "weton/GregorianMonths.h"
 #include "weton/InterfaceLanguage.h"
 #include "weton/Text.h"
 #include "weton/modJavaneseAstrology.h"
@@ -145,10 +146,10 @@ void frmMain::Form_Load()
     // The list shows the month in the person's language and keeps the English name, which is what the
     // reckoning and the saved reading use.
     for (int month = 0; month < 12; ++month)
-        cboMonth->addItem(InterfaceLanguage::shownMonthName(month), Calendar::monthName(month).toString());
+        cboMonth->addItem(InterfaceLanguage::shownMonthName(month), GregorianMonths::name(month).toString());
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    for (int year = Calendar::FirstWeekdayYear; year <= Calendar::LastYear; ++year)
+    for (int year = CoveredDays::FirstYear; year <= CoveredDays::LastYear; ++year)
         cboYear->addItem(QString::number(year));
     cboMonth->setCurrentIndex(0);
     cboDate->setCurrentIndex(0);

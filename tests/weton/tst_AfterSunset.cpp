@@ -2,8 +2,8 @@
 #include "cli/CliRun.h"
 #include "files/SavedReading.h"
 #include "weton/AfterSunset.h"
-#include "weton/Calendar.h"
 #include "weton/DayMarks.h"
+#include "weton/GregorianMonths.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,7 +79,7 @@ void tst_AfterSunset::everyPlaceFollowsTheNextDay()
     QFETCH(QString, market);
     QFETCH(int, neptu);
     QFETCH(QString, line);
-    const QString iso = birth.toString(Qt::ISODate), monthName = Calendar::monthName(birth.month() - 1).toString();
+    const QString iso = birth.toString(Qt::ISODate), monthName = GregorianMonths::name(birth.month() - 1).toString();
     const CurrentReading reading{QStringLiteral("abc"), qint16(birth.year()), monthName, qint16(birth.day()), true};
 
     // The reading.
@@ -127,8 +127,8 @@ void tst_AfterSunset::everyPlaceFollowsTheNextDay()
     const Lines match = runWeton({"--match", "2000-01-01", "--after-sunset", iso}).outLines();
     QCOMPARE(match.value(1), "Second: " + iso.toUtf8() + " after sunset, " + indonesian.toUtf8() + ' ' + market.toUtf8()
                                  + ", neptu " + QByteArray::number(neptu));
-    QVERIFY(match.value(2).startsWith("Neptu 14 + " + QByteArray::number(neptu) + " = "
-                                      + QByteArray::number(neptu + 14) + ';'));
+    QVERIFY(match.value(2).startsWith("Neptu 14 + " + QByteArray::number(neptu) + " = " + QByteArray::number(neptu + 14)
+                                      + ';'));
     const Lines eveningFirst = runWeton({"--match", "--after-sunset", iso, "2000-01-01"}).outLines();
     QCOMPARE(eveningFirst.mid(0, 2), (Lines{"First: " + iso.toUtf8() + " after sunset, " + indonesian.toUtf8() + ' '
                                                 + market.toUtf8() + ", neptu " + QByteArray::number(neptu),

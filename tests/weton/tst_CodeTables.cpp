@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "weton/Calendar.h"
+#include "MarketWalk.h"
+
+#include "weton/CodeTables.h"
 
 #include <QDate>
 #include <QList>
@@ -12,20 +14,18 @@ namespace {
 // Qt counts Monday = 1 .. Sunday = 7; the tables count Sunday = 0 .. Saturday = 6.
 int sundayBasedWeekday(QDate date) { return date.dayOfWeek() % 7; }
 
-// The market day of a date from its Julian Day Number alone: JDN divisible by 5 is Legi, and the
-// days run Legi, Pahing, Pon, Wage, Kliwon. The tables number them from Pon instead.
+// The market day of a date as the day-by-day walk gives it; the tables number the days from Pon.
 int marketCodeOf(QDate date)
 {
-    static const QStringList byJdnRemainder = {"Legi", "Pahing", "Pon", "Wage", "Kliwon"};
     static const QStringList tableOrder = {"Pon", "Wage", "Kliwon", "Legi", "Pahing"};
-    return int(tableOrder.indexOf(byJdnRemainder[int(date.toJulianDay() % 5)]));
+    return int(tableOrder.indexOf(marketwalk::marketDayOf(date)));
 }
 
 Codes weekdayRow(int year)
 {
     Codes codes;
     for (int m = 0; m < 12; ++m)
-        codes << Calendar::weekdayCode(year, m);
+        codes << CodeTables::weekdayCode(year, m);
     return codes;
 }
 
@@ -33,13 +33,13 @@ Codes marketRow(int year)
 {
     Codes codes;
     for (int m = 0; m < 12; ++m)
-        codes << Calendar::marketCode(year, m);
+        codes << CodeTables::marketCode(year, m);
     return codes;
 }
 
 }  // namespace
 
-class tst_Calendar : public QObject
+class tst_CodeTables : public QObject
 {
     Q_OBJECT
 
@@ -52,11 +52,9 @@ private slots:
     void tableRowsAsPublished();
     void codesOutsideTheTablesAreZero_data();
     void codesOutsideTheTablesAreZero();
-    void monthNamesMatchExactly_data();
-    void monthNamesMatchExactly();
 };
 
-void tst_Calendar::weekdayCodesFollowTheCalendar_data()
+void tst_CodeTables::weekdayCodesFollowTheCalendar_data()
 {
     QTest::addColumn<int>("year");
     for (int year = 1901; year <= 2036; ++year)
@@ -64,7 +62,7 @@ void tst_Calendar::weekdayCodesFollowTheCalendar_data()
 }
 
 // Each code is the weekday of the first of the month.
-void tst_Calendar::weekdayCodesFollowTheCalendar()
+void tst_CodeTables::weekdayCodesFollowTheCalendar()
 {
     QFETCH(int, year);
     Codes expected;
@@ -73,7 +71,7 @@ void tst_Calendar::weekdayCodesFollowTheCalendar()
     QCOMPARE(weekdayRow(year), expected);
 }
 
-void tst_Calendar::marketCodesFollowTheFiveDayCycle_data()
+void tst_CodeTables::marketCodesFollowTheFiveDayCycle_data()
 {
     QTest::addColumn<int>("year");
     for (int year = 1900; year <= 2036; ++year)
@@ -81,7 +79,7 @@ void tst_Calendar::marketCodesFollowTheFiveDayCycle_data()
 }
 
 // Each code is the market day of the last day of the month before.
-void tst_Calendar::marketCodesFollowTheFiveDayCycle()
+void tst_CodeTables::marketCodesFollowTheFiveDayCycle()
 {
     QFETCH(int, year);
     Codes expected;
@@ -90,7 +88,7 @@ void tst_Calendar::marketCodesFollowTheFiveDayCycle()
     QCOMPARE(marketRow(year), expected);
 }
 
-void tst_Calendar::tableRowsAsPublished_data()
+void tst_CodeTables::tableRowsAsPublished_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<Codes>("weekdayCodes");
@@ -107,7 +105,7 @@ void tst_Calendar::tableRowsAsPublished_data()
         << 2036 << Codes{2, 5, 6, 2, 4, 0, 2, 5, 1, 3, 6, 1} << Codes{1, 2, 1, 2, 2, 3, 3, 4, 0, 0, 1, 1};
 }
 
-void tst_Calendar::tableRowsAsPublished()
+void tst_CodeTables::tableRowsAsPublished()
 {
     QFETCH(int, year);
     QFETCH(Codes, weekdayCodes);
@@ -116,7 +114,7 @@ void tst_Calendar::tableRowsAsPublished()
     QCOMPARE(marketRow(year), marketCodes);
 }
 
-void tst_Calendar::codesOutsideTheTablesAreZero_data()
+void tst_CodeTables::codesOutsideTheTablesAreZero_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
@@ -130,38 +128,13 @@ void tst_Calendar::codesOutsideTheTablesAreZero_data()
     QTest::newRow("negative year") << -2000 << 0 << 0 << 0;
 }
 
-void tst_Calendar::codesOutsideTheTablesAreZero()
+void tst_CodeTables::codesOutsideTheTablesAreZero()
 {
     QFETCH(int, year);
     QFETCH(int, month);
-    QTEST(Calendar::weekdayCode(year, month), "weekdayCode");
-    QTEST(Calendar::marketCode(year, month), "marketCode");
+    QTEST(CodeTables::weekdayCode(year, month), "weekdayCode");
+    QTEST(CodeTables::marketCode(year, month), "marketCode");
 }
 
-void tst_Calendar::monthNamesMatchExactly_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index");  // -1: not a month
-    QTest::newRow("January") << "January" << 0;
-    QTest::newRow("May, the shortest") << "May" << 4;
-    QTest::newRow("September, the longest") << "September" << 8;
-    QTest::newRow("December") << "December" << 11;
-    QTest::newRow("lower case") << "january" << -1;
-    QTest::newRow("upper case") << "JUNE" << -1;
-    QTest::newRow("trailing space") << "March " << -1;
-    QTest::newRow("abbreviation") << "Sep" << -1;
-    QTest::newRow("empty") << "" << -1;
-}
-
-void tst_Calendar::monthNamesMatchExactly()
-{
-    QFETCH(QString, name);
-    QFETCH(int, index);
-    const std::optional<int> found = Calendar::monthIndex(name);
-    QCOMPARE(found.value_or(-1), index);
-    if (found)
-        QCOMPARE(Calendar::monthName(*found), QStringView(name));
-}
-
-QTEST_APPLESS_MAIN(tst_Calendar)
-#include "tst_Calendar.moc"
+QTEST_APPLESS_MAIN(tst_CodeTables)
+#include "tst_CodeTables.moc"

@@ -3,10 +3,10 @@
 // out and painted), laying out one month, painting one, and moving a month with Page Down, each as the
 // median of many rounds. Run with QT_QPA_PLATFORM=offscreen.
 
+#include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
-#include "screens/CalendarView.h"
-#include "screens/CalendarWindow.h"
-#include "screens/WindowSet.h"
+#include "ui/almanac/CalendarView.h"
+#include "ui/almanac/CalendarWindow.h"
 #include "weton/MonthSheet.h"
 
 #include <QApplication>

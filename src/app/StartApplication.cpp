@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "StartApplication.h"
 
+#include "Navigation.h"
 #include "ReadingHandOver.h"
-#include "screens/Branding.h"
-#include "screens/Navigation.h"
-#include "screens/WindowSet.h"
-#include "screens/frmMain.h"
+#include "WindowSet.h"
+#include "ui/outreach/Branding.h"
+#include "ui/reading/frmMain.h"
 #include "web/UpdateReminder.h"
 
 #include <QCoreApplication>

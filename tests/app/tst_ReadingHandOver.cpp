@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
 #include "platform/qt/QtMessageBoxes.h"
-#include "screens/frmAbout.h"
-#include "screens/frmJavaneseAstrology.h"
-#include "screens/frmNagScreen2.h"
+#include "ui/outreach/frmAbout.h"
+#include "ui/outreach/frmNagScreen2.h"
+#include "ui/reading/frmJavaneseAstrology.h"
 
 #include <QTemporaryDir>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "app/Navigation.h"
 #include "app/StartApplication.h"
+#include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
 #include "files/TextScrambling.h"
-#include "screens/Navigation.h"
-#include "screens/WindowSet.h"
-#include "screens/frmJavaneseAstrology.h"
-#include "screens/frmMain.h"
-#include "screens/frmNagScreen2.h"
+#include "ui/outreach/frmNagScreen2.h"
+#include "ui/reading/frmJavaneseAstrology.h"
+#include "ui/reading/frmMain.h"
 #include "web/modHelp.h"
 
 #include <QAction>

@@ -6,11 +6,11 @@
 
 #include "Identity.h"
 #include "app/StartApplication.h"
+#include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
-#include "screens/FormDialog.h"
-#include "screens/FormWindow.h"
-#include "screens/WindowSet.h"
-#include "screens/frmMain.h"
+#include "ui/kit/FormDialog.h"
+#include "ui/kit/FormWindow.h"
+#include "ui/reading/frmMain.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
-#include "screens/frmJavaneseAstrology.h"
+#include "ui/reading/frmJavaneseAstrology.h"
 
 using namespace driver;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
-#include "screens/frmJavaneseAstrology.h"
-#include "screens/frmNagScreen2.h"
+#include "ui/outreach/frmNagScreen2.h"
+#include "ui/reading/frmJavaneseAstrology.h"
 
 #include <QMenuBar>
 #include <QPushButton>

@@ -2,16 +2,16 @@
 // Renders every window of the program to a PNG file, on whatever Qt platform is in use (offscreen in
 // scripts/screenshots), so the layouts can be looked at without a display. A second argument names the
 // language ("id"); without it the windows are in English.
+#include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
-#include "screens/CalendarWindow.h"
-#include "screens/DateBox.h"
-#include "screens/MatchWindow.h"
-#include "screens/WindowSet.h"
-#include "screens/frmAbout.h"
-#include "screens/frmJavaneseAstrology.h"
-#include "screens/frmMain.h"
-#include "screens/frmNagScreen2.h"
-#include "screens/frmSave.h"
+#include "ui/almanac/CalendarWindow.h"
+#include "ui/almanac/MatchWindow.h"
+#include "ui/kit/DateBox.h"
+#include "ui/outreach/frmAbout.h"
+#include "ui/outreach/frmNagScreen2.h"
+#include "ui/reading/frmJavaneseAstrology.h"
+#include "ui/reading/frmMain.h"
+#include "ui/reading/frmSave.h"
 #include "weton/InterfaceLanguage.h"
 
 #include <QApplication>

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/kit/FormDialog.h"
+
+class LinkCaption;
+class QFrame;
+class QLabel;
+class QPushButton;
+class WindowSet;
+
+// The about box: names the program and its version, describes it, and links to the maker's pages.
+// Opened modal over a main window; it reads nothing and changes nothing. OK is its default button, and
+// Esc closes it as a dialog's cancel does.
+class frmAbout final : public FormDialog
+{
+    Q_OBJECT
+public:
+    explicit frmAbout(WindowSet &set);
+
+    QLabel *picIcon = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label1 = nullptr;
+    LinkCaption *lblHomePage = nullptr;
+    QLabel *Label3 = nullptr;
+    LinkCaption *lblCoBrand = nullptr;
+    QFrame *Line1 = nullptr;
+    QPushButton *cmdOK = nullptr;
+
+private:
+    void buildHeading();
+    void buildLinks();
+    void buildFoot();
+
+    WindowSet &m_set;
+};

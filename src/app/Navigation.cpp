@@ -14,12 +14,8 @@ void showCompanionScreen(WindowSet &set)
 {
     // A main window that closes while the other is open is a move between them. Otherwise the user is
     // leaving, and the companion screen must be the last window: the look-up windows go first.
-    if (!(set.openMain() && set.openResult())) {
-        if (QWidget *calendar = set.openCalendar())
-            calendar->close();
-        if (QWidget *match = set.openMatch())
-            match->close();
-    }
+    if (!(set.openMain() && set.openResult()))
+        set.closeLookUpWindows();
     set.nag().showAtExit();
 }
 
@@ -30,6 +26,16 @@ void hideCompanionScreen(WindowSet &set)
         calendar->setBirth(set.shownBirthDate());
     if (MatchWindow *match = set.openMatch())
         match->setBirth(set.shownBirthDate());
+}
+
+void showResult(WindowSet &set, const std::optional<WetonResult> &result)
+{
+    frmJavaneseAstrology &window = set.result();
+    if (result) {
+        set.wetonResult() = *result;
+        window.display(*result);
+    }
+    window.showCentred();
 }
 
 void Back(WindowSet &set)

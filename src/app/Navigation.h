@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "weton/WetonResult.h"
+
+#include <optional>
+
 class QString;
 class WindowSet;
 
@@ -15,6 +19,10 @@ void showCompanionScreen(WindowSet &set);
 // goes out of sight again; the calendar marks the reading now on screen, if any, and the match window
 // takes its date of birth as the first date.
 void hideCompanionScreen(WindowSet &set);
+
+// Calculate's outcome: the set holds it and the result window, created hidden if need be, shows it and
+// comes up. An empty outcome (the reckoning could not say) leaves the texts as they were.
+void showResult(WindowSet &set, const std::optional<WetonResult> &result);
 
 // Back: a fresh entry window replaces the result window.
 void Back(WindowSet &set);

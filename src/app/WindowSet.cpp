@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "WindowSet.h"
 
-#include "Identity.h"
+#include "ui/access/Accessibility.h"
 #include "ui/almanac/CalendarWindow.h"
 #include "ui/almanac/MatchWindow.h"
 #include "ui/outreach/frmAbout.h"
@@ -13,7 +13,11 @@
 
 #include <QCoreApplication>
 
-WindowSet::WindowSet(platform::Platform &platform) : m_platform(platform) {}
+WindowSet::WindowSet(platform::Platform &platform) : m_platform(platform)
+{
+    // Before the first window: screen readers hear the program's own controls as what they are.
+    Accessibility::install();
+}
 
 WindowSet::~WindowSet()
 {
@@ -21,13 +25,50 @@ WindowSet::~WindowSet()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-frmMain &WindowSet::main() { return m_main.get(*this); }
-frmJavaneseAstrology &WindowSet::result() { return m_result.get(*this); }
-frmSave &WindowSet::report() { return m_report.get(*this); }
-frmAbout &WindowSet::about() { return m_about.get(*this); }
-frmNagScreen2 &WindowSet::nag() { return m_nag.get(*this); }
-CalendarWindow &WindowSet::calendar() { return m_calendar.get(*this); }
-MatchWindow &WindowSet::match() { return m_match.get(*this); }
+frmMain &WindowSet::main()
+{
+    return m_main.get([this] {
+        return new frmMain({m_platform.messages, m_platform.fileDialogs, m_platform.browser}, m_reading, m_moves);
+    });
+}
+
+frmJavaneseAstrology &WindowSet::result()
+{
+    return m_result.get([this] { return new frmJavaneseAstrology(m_platform.browser, m_moves); });
+}
+
+frmSave &WindowSet::report()
+{
+    return m_report.get([this] {
+        return new frmSave({m_platform.messages, m_platform.fileDialogs, m_platform.printer, m_platform.browser},
+                           m_reading, m_wetonResult);
+    });
+}
+
+frmAbout &WindowSet::about()
+{
+    return m_about.get([this] { return new frmAbout(m_platform.browser); });
+}
+
+frmNagScreen2 &WindowSet::nag()
+{
+    return m_nag.get([this] {
+        return new frmNagScreen2({m_platform.messages, m_platform.browser, m_platform.clock, m_platform.random},
+                                 m_moves);
+    });
+}
+
+CalendarWindow &WindowSet::calendar()
+{
+    return m_calendar.get([this] {
+        return new CalendarWindow({m_platform.clock, m_platform.printer, m_platform.messages}, m_reading);
+    });
+}
+
+MatchWindow &WindowSet::match()
+{
+    return m_match.get([this] { return new MatchWindow(m_platform.clock); });
+}
 
 QDate WindowSet::shownBirthDate() const
 {
@@ -35,30 +76,17 @@ QDate WindowSet::shownBirthDate() const
     return openResult() && month ? QDate(m_reading.BirthYear, *month + 1, m_reading.BirthDay) : QDate();
 }
 
-void WindowSet::setWetonResult(const WetonResult &result)
+void WindowSet::closeLookUpWindows()
 {
-    m_wetonResult = result;
-    this->result().display(result);
-}
-
-platform::MessageAnswer WindowSet::message(const QString &text, platform::MessageIcon icon,
-                                           platform::MessageButtons buttons)
-{
-    return m_platform.messages.show({text, Identity::ApplicationTitle, icon, buttons});
+    closeIfOpen(openCalendar());
+    closeIfOpen(openMatch());
 }
 
 void WindowSet::EndApplication()
 {
     if (!m_ending) {
         m_ending = true;
-        const auto closeIfOpen = [this](auto *window) {
-            if (window && !m_ended && !window->isClosing())
-                window->close();
-        };
-        if (QWidget *calendar = openCalendar())
-            calendar->close();
-        if (QWidget *match = openMatch())
-            match->close();
+        closeLookUpWindows();
         closeIfOpen(openReport());
         closeIfOpen(openAbout());
         closeIfOpen(openMain());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "WindowMoves.h"
 #include "platform/Platform.h"
 #include "weton/CurrentReading.h"
 #include "weton/WetonResult.h"
@@ -14,7 +15,6 @@ class frmAbout;
 class frmNagScreen2;
 class CalendarWindow;
 class MatchWindow;
-class WindowSet;
 
 // One place for a window class: a closed window is created (and its load step run) on first use;
 // closing it discards it, so the next use starts afresh from its design.
@@ -27,10 +27,12 @@ public:
     WindowSlot &operator=(const WindowSlot &) = delete;
     ~WindowSlot() { delete m_window; }
 
-    Window &get(WindowSet &set)
+    // The window, made by `make` when none is open.
+    template <class Make>
+    Window &get(Make make)
     {
         if (!m_window) {
-            m_window = new Window(set);
+            m_window = make();
             Window *created = m_window;
             QObject::connect(created, &Window::closed, created, [this, created] {
                 if (m_window == created)
@@ -51,7 +53,8 @@ private:
     Window *m_window = nullptr;
 };
 
-// The program's windows (one of each class), the reading on screen and the services they use.
+// The program's windows (one of each class) and the reading on screen. It makes each window with the
+// services that window uses and the moves it may ask for, and closes them all at the end of the run.
 class WindowSet final
 {
 public:
@@ -63,9 +66,7 @@ public:
 
     // The reading's outcome, held here once: the result window shows it and the report is composed from
     // it. Until the first calculation every text is empty.
-    const WetonResult &wetonResult() const { return m_wetonResult; }
-    // Holds a new outcome and shows it in the result window, which is created hidden if need be.
-    void setWetonResult(const WetonResult &result);
+    WetonResult &wetonResult() { return m_wetonResult; }
 
     frmMain &main();
     frmJavaneseAstrology &result();
@@ -87,9 +88,8 @@ public:
     // otherwise an invalid date.
     QDate shownBirthDate() const;
 
-    // A message box with the application title.
-    platform::MessageAnswer message(const QString &text, platform::MessageIcon icon,
-                                    platform::MessageButtons buttons = platform::MessageButtons::Ok);
+    // The look-up windows (calendar, match) go: the user is leaving, or the run ends.
+    void closeLookUpWindows();
 
     // Closes every open window, each running its close step, then ends the run. Called again from a
     // close step while it runs, it ends the run there.
@@ -100,9 +100,18 @@ public:
     qint16 intCoBrandRandomNumber = 0;
 
 private:
+    // Closes the window if it is open and not closing already, unless the run has ended meanwhile.
+    template <class Window>
+    void closeIfOpen(Window *window)
+    {
+        if (window && !m_ended && !window->isClosing())
+            window->close();
+    }
+
     platform::Platform &m_platform;
     CurrentReading m_reading;
     WetonResult m_wetonResult;
+    WindowMoves m_moves{*this};
     WindowSlot<frmMain> m_main;
     WindowSlot<frmJavaneseAstrology> m_result;
     WindowSlot<frmSave> m_report;

@@ -27,7 +27,7 @@ QStringList resultTexts(WindowSet &set)
     QStringList texts;
     if (frmJavaneseAstrology *result = set.openResult())
         for (int i = 0; i < 4; ++i)
-            texts.append(result->lblJavaneseResult[i]->text());
+            texts.append(indexed<QLabel>(*result, "lblJavaneseResult", i)->text());
     return texts;
 }
 
@@ -230,7 +230,7 @@ void tst_Navigation::stateTable()
     frmMain *entry = run.set.openMain();
     enter(*entry, Proclamation);
     if (fromResult)
-        entry->cmdCalculate->click();
+        child<QPushButton>(*entry, "cmdCalculate")->click();
     FormWindow *from = fromResult ? static_cast<FormWindow *>(run.set.openResult()) : run.set.openMain();
     const QStringList resultsBefore = resultTexts(run.set);
 
@@ -240,22 +240,22 @@ void tst_Navigation::stateTable()
         modalName = modal->objectName();
         seenDuring = visibleWindows();
         if (command.endsWith(QLatin1String("OK")))
-            qobject_cast<frmAbout *>(modal)->cmdOK->click();
+            child<QPushButton>(*qobject_cast<frmAbout *>(modal), "cmdOK")->click();
     };
     if (command == QLatin1String("calculate")) {
-        entry->cmdCalculate->click();
+        child<QPushButton>(*entry, "cmdCalculate")->click();
     } else if (command == QLatin1String("calculate without name")) {
-        entry->txtName->setText(QStringLiteral("   "));
-        entry->cmdCalculate->click();
+        child<QLineEdit>(*entry, "txtName")->setText(QStringLiteral("   "));
+        child<QPushButton>(*entry, "cmdCalculate")->click();
     } else if (command == QLatin1String("open")) {
         run.fake.fileDialogs.nextOpenName = folder.filePath(QStringLiteral("reading.jav"));
         const CurrentReading saved{QStringLiteral("Ratna"), 2000, QStringLiteral("January"), 1};
         QVERIFY(SavedReading::writeFile(run.fake.fileDialogs.nextOpenName, SavedReading::compose(saved)));
-        entry->cmdOpen->click();
+        child<QPushButton>(*entry, "cmdOpen")->click();
     } else if (command == QLatin1String("back")) {
-        run.set.openResult()->cmdBack->click();
+        child<QPushButton>(*run.set.openResult(), "cmdBack")->click();
     } else if (command == QLatin1String("save")) {
-        QVERIFY(whileModal([&] { run.set.openResult()->cmdSave->click(); }, whileUp));
+        QVERIFY(whileModal([&] { child<QPushButton>(*run.set.openResult(), "cmdSave")->click(); }, whileUp));
     } else if (command.startsWith(QLatin1String("about"))) {
         QVERIFY(whileModal([&] { entryOf(from, "mnuAbout")->trigger(); }, whileUp));
     } else if (command == QLatin1String("exit")) {
@@ -325,13 +325,13 @@ void tst_Navigation::calculateShowsTheReading()
         const CurrentReading saved{birth.name, qint16(birth.year.toInt()), birth.month, qint16(birth.day.toInt())};
         QVERIFY(SavedReading::writeFile(path, SavedReading::compose(saved)));
         run.fake.fileDialogs.nextOpenName = path;
-        entry->cmdOpen->click();
+        child<QPushButton>(*entry, "cmdOpen")->click();
     } else {
         enter(*entry, birth);
         if (how == QLatin1String("menu"))
-            entry->mnuMayan->trigger();
+            child<QAction>(*entry, "mnuMayan")->trigger();
         else
-            entry->cmdCalculate->click();
+            child<QPushButton>(*entry, "cmdCalculate")->click();
     }
     freeClosedWindows();
     QVERIFY2(entry.isNull(), "the entry window is closed, not only hidden");
@@ -374,9 +374,9 @@ void tst_Navigation::buttonAndMenuAgree()
         Run run;
         enter(*run.set.openMain(), birth);
         if (viaMenu)
-            run.set.openMain()->mnuMayan->trigger();
+            child<QAction>(*run.set.openMain(), "mnuMayan")->trigger();
         else
-            run.set.openMain()->cmdCalculate->click();
+            child<QPushButton>(*run.set.openMain(), "cmdCalculate")->click();
         freeClosedWindows();
         outcomes[viaMenu] = outcomeOf(run);
     }
@@ -424,36 +424,37 @@ void tst_Navigation::openMove()
         run.fake.fileDialogs.nextOpenName = folder.filePath(QStringLiteral("reading.jav"));
         QVERIFY(SavedReading::writeFile(run.fake.fileDialogs.nextOpenName, file));
     }
-    run.set.openMain()->cmdOpen->click();
+    child<QPushButton>(*run.set.openMain(), "cmdOpen")->click();
     freeClosedWindows();
     QCOMPARE(run.fake.fileDialogs.openRequests.size(), 1);
     QCOMPARE(visibleWindows(), visible);
     QCOMPARE(run.fake.messages.texts(), messages);
     QCOMPARE(run.set.openNag() != nullptr, companionExists);
     if (visible == QStringList{Entry})
-        QCOMPARE(run.set.openMain()->txtName->text(), nameShown);
+        QCOMPARE(child<QLineEdit>(*run.set.openMain(), "txtName")->text(), nameShown);
 }
 
 void tst_Navigation::backGivesAFreshEntryWindow()
 {
     Run run({0.2});  // the start-up draw 0.2 * 6 + 1 rounds to 2: the full-branding offer in front
     frmMain *first = run.set.openMain();
-    const QPoint offers = first->lblCobrand->geometry().center();
-    QCOMPARE(first->fraFullBrand->childAt(offers), first->lblFullBrand);
+    const QPoint offers = child<LinkCaption>(*first, "lblCobrand")->geometry().center();
+    QCOMPARE(child<QGroupBox>(*first, "fraFullBrand")->childAt(offers), child<LinkCaption>(*first, "lblFullBrand"));
     enter(*first, Proclamation);
-    first->cmdCalculate->click();
+    child<QPushButton>(*first, "cmdCalculate")->click();
     const int draws = run.fake.random.draws;
-    run.set.openResult()->mnuBack->trigger();
+    child<QAction>(*run.set.openResult(), "mnuBack")->trigger();
     freeClosedWindows();
 
     frmMain *fresh = run.set.openMain();
     QVERIFY(fresh);
     QCOMPARE(visibleWindows(), QStringList{Entry});
-    QCOMPARE(fresh->txtName->text(), QString());
-    QCOMPARE(fresh->cboMonth->currentText(), QStringLiteral("January"));
-    QCOMPARE(fresh->cboDate->currentText(), QStringLiteral("1"));
-    QCOMPARE(fresh->cboYear->currentText(), QStringLiteral("1901"));
-    QCOMPARE(fresh->fraFullBrand->childAt(offers), fresh->lblCobrand);  // design order, no new draw
+    QCOMPARE(child<QLineEdit>(*fresh, "txtName")->text(), QString());
+    QCOMPARE(child<QComboBox>(*fresh, "cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(child<QComboBox>(*fresh, "cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(child<QComboBox>(*fresh, "cboYear")->currentText(), QStringLiteral("1901"));
+    QCOMPARE(child<QGroupBox>(*fresh, "fraFullBrand")->childAt(offers),
+             child<LinkCaption>(*fresh, "lblCobrand"));  // design order, no new draw
     QCOMPARE(run.fake.random.draws, draws);
     QCOMPARE(run.set.openResult(), nullptr);
     QVERIFY(!run.set.openNag()->isVisible());
@@ -467,9 +468,9 @@ void tst_Navigation::manyRoundTripsNeverShowTheCompanion()
         const bool viaMenu = trip % 2;
         enter(*run.set.openMain(), Proclamation);
         if (viaMenu)
-            run.set.openMain()->mnuMayan->trigger();
+            child<QAction>(*run.set.openMain(), "mnuMayan")->trigger();
         else
-            run.set.openMain()->cmdCalculate->click();
+            child<QPushButton>(*run.set.openMain(), "cmdCalculate")->click();
         QCoreApplication::processEvents();
         freeClosedWindows();
         QCOMPARE(visibleWindows(), QStringList{Result});
@@ -477,9 +478,9 @@ void tst_Navigation::manyRoundTripsNeverShowTheCompanion()
             companion = run.set.openNag();
         QVERIFY2(companion && run.set.openNag() == companion, "the companion screen is made once and kept");
         if (viaMenu)
-            run.set.openResult()->mnuBack->trigger();
+            child<QAction>(*run.set.openResult(), "mnuBack")->trigger();
         else
-            run.set.openResult()->cmdBack->click();
+            child<QPushButton>(*run.set.openResult(), "cmdBack")->click();
         QCoreApplication::processEvents();
         freeClosedWindows();
         QCOMPARE(visibleWindows(), QStringList{Entry});
@@ -518,7 +519,7 @@ void tst_Navigation::lookUpWindowsBesideTheMoves()
     Run run;
     enter(*run.set.openMain(), Proclamation);
     if (fromResult)
-        run.set.openMain()->cmdCalculate->click();
+        child<QPushButton>(*run.set.openMain(), "cmdCalculate")->click();
     FormWindow *from = fromResult ? static_cast<FormWindow *>(run.set.openResult()) : run.set.openMain();
     QVERIFY2(!run.set.openCalendar() && !run.set.openMatch(), "nothing of them is built before they are opened");
     for (const char *entry : {"mnuJavaneseCalendar", "mnuMatch", "mnuJavaneseCalendar", "mnuMatch"})
@@ -526,29 +527,29 @@ void tst_Navigation::lookUpWindowsBesideTheMoves()
     // At the reading's date from the result window, at today's from the entry window.
     const QDate shown = fromResult ? QDate(1945, 8, 17) : run.fake.clock.date;
     QCOMPARE(run.set.openCalendar()->chosenDate(), shown);
-    QCOMPARE(run.set.openMatch()->firstDate->date(), shown);
+    QCOMPARE(child<DateBox>(*run.set.openMatch(), "firstDate")->date(), shown);
     QCOMPARE(marksAReading(run.set.openCalendar()->model()), fromResult);
-    QCOMPARE(run.set.openCalendar()->birthLegend->isVisibleTo(run.set.openCalendar()), fromResult);
+    QCOMPARE(child<QWidget>(*run.set.openCalendar(), "birthLegend")->isVisibleTo(run.set.openCalendar()), fromResult);
     QSignalSpy repainted(&run.set.openCalendar()->model(), &QAbstractItemModel::dataChanged);
 
     if (command == QLatin1String("exit"))
         entryOf(from, "mnuExit")->trigger();
     else if (command == QLatin1String("back"))
-        run.set.openResult()->cmdBack->click();
+        child<QPushButton>(*run.set.openResult(), "cmdBack")->click();
     else
-        run.set.openMain()->cmdCalculate->click();
+        child<QPushButton>(*run.set.openMain(), "cmdCalculate")->click();
     freeClosedWindows();
     QCOMPARE(visibleWindows(), after);
     for (const QString &name : AllWindows)
         QVERIFY2(instances(name) <= 1, qPrintable(name));
     if (CalendarWindow *calendar = run.set.openCalendar()) {
         QCOMPARE(marksAReading(calendar->model()), marked);
-        QCOMPARE(calendar->birthLegend->isVisibleTo(calendar), marked);
+        QCOMPARE(child<QWidget>(*calendar, "birthLegend")->isVisibleTo(calendar), marked);
         QVERIFY2(!repainted.isEmpty(), "the calendar's table is told its marks changed");
     }
     // The match window's first date follows a new reading (Calculate) and stays when there is none (Back).
     if (MatchWindow *match = run.set.openMatch())
-        QCOMPARE(match->firstDate->date(), QDate(1945, 8, 17));
+        QCOMPARE(child<DateBox>(*match, "firstDate")->date(), QDate(1945, 8, 17));
     if (after == QStringList{Companion}) {
         run.set.openNag()->close();
         freeClosedWindows();

@@ -3,6 +3,7 @@
 // language changes what a person reads, never what is stored.
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
+#include "support/Controls.h"
 #include "ui/almanac/CalendarModel.h"
 #include "ui/almanac/CalendarView.h"
 #include "ui/almanac/CalendarWindow.h"
@@ -33,6 +34,8 @@
 #include <QTranslator>
 
 #include <algorithm>
+
+using support::child;
 
 namespace {
 
@@ -122,10 +125,10 @@ private:
 
 void enterReading(frmMain &entry, const QString &name, int monthIndex, const QString &day, const QString &year)
 {
-    entry.txtName->setText(name);
-    entry.cboMonth->setCurrentIndex(monthIndex);
-    entry.cboDate->setCurrentText(day);
-    entry.cboYear->setCurrentText(year);
+    child<QLineEdit>(entry, "txtName")->setText(name);
+    child<QComboBox>(entry, "cboMonth")->setCurrentIndex(monthIndex);
+    child<QComboBox>(entry, "cboDate")->setCurrentText(day);
+    child<QComboBox>(entry, "cboYear")->setCurrentText(year);
 }
 
 }  // namespace
@@ -170,7 +173,7 @@ private slots:
         QStringList clipped = clippedTexts(*shown);
         if (window == "frmNagScreen2")  // the promotion drawn at load is one of four
             for (const char *promotion : frmNagScreen2::Promotions) {
-                set.nag().Label2->setText(frmNagScreen2::tr(promotion));
+                child<QLabel>(set.nag(), "Label2")->setText(frmNagScreen2::tr(promotion));
                 clipped << clippedTexts(*shown);
             }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
@@ -198,12 +201,12 @@ private slots:
         QSet<QString> painted;
         for (int month = 0; month <= 12; ++month) {
             QApplication::processEvents();
-            const PaintedTexts texts(*calendar.grid);
+            const PaintedTexts texts(*child<CalendarView>(calendar, "calendarGrid"));
             for (const QString &text : texts.texts) {
                 QVERIFY2(!text.contains(QChar(0x2026)), qPrintable(text + QStringLiteral(" is cut short")));
                 painted.insert(text);
             }
-            QTest::keyClick(calendar.grid, Qt::Key_PageDown);
+            QTest::keyClick(child<CalendarView>(calendar, "calendarGrid"), Qt::Key_PageDown);
         }
         QStringList names{CalendarModel::wukuCaption()};
         for (int number = 1; number <= Wuku::Count; ++number)
@@ -243,16 +246,16 @@ private slots:
         WindowSet set(fake.platform());
         enterReading(set.main(), QStringLiteral("abc"), 5, QStringLiteral("7"), QStringLiteral("1980"));
         set.main().Calculate();
-        QVERIFY(set.report().RTB->toPlainText().contains(reportDate));
-        set.report().cmdSave->click();
+        QVERIFY(child<QTextEdit>(set.report(), "RTB")->toPlainText().contains(reportDate));
+        child<QPushButton>(set.report(), "cmdSave")->click();
         QFile saved(fake.fileDialogs.nextSaveName), expected(QStringLiteral(WETONARA_TEST_DATA "/abc-7-June-1980.jav"));
         QVERIFY(saved.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), expected.readAll());
 
         set.report().close();
-        set.result().cmdBack->click();
+        child<QPushButton>(set.result(), "cmdBack")->click();
         fake.fileDialogs.nextOpenName = expected.fileName();
-        set.main().cmdOpen->click();
+        child<QPushButton>(set.main(), "cmdOpen")->click();
         QVERIFY(fake.messages.shown.isEmpty());
         QCOMPARE(set.reading().BirthMonth, QStringLiteral("June"));
     }

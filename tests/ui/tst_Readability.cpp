@@ -5,6 +5,7 @@
 // Text is drawn unsmoothed here, so every text pixel has the text's own colour.
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
+#include "support/Controls.h"
 #include "ui/almanac/CalendarWindow.h"
 #include "ui/almanac/MatchWindow.h"
 #include "ui/outreach/frmAbout.h"
@@ -26,6 +27,8 @@
 #include <QTextEdit>
 #include <QtTest>
 #include <cmath>
+
+using support::child;
 
 namespace {
 
@@ -245,14 +248,14 @@ void tst_Readability::textsStandOutFromTheirGround()
     fake.clock.date = QDate(2001, 10, 24);  // the calendar marks today and the date of birth in one month
     WindowSet set(fake.platform());
     // 2 October 2001 gives the longest description.
-    set.main().txtName->setText(QStringLiteral("Siti Rahayu"));
-    set.main().cboMonth->setCurrentText(QStringLiteral("October"));
-    set.main().cboDate->setCurrentText(QStringLiteral("2"));
-    set.main().cboYear->setCurrentText(QStringLiteral("2001"));
+    child<QLineEdit>(set.main(), "txtName")->setText(QStringLiteral("Siti Rahayu"));
+    child<QComboBox>(set.main(), "cboMonth")->setCurrentText(QStringLiteral("October"));
+    child<QComboBox>(set.main(), "cboDate")->setCurrentText(QStringLiteral("2"));
+    child<QComboBox>(set.main(), "cboYear")->setCurrentText(QStringLiteral("2001"));
     set.main().Calculate();  // closes this entry window; a fresh one is made if the row asks for it
     QWidget *shown = showWindow(set, window);
     if (frmMain *entry = set.openMain())
-        entry->txtName->setText(QStringLiteral("Siti Rahayu"));
+        child<QLineEdit>(*entry, "txtName")->setText(QStringLiteral("Siti Rahayu"));
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
 

@@ -6,16 +6,15 @@
 #include "CalendarView.h"
 #include "Identity.h"
 #include "MonthDocument.h"
-#include "app/WindowSet.h"
 #include "ui/kit/AlertLabel.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/Printing.h"
 #include "ui/kit/ScreenPlacement.h"
 #include "weton/CoveredDays.h"
+#include "weton/CurrentReading.h"
 #include "weton/DaySignCatalogue.h"
 #include "weton/InterfaceLanguage.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QKeyEvent>
@@ -52,14 +51,11 @@ QLabel *legend(DayMarks::Mark mark, const QColor &ground, const QColor &frame)
 
 }  // namespace
 
-CalendarWindow::CalendarWindow(WindowSet &set)
-    : m_set(set), m_model(new CalendarModel(this)), m_clockTimer(new QTimer(this))
+CalendarWindow::CalendarWindow(const Services &services, const CurrentReading &reading)
+    : FormWindow(QString(), Look::PaleYellow), m_services(services), m_reading(reading),
+      m_model(new CalendarModel(this)), m_clockTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("CalendarWindow"));
-    setWindowRole(objectName());
-    setWindowIcon(Look::programIcon());
-    setFont(Look::verdana(8.25));
-    Controls::setBackground(this, Look::PaleYellow);
     auto *layout = new QVBoxLayout(this);
     buildNavigation(layout);
     title = Controls::label(this, "title", QString(), {}, {Look::verdana(14, Look::Bold), Look::DarkGreen});
@@ -115,7 +111,7 @@ void CalendarWindow::buildNavigation(QBoxLayout *layout)
     connect(yearBox, &QSpinBox::valueChanged, this, &CalendarWindow::chooseFromLists);
     todayButton = new QPushButton(tr("&Today"), this);
     todayButton->setObjectName(QStringLiteral("todayButton"));
-    connect(todayButton, &QPushButton::clicked, this, [this] { goTo(m_set.platform().clock.today()); });
+    connect(todayButton, &QPushButton::clicked, this, [this] { goTo(m_services.clock.today()); });
     for (QWidget *control :
          std::initializer_list<QWidget *>{previousYear, previousMonth, monthList, yearBox, nextMonth, nextYear})
         row->addWidget(control);
@@ -163,15 +159,13 @@ void CalendarWindow::showFor(QDate birth)
 {
     setBirth(birth);
     // A clock outside the calendar's years still opens it, at the nearest day it covers.
-    goTo(birth.isValid() ? birth : CoveredDays::nearest(m_set.platform().clock.today()));
+    goTo(birth.isValid() ? birth : CoveredDays::nearest(m_services.clock.today()));
     if (!m_sized) {
         m_sized = true;
         if (const QScreen *shownOn = screen())
             resize(ScreenPlacement::openingSize(sizeHint(), minimumSizeHint(), shownOn->availableGeometry()));
     }
-    show();
-    raise();
-    activateWindow();
+    showInFront();
     grid->setFocus();
 }
 
@@ -179,7 +173,7 @@ void CalendarWindow::setBirth(QDate birth)
 {
     m_birth = CoveredDays::contains(birth) ? birth : QDate();
     birthLegend->setVisible(m_birth.isValid());
-    m_model->setMarks(m_set.platform().clock.today(), m_birth);
+    m_model->setMarks(m_services.clock.today(), m_birth);
 }
 
 QDate CalendarWindow::chosenDate() const { return m_model->dateAt(grid->currentIndex()); }
@@ -196,7 +190,7 @@ bool CalendarWindow::goTo(QDate date)
     const MonthSheet &shown = m_model->sheet();
     if (shown.year() != date.year() || shown.month() != date.month()) {
         m_model->setMonth(date.year(), date.month());
-        m_model->setMarks(m_set.platform().clock.today(), m_birth);
+        m_model->setMarks(m_services.clock.today(), m_birth);
         title->setText(m_model->sheet().title());
         // The title bar, the task bar and a screen reader name the month on show.
         setWindowTitle(tr("%1 – Javanese Calendar – %2").arg(title->text(), Identity::ApplicationTitle));
@@ -232,9 +226,9 @@ void CalendarWindow::showChosenDay()
 
 void CalendarWindow::followTheClock()
 {
-    m_model->setMarks(m_set.platform().clock.today(), m_birth);
+    m_model->setMarks(m_services.clock.today(), m_birth);
     // Looks again at the next midnight, when today's mark moves on.
-    const QDateTime now = QDateTime::fromMSecsSinceEpoch(m_set.platform().clock.msecsSinceEpoch());
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(m_services.clock.msecsSinceEpoch());
     const qint64 toMidnight = now.msecsTo(now.date().addDays(1).startOfDay());
     m_clockTimer->start(int(std::clamp<qint64>(toMidnight, 1, LongestClockWait)));
 }
@@ -243,12 +237,12 @@ void CalendarWindow::print()
 {
     MonthDocument::Notes notes{QString(), details->text()};
     if (m_birth.isValid())
-        notes.person = tr("%1, born %2: %3")
-                           .arg(m_set.reading().PersonName, DayFacts::shownDate(m_birth),
-                                DayFacts::wetonText(DayFacts::of(m_birth)));
+        notes.person =
+            tr("%1, born %2: %3")
+                .arg(m_reading.PersonName, DayFacts::shownDate(m_birth), DayFacts::wetonText(DayFacts::of(m_birth)));
     QTextDocument document;
     MonthDocument::compose(document, *m_model, notes);
-    Printing::print(m_set, document, platform::PageOrientation::Landscape);
+    Printing::print(m_services.printer, m_services.messages, document, platform::PageOrientation::Landscape);
 }
 
 void CalendarWindow::keyPressEvent(QKeyEvent *event)
@@ -258,14 +252,5 @@ void CalendarWindow::keyPressEvent(QKeyEvent *event)
         close();
         return;
     }
-    QWidget::keyPressEvent(event);
-}
-
-void CalendarWindow::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    if (m_closing)
-        return;
-    m_closing = true;
-    emit closed();
+    FormWindow::keyPressEvent(event);
 }

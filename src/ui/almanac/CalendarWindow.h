@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/Platform.h"
+#include "ui/kit/FormWindow.h"
+
 #include <QDate>
-#include <QWidget>
 
 class AlertLabel;
 class CalendarModel;
@@ -14,17 +16,25 @@ class QPushButton;
 class QSpinBox;
 class QTimer;
 class QToolButton;
-class WindowSet;
+struct CurrentReading;
 
 // The Javanese calendar: a month of the almanac, one wuku per row, each day with its market day and
 // Javanese date, moved through by buttons, a month and year chooser or the keyboard, with the chosen
 // day's details beside it. Modeless: the user looks things up in it beside the main windows. It opens
 // within the screen and can be made as small as its texts allow; today's mark follows the clock.
-class CalendarWindow final : public QWidget
+class CalendarWindow final : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit CalendarWindow(WindowSet &set);
+    struct Services
+    {
+        const platform::Clock &clock;
+        platform::Printer &printer;
+        platform::MessageBoxes &messages;
+    };
+
+    // The reading gives the name printed with a month that marks a date of birth.
+    CalendarWindow(const Services &services, const CurrentReading &reading);
 
     // Brings the window up at the month of the reading's date of birth, chosen and marked with its
     // wetonan, or at today (the nearest day covered) when no reading is shown (an invalid date).
@@ -35,27 +45,7 @@ public:
     [[nodiscard]] QDate chosenDate() const;
     [[nodiscard]] const CalendarModel &model() const { return *m_model; }
 
-    CalendarView *grid = nullptr;
-    QLabel *title = nullptr;
-    QLabel *javaneseTitle = nullptr;
-    QLabel *details = nullptr;
-    AlertLabel *reason = nullptr;  // why a move was refused, until the next move that succeeds
-    QWidget *birthLegend = nullptr;
-    QToolButton *previousYear = nullptr;
-    QToolButton *previousMonth = nullptr;
-    QToolButton *nextMonth = nullptr;
-    QToolButton *nextYear = nullptr;
-    QComboBox *monthList = nullptr;
-    QSpinBox *yearBox = nullptr;
-    QPushButton *todayButton = nullptr;
-    QPushButton *printButton = nullptr;
-    QPushButton *closeButton = nullptr;
-
-signals:
-    void closed();
-
 protected:
-    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -73,10 +63,26 @@ private:
     void followTheClock();
     void print();
 
-    WindowSet &m_set;
+    const Services m_services;
+    const CurrentReading &m_reading;
     CalendarModel *m_model;
     QTimer *m_clockTimer;
     QDate m_birth;
     bool m_sized = false;
-    bool m_closing = false;
+
+    CalendarView *grid = nullptr;
+    QLabel *title = nullptr;
+    QLabel *javaneseTitle = nullptr;
+    QLabel *details = nullptr;
+    AlertLabel *reason = nullptr;  // why a move was refused, until the next move that succeeds
+    QWidget *birthLegend = nullptr;
+    QToolButton *previousYear = nullptr;
+    QToolButton *previousMonth = nullptr;
+    QToolButton *nextMonth = nullptr;
+    QToolButton *nextYear = nullptr;
+    QComboBox *monthList = nullptr;
+    QSpinBox *yearBox = nullptr;
+    QPushButton *todayButton = nullptr;
+    QPushButton *printButton = nullptr;
+    QPushButton *closeButton = nullptr;
 };

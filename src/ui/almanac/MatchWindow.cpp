@@ -2,7 +2,7 @@
 #include "MatchWindow.h"
 
 #include "Identity.h"
-#include "app/WindowSet.h"
+#include "platform/Platform.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/DateBox.h"
 #include "ui/kit/FocusMark.h"
@@ -36,16 +36,12 @@ QScrollArea *meaningArea(QLabel *meaning)
 
 }  // namespace
 
-MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
+MatchWindow::MatchWindow(const platform::Clock &clock)
+    : FormDialog(tr("Match Two Wetons – %1").arg(Identity::ApplicationTitle), Look::PaleYellow)
 {
     setObjectName(QStringLiteral("MatchWindow"));
-    setWindowRole(objectName());
-    setWindowTitle(tr("Match Two Wetons – %1").arg(Identity::ApplicationTitle));
-    setWindowIcon(Look::programIcon());
-    setFont(Look::verdana(8.25));
-    Controls::setBackground(this, Look::PaleYellow);
     // A clock outside the reckoned years still opens the window, at the nearest day it covers.
-    const QDate start = CoveredDays::nearest(set.platform().clock.today());
+    const QDate start = CoveredDays::nearest(clock.today());
     firstDate = new DateBox("firstDate", start, this);
     secondDate = new DateBox("secondDate", start, this);
     const Controls::Text caption{Look::verdana(8.25, Look::Bold), Look::DarkGreen};
@@ -84,7 +80,6 @@ MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
     layout->addWidget(buttons, 5, 0, 1, 3);
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(4, 1);
-    connect(this, &QDialog::finished, this, &MatchWindow::closed);
     for (DateBox *box : {firstDate, secondDate})
         connect(box, &QDateEdit::dateChanged, this, &MatchWindow::showMatch);
     connect(firstDate, &QDateEdit::dateChanged, this, [this] { m_firstChosen = !m_followingReading; });
@@ -94,9 +89,7 @@ MatchWindow::MatchWindow(WindowSet &set) : m_set(set)
 void MatchWindow::showFor(QDate birth)
 {
     setBirth(birth);
-    show();
-    raise();
-    activateWindow();
+    showInFront();
 }
 
 void MatchWindow::setBirth(QDate birth)

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "AlertLabel.h"
 
-#include "ui/access/Accessibility.h"
-
 #include <QAccessible>
 
 AlertLabel::AlertLabel(QWidget *parent) : QLabel(parent)
 {
-    Accessibility::install();
     QSizePolicy keepsItsPlace = sizePolicy();
     keepsItsPlace.setRetainSizeWhenHidden(true);
     setSizePolicy(keepsItsPlace);

@@ -2,7 +2,6 @@
 #include "DateBox.h"
 
 #include "Controls.h"
-#include "ui/access/Accessibility.h"
 #include "weton/CoveredDays.h"
 #include "weton/InterfaceLanguage.h"
 
@@ -10,7 +9,6 @@
 
 DateBox::DateBox(const char *name, QDate date, QWidget *parent) : QDateEdit(date, parent)
 {
-    Accessibility::install();
     setObjectName(QString::fromLatin1(name));
     setDateRange(CoveredDays::first(), CoveredDays::last());
     // Month names in the interface's language, whatever the desktop's locale says.

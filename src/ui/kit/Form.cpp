@@ -4,7 +4,6 @@
 #include "Controls.h"
 #include "Look.h"
 #include "ScreenPlacement.h"
-#include "ui/access/Accessibility.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,10 +17,7 @@
 template <class Base>
 Form<Base>::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips, const QColor &background)
 {
-    Accessibility::install();
-    this->setWindowTitle(caption);
-    this->setWindowIcon(Look::programIcon());
-    this->setFont(Look::verdana(8.25));
+    dress(caption);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -31,6 +27,21 @@ Form<Base>::Form(const QString &caption, int clientWidthTwips, int clientHeightT
     m_client->setFixedSize(Look::px(clientWidthTwips), Look::px(clientHeightTwips));
     Controls::setBackground(m_client, background);
     layout->addWidget(m_client);
+}
+
+template <class Base>
+Form<Base>::Form(const QString &caption, const QColor &background) : m_client(this)
+{
+    dress(caption);
+    Controls::setBackground(this, background);
+}
+
+template <class Base>
+void Form<Base>::dress(const QString &caption)
+{
+    this->setWindowTitle(caption);
+    this->setWindowIcon(Look::programIcon());
+    this->setFont(Look::verdana(8.25));
 }
 
 template <class Base>
@@ -45,23 +56,40 @@ QMenuBar *Form<Base>::menuBar()
 }
 
 template <class Base>
+void Form<Base>::nameForWindowManager()
+{
+    if (this->windowRole() != this->objectName())
+        this->setWindowRole(this->objectName());
+}
+
+template <class Base>
 void Form<Base>::centre()
 {
     if (m_centred)
         return;
     m_centred = true;
-    // Read by the window manager when the window first appears: the desktop and its scripts can tell the
-    // program's windows apart by name.
-    this->setWindowRole(this->objectName());
+    nameForWindowManager();
     this->adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         this->move(ScreenPlacement::centredTopLeft(this->frameGeometry().size(), screen->availableGeometry()));
 }
 
 template <class Base>
-bool Form<Base>::startClosing()
+void Form<Base>::showInFront()
 {
-    return !std::exchange(m_closing, true);
+    nameForWindowManager();
+    this->show();
+    this->raise();
+    this->activateWindow();
+}
+
+template <class Base>
+void Form<Base>::finishClosing()
+{
+    if (std::exchange(m_closing, true))
+        return;
+    closeStep();
+    announceClosed();
 }
 
 template <class Base>

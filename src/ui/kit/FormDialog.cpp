@@ -14,8 +14,7 @@ void FormDialog::openOver(QWidget *opener)
 void FormDialog::done(int result)
 {
     Form::done(result);
-    if (startClosing())
-        emit closed();
+    finishClosing();
 }
 
 void FormDialog::closeEvent(QCloseEvent *event)
@@ -23,3 +22,5 @@ void FormDialog::closeEvent(QCloseEvent *event)
     event->accept();
     done(Rejected);
 }
+
+void FormDialog::announceClosed() { emit closed(); }

@@ -3,9 +3,10 @@
 
 #include "Form.h"
 
-// A modal window of the program. It belongs to the window it was opened from, so the window manager
-// keeps it above that window and gives it no task-bar entry of its own; Esc closes it. However it
-// closes, it announces closed(), and the window set discards it.
+// A dialog of the program: modal over the window it was opened from, which the window manager then keeps
+// it above, with no task-bar entry of its own; or, like the match window, standing beside the other
+// windows. Esc closes it. However it closes, its close step runs and it announces closed(); the window
+// set then discards it.
 class FormDialog : public Form<QDialog>
 {
     Q_OBJECT
@@ -23,4 +24,5 @@ signals:
 protected:
     // Also while hidden: the end of the run closes every window.
     void closeEvent(QCloseEvent *event) override;
+    void announceClosed() override;
 };

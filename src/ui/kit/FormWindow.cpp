@@ -12,8 +12,7 @@ void FormWindow::showCentred()
 void FormWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!startClosing())
-        return;
-    closeStep();
-    emit closed();
+    finishClosing();
 }
+
+void FormWindow::announceClosed() { emit closed(); }

@@ -3,21 +3,22 @@
 
 #include "Form.h"
 
-// A main window of the program, modeless, with a close step that runs however the window is closed.
-// After its close step the window announces closed(), and the window set discards it.
+// A modeless window of the program. However it closes (its close box, a menu entry, Esc where the window
+// allows it, the end of the run), its close step runs and it announces closed(); the window set then
+// discards it.
 class FormWindow : public Form<QWidget>
 {
     Q_OBJECT
 public:
     using Form::Form;
 
-    // Modeless, centred on the screen the first time it is shown.
+    // Centred on the screen the first time it is shown.
     void showCentred();
 
 signals:
     void closed();
 
 protected:
-    virtual void closeStep() {}
     void closeEvent(QCloseEvent *event) override;
+    void announceClosed() override;
 };

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Branding.h"
 
-#include "app/WindowSet.h"
 #include "ui/kit/LinkCaption.h"
-#include "ui/reading/frmMain.h"
-#include "web/CoBrand.h"
 #include "web/modHelp.h"
 
 #include <QCoreApplication>
@@ -36,9 +33,9 @@ QString ForumShortCaption()
 }
 QString VisitCaption() { return QCoreApplication::translate("Branding", "Click Here To Visit Nolvane Now"); }
 
-Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look, OnTop onTop, WindowSet &set)
+Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look, OnTop onTop,
+                 platform::Browser &browser)
 {
-    platform::Browser &browser = set.platform().browser;
     const auto addFull = [&] {
         return Controls::link(frame, "lblFullBrand", FullBrandCaption(), place, look,
                               [&browser] { modHelp::OpenFullyBrandedPage(browser); });
@@ -63,7 +60,7 @@ Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look,
     return offers;
 }
 
-OfferFrame addOfferFrame(QWidget *parent, const QRect &place, int offerWidthTwips, WindowSet &set)
+OfferFrame addOfferFrame(QWidget *parent, const QRect &place, int offerWidthTwips, platform::Browser &browser)
 {
     OfferFrame built;
     built.fraFullBrand = new QGroupBox(parent);
@@ -71,21 +68,14 @@ OfferFrame addOfferFrame(QWidget *parent, const QRect &place, int offerWidthTwip
     built.fraFullBrand->setGeometry(place);
     built.offers = addOffers(built.fraFullBrand, Look::rect(120, 165, offerWidthTwips, 615),
                              {Look::verdana(8.25, Look::Bold), Look::Blue, Qt::AlignHCenter | Qt::AlignTop, true},
-                             OnTop::CoBrand, set);
+                             OnTop::CoBrand, browser);
     return built;
 }
 
 LinkCaption *addForumLink(QWidget *parent, const char *name, const QString &caption, const QRect &place,
-                          const Controls::Text &look, WindowSet &set)
+                          const Controls::Text &look, platform::Browser &browser)
 {
-    platform::Browser &browser = set.platform().browser;
     return Controls::link(parent, name, caption, place, look, [&browser] { modHelp::OpenHomePage(browser); });
-}
-
-void CoBrand_Randomize(WindowSet &set)
-{
-    set.intCoBrandRandomNumber = CoBrand::drawValue(set.platform().random.next());
-    set.main().bringOfferToFront(CoBrand::frontFor(set.intCoBrandRandomNumber));
 }
 
 }  // namespace Branding

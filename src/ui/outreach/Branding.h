@@ -5,9 +5,13 @@
 
 class LinkCaption;
 class QGroupBox;
-class WindowSet;
 
-// The promotional captions shared by the entry, result and report windows.
+namespace platform {
+class Browser;
+}
+
+// The promotional captions shared by the entry, result and report windows; each opens its page in the
+// browser.
 namespace Branding {
 
 QString FullBrandCaption();
@@ -24,7 +28,8 @@ struct Offers
 
 // Both offers on the same place inside the frame; the one created later lies on top.
 enum class OnTop { CoBrand, FullBrand };
-Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look, OnTop onTop, WindowSet &set);
+Offers addOffers(QWidget *frame, const QRect &place, const Controls::Text &look, OnTop onTop,
+                 platform::Browser &browser);
 
 // The bordered frame "fraFullBrand" of the entry and report windows: both offers centred in blue, the
 // co-branding one on top.
@@ -33,13 +38,10 @@ struct OfferFrame
     QGroupBox *fraFullBrand = nullptr;
     Offers offers;
 };
-OfferFrame addOfferFrame(QWidget *parent, const QRect &place, int offerWidthTwips, WindowSet &set);
+OfferFrame addOfferFrame(QWidget *parent, const QRect &place, int offerWidthTwips, platform::Browser &browser);
 
 // The forum caption that opens the home page.
 LinkCaption *addForumLink(QWidget *parent, const char *name, const QString &caption, const QRect &place,
-                          const Controls::Text &look, WindowSet &set);
-
-// The start-up draw: which offer of the entry window lies in front. Stores the draw value.
-void CoBrand_Randomize(WindowSet &set);
+                          const Controls::Text &look, platform::Browser &browser);
 
 }  // namespace Branding

@@ -2,7 +2,6 @@
 #include "frmAbout.h"
 
 #include "Identity.h"
-#include "app/WindowSet.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/kit/Look.h"
@@ -34,14 +33,14 @@ void widenLeftwards(QLabel *caption)
 
 }  // namespace
 
-frmAbout::frmAbout(WindowSet &set) : FormDialog(Identity::VersionCaption, 7080, 3780, Look::PaleYellow), m_set(set)
+frmAbout::frmAbout(platform::Browser &browser) : FormDialog(Identity::VersionCaption, 7080, 3780, Look::PaleYellow)
 {
     setObjectName(QStringLiteral("frmAbout"));
     // A dialog frame: no minimise or maximise button. The size is fixed by Form.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     buildHeading();
-    buildLinks();
+    buildLinks(browser);
     buildFoot();
     cmdOK->setFocus();
 }
@@ -58,9 +57,8 @@ void frmAbout::buildHeading()
                              {Look::verdana(8.25), Look::Green, Qt::AlignLeft | Qt::AlignTop, true});
 }
 
-void frmAbout::buildLinks()
+void frmAbout::buildLinks(platform::Browser &browser)
 {
-    platform::Browser &browser = m_set.platform().browser;
     const Controls::Text link{Look::verdana(8.25), Look::Teal, Qt::AlignRight | Qt::AlignTop};
     lblHomePage =
         Controls::link(client(), "lblHomePage", tr("Click here to visit %1").arg(Identity::SiteAddress),

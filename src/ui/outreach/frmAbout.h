@@ -7,7 +7,10 @@ class LinkCaption;
 class QFrame;
 class QLabel;
 class QPushButton;
-class WindowSet;
+
+namespace platform {
+class Browser;
+}
 
 // The about box: names the program and its version, describes it, and links to the maker's pages.
 // Opened modal over a main window; it reads nothing and changes nothing. OK is its default button, and
@@ -16,7 +19,12 @@ class frmAbout final : public FormDialog
 {
     Q_OBJECT
 public:
-    explicit frmAbout(WindowSet &set);
+    explicit frmAbout(platform::Browser &browser);
+
+private:
+    void buildHeading();
+    void buildLinks(platform::Browser &browser);
+    void buildFoot();
 
     QLabel *picIcon = nullptr;
     QLabel *Label2 = nullptr;
@@ -26,11 +34,4 @@ public:
     LinkCaption *lblCoBrand = nullptr;
     QFrame *Line1 = nullptr;
     QPushButton *cmdOK = nullptr;
-
-private:
-    void buildHeading();
-    void buildLinks();
-    void buildFoot();
-
-    WindowSet &m_set;
 };

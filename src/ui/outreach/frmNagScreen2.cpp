@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "frmNagScreen2.h"
 
+#include "CompanionMoves.h"
 #include "Identity.h"
-#include "app/WindowSet.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/kit/Look.h"
+#include "ui/kit/Messages.h"
 #include "web/modHelp.h"
 #include "web/modTellAFriend.h"
 #include "weton/InterfaceLanguage.h"
@@ -78,8 +79,8 @@ const std::array<const char *, 4> frmNagScreen2::Promotions{
                "various discussions and activites to help us maintain and develop more Tarvex Softwares."),
 };
 
-frmNagScreen2::frmNagScreen2(WindowSet &set)
-    : FormWindow(Identity::VersionCaption, 11115, 4725, Look::White), m_set(set)
+frmNagScreen2::frmNagScreen2(const Services &services, CompanionMoves &moves)
+    : FormWindow(Identity::VersionCaption, 11115, 4725, Look::White), m_services(services), m_moves(moves)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
     buildPromotion();
@@ -109,7 +110,7 @@ void frmNagScreen2::buildPromotion()
     Check1->installEventFilter(this);  // for its double-clicks
     cmdClose =
         Controls::button(client(), "cmdClose", tr("E&xit"), Look::rect(6000, 2760, 1245, 375), Look::verdana(8.25));
-    connect(cmdClose, &QPushButton::clicked, this, [this] { m_set.EndApplication(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { m_moves.EndApplication(); });
 }
 
 void frmNagScreen2::buildReferralForm()
@@ -146,7 +147,7 @@ void frmNagScreen2::buildAdvert()
     Frame6 = frame(client(), "Frame6", tr("Download Tarvex Softwares"), Look::rect(7320, 120, 3735, 4575));
     Label3 = Controls::label(Frame6, "Label3", advertText(), Look::rect(120, 360, 3495, 3855),
                              {Look::verdana(9), Look::White, Qt::AlignLeft | Qt::AlignTop, true});
-    platform::Browser &browser = m_set.platform().browser;
+    platform::Browser &browser = m_services.browser;
     lblGoToHome = Controls::link(Frame6, "lblGoToHome", tr("Click Here To Visit Tarvex Softwares"),
                                  Look::rect(75, 4250, 0, 0), {Look::verdana(9, Look::Bold), Look::Yellow},
                                  [&browser] { modHelp::OpenTarvexSoftwaresPage(browser); });
@@ -173,9 +174,8 @@ void frmNagScreen2::Form_Load()
     setWindowIcon(icon);
     picNagscreen2Icon->setPixmap(icon.pixmap(picNagscreen2Icon->size()));
     // Seeded again here, so the promotion does not follow from the start-up draw.
-    platform::Platform &platform = m_set.platform();
-    platform.random.seed(quint64(platform.clock.msecsSinceEpoch()));
-    Label2->setText(tr(Promotions[promotionDraw(platform.random.next())]));
+    m_services.random.seed(quint64(m_services.clock.msecsSinceEpoch()));
+    Label2->setText(tr(Promotions[promotionDraw(m_services.random.next())]));
     // Above the windows of every program, with no minimise or maximise button; showing it does not take
     // the focus from the window the user is in.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -197,7 +197,7 @@ void frmNagScreen2::Check1_Click(bool checked)
     if (!checked)
         return;
     Check1->setChecked(false);
-    modHelp::OpenHomePage(m_set.platform().browser);
+    modHelp::OpenHomePage(m_services.browser);
 }
 
 void frmNagScreen2::cmdSubmit_Click()
@@ -205,10 +205,10 @@ void frmNagScreen2::cmdSubmit_Click()
     const modTellAFriend::Outcome outcome = modTellAFriend::cmdSubmit(
         {txtName->text(), txtEmail->text(), messageText(), txtFriendName->text(), txtFriendEmail->text()});
     if (!outcome.refusal.isEmpty()) {
-        m_set.message(outcome.refusal, platform::MessageIcon::Critical);
+        Messages::show(m_services.messages, outcome.refusal, platform::MessageIcon::Critical);
         return;
     }
-    modHelp::OpenWebAddress(m_set.platform().browser, outcome.address);
+    modHelp::OpenWebAddress(m_services.browser, outcome.address);
 }
 
 QString frmNagScreen2::placeholderOf(const QObject *box) const
@@ -244,7 +244,7 @@ bool frmNagScreen2::refuseSpace(QWidget *box, const QEvent *event)
     const bool emailBox = box == txtEmail || box == txtFriendEmail;
     if (!emailBox || static_cast<const QKeyEvent *>(event)->text() != QStringLiteral(" "))
         return false;
-    m_set.message(tr("Email Address Cannot Contain Space"), platform::MessageIcon::Critical);
+    Messages::show(m_services.messages, tr("Email Address Cannot Contain Space"), platform::MessageIcon::Critical);
     box->setFocus();
     return true;
 }
@@ -272,4 +272,4 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
     return FormWindow::eventFilter(watched, event);
 }
 
-void frmNagScreen2::closeStep() { m_set.EndApplication(); }
+void frmNagScreen2::closeStep() { m_moves.EndApplication(); }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/Platform.h"
 #include "ui/kit/FormWindow.h"
 
 #include <array>
 
+class CompanionMoves;
 class LinkCaption;
 class QCheckBox;
 class QGroupBox;
@@ -12,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class WindowSet;
 
 // The companion-software screen: the last window of a run. It promotes the maker's forum and other
 // programs, offers the form that recommends the program to a friend, and closing it ends the run.
@@ -21,7 +22,15 @@ class frmNagScreen2 final : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit frmNagScreen2(WindowSet &set);
+    struct Services
+    {
+        platform::MessageBoxes &messages;
+        platform::Browser &browser;
+        const platform::Clock &clock;
+        platform::RandomSource &random;
+    };
+
+    frmNagScreen2(const Services &services, CompanionMoves &moves);
 
     // Shown modeless above other windows, without taking the focus from them.
     void showAtExit();
@@ -31,22 +40,6 @@ public:
 
     // The promotion texts, by draw value.
     static const std::array<const char *, 4> Promotions;  // translated where shown
-
-    QLabel *picNagscreen2Icon = nullptr;
-    QLabel *lblNagScreen2Caption = nullptr;
-    QLabel *Label2 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QPushButton *cmdClose = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QLineEdit *txtName = nullptr;
-    QLineEdit *txtEmail = nullptr;
-    QLineEdit *txtFriendName = nullptr;
-    QLineEdit *txtFriendEmail = nullptr;
-    QPushButton *cmdSubmit = nullptr;
-    QPlainTextEdit *txtMessage = nullptr;
-    QGroupBox *Frame6 = nullptr;
-    QLabel *Label3 = nullptr;
-    LinkCaption *lblGoToHome = nullptr;
 
 protected:
     void closeStep() override;
@@ -68,5 +61,22 @@ private:
     void setBoxText(QObject *box, const QString &text);
     bool refuseSpace(QWidget *box, const QEvent *event);
 
-    WindowSet &m_set;
+    const Services m_services;
+    CompanionMoves &m_moves;
+
+    QLabel *picNagscreen2Icon = nullptr;
+    QLabel *lblNagScreen2Caption = nullptr;
+    QLabel *Label2 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLineEdit *txtName = nullptr;
+    QLineEdit *txtEmail = nullptr;
+    QLineEdit *txtFriendName = nullptr;
+    QLineEdit *txtFriendEmail = nullptr;
+    QPushButton *cmdSubmit = nullptr;
+    QPlainTextEdit *txtMessage = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    QLabel *Label3 = nullptr;
+    LinkCaption *lblGoToHome = nullptr;
 };

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "AppMenus.h"
 
-#include "app/WindowSet.h"
-#include "ui/almanac/CalendarWindow.h"
-#include "ui/almanac/MatchWindow.h"
-#include "ui/outreach/frmAbout.h"
+#include "ReadingMoves.h"
 #include "web/modHelp.h"
 
 #include <QCoreApplication>
@@ -35,18 +32,18 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
     return menu;
 }
 
-void addCalendarMenu(QMenuBar *bar, WindowSet &set)
+void addCalendarMenu(QMenuBar *bar, MainWindowMoves &moves)
 {
     QMenu *calendar = addMenu(bar, "mnuCalendar", QCoreApplication::translate("AppMenus", "&Calendar"));
     addEntry(calendar, "mnuJavaneseCalendar", QCoreApplication::translate("AppMenus", "Javanese &Calendar..."),
-             [&set] { set.calendar().showFor(set.shownBirthDate()); });
+             [&moves] { moves.openCalendar(); });
     addEntry(calendar, "mnuMatch", QCoreApplication::translate("AppMenus", "&Match Two Wetons..."),
-             [&set] { set.match().showFor(set.shownBirthDate()); });
+             [&moves] { moves.openMatch(); });
 }
 
-void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit, const char *separatorBeforeAbout)
+void addHelpAndOffers(QMenuBar *bar, platform::Browser &browser, MainWindowMoves &moves,
+                      const char *separatorAfterVisit, const char *separatorBeforeAbout)
 {
-    platform::Browser &browser = set.platform().browser;
     QMenu *help = addMenu(bar, "mnuHelp", QCoreApplication::translate("AppMenus", "&Help"));
     addEntry(help, "mnuOnline", QCoreApplication::translate("AppMenus", "&Online Help"),
              [&browser] { modHelp::OpenHelpPage(browser); });
@@ -57,7 +54,7 @@ void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterV
              [&browser] { modHelp::OpenDownloadPage(browser); });
     addSeparator(help, separatorBeforeAbout);
     addEntry(help, "mnuAbout", QCoreApplication::translate("AppMenus", "&About Software"),
-             [&set, bar] { set.about().openOver(bar->window()); });
+             [&moves, bar] { moves.openAbout(bar->window()); });
 
     QAction *donate = bar->addAction(QCoreApplication::translate("AppMenus", "&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));

@@ -3,12 +3,15 @@
 
 #include <functional>
 
-class FormWindow;
+class MainWindowMoves;
 class QAction;
 class QMenu;
 class QMenuBar;
 class QString;
-class WindowSet;
+
+namespace platform {
+class Browser;
+}
 
 // The parts of the two menu bars that the entry and result windows share.
 namespace AppMenus {
@@ -18,9 +21,10 @@ QAction *addSeparator(QMenu *menu, const char *name);
 QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption);
 
 // Calendar: the Javanese calendar and the match of two wetons, both for the reading on screen, if any.
-void addCalendarMenu(QMenuBar *bar, WindowSet &set);
+void addCalendarMenu(QMenuBar *bar, MainWindowMoves &moves);
 
 // Help (online help, visit, update, about; separators named as given), then Donate and Make Money Online.
-void addHelpAndOffers(QMenuBar *bar, WindowSet &set, const char *separatorAfterVisit, const char *separatorBeforeAbout);
+void addHelpAndOffers(QMenuBar *bar, platform::Browser &browser, MainWindowMoves &moves,
+                      const char *separatorAfterVisit, const char *separatorBeforeAbout);
 
 }  // namespace AppMenus

@@ -3,9 +3,7 @@
 
 #include "AppMenus.h"
 #include "Identity.h"
-#include "app/Navigation.h"
-#include "app/WindowSet.h"
-#include "frmSave.h"
+#include "ReadingMoves.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/FocusMark.h"
 #include "ui/kit/LinkCaption.h"
@@ -43,13 +41,13 @@ QLabel *descriptionLabel(QWidget *parent, const Controls::Text &look)
 
 }  // namespace
 
-frmJavaneseAstrology::frmJavaneseAstrology(WindowSet &set)
-    : FormWindow(Identity::VersionCaption, 9045, 5460, Look::PaleYellow), m_set(set)
+frmJavaneseAstrology::frmJavaneseAstrology(platform::Browser &browser, ResultMoves &moves)
+    : FormWindow(Identity::VersionCaption, 9045, 5460, Look::PaleYellow), m_browser(browser), m_moves(moves)
 {
     setObjectName(QStringLiteral("frmJavaneseAstrology"));
     Label14 = Branding::addForumLink(
         client(), "Label14", Branding::ForumCaption(), Look::rect(2040, 0, 4965, 390),
-        {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, set);
+        {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, m_browser);
     Shape1 = new QFrame(client());
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(Look::rect(122, 600, 8800, 3855));
@@ -93,7 +91,7 @@ void frmJavaneseAstrology::buildBottomStrip()
     const Branding::Offers offers =
         Branding::addOffers(Frame5, Look::rect(60, 240, 6850, 615),
                             {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignLeft | Qt::AlignTop, true},
-                            Branding::OnTop::FullBrand, m_set);
+                            Branding::OnTop::FullBrand, m_browser);
     lblCobrand = offers.lblCobrand;
     lblFullBrand = offers.lblFullBrand;
     cmdSave = Controls::button(Frame5, "cmdSave", tr("&Save"), Look::rect(6960, 360, 975, 375), Look::verdana(8.25));
@@ -108,8 +106,8 @@ void frmJavaneseAstrology::buildMenus()
     mnuBack = AppMenus::addEntry(file, "mnuBack", tr("&Back"), [this] { cmdBack_Click(); });
     AppMenus::addSeparator(file, "mnuSep1");
     mnuExit = AppMenus::addEntry(file, "mnuExit", tr("E&xit"), [this] { close(); });
-    AppMenus::addCalendarMenu(menuBar(), m_set);
-    AppMenus::addHelpAndOffers(menuBar(), m_set, "mnuSep2", "mnuSep3");
+    AppMenus::addCalendarMenu(menuBar(), m_moves);
+    AppMenus::addHelpAndOffers(menuBar(), m_browser, m_moves, "mnuSep2", "mnuSep3");
 }
 
 void frmJavaneseAstrology::display(const WetonResult &result)
@@ -120,8 +118,8 @@ void frmJavaneseAstrology::display(const WetonResult &result)
     lblJavaneseResult[3]->setText(result.Description);
 }
 
-void frmJavaneseAstrology::closeStep() { Navigation::showCompanionScreen(m_set); }
+void frmJavaneseAstrology::closeStep() { m_moves.showCompanionScreen(); }
 
-void frmJavaneseAstrology::cmdSave_Click() { m_set.report().openOver(this); }
+void frmJavaneseAstrology::cmdSave_Click() { m_moves.openReport(this); }
 
-void frmJavaneseAstrology::cmdBack_Click() { Navigation::Back(m_set); }
+void frmJavaneseAstrology::cmdBack_Click() { m_moves.Back(); }

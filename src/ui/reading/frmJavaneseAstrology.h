@@ -11,29 +11,21 @@ class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
-class WindowSet;
+class ResultMoves;
+
+namespace platform {
+class Browser;
+}
 
 // The result window: shows the four texts of a reading's outcome.
 class frmJavaneseAstrology final : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit frmJavaneseAstrology(WindowSet &set);
+    frmJavaneseAstrology(platform::Browser &browser, ResultMoves &moves);
 
     // The four texts go into the result labels 0 to 3.
     void display(const WetonResult &result);
-
-    LinkCaption *Label14 = nullptr;
-    QFrame *Shape1 = nullptr;
-    std::array<QLabel *, 3> Label1{};
-    std::array<QLabel *, 4> lblJavaneseResult{};
-    QFrame *Frame5 = nullptr;
-    LinkCaption *lblCobrand = nullptr;
-    LinkCaption *lblFullBrand = nullptr;
-    QPushButton *cmdSave = nullptr;
-    QPushButton *cmdBack = nullptr;
-    QAction *mnuBack = nullptr;
-    QAction *mnuExit = nullptr;
 
 protected:
     void closeStep() override;
@@ -46,5 +38,18 @@ private:
     void cmdSave_Click();
     void cmdBack_Click();
 
-    WindowSet &m_set;
+    platform::Browser &m_browser;
+    ResultMoves &m_moves;
+
+    LinkCaption *Label14 = nullptr;
+    QFrame *Shape1 = nullptr;
+    std::array<QLabel *, 3> Label1{};
+    std::array<QLabel *, 4> lblJavaneseResult{};
+    QFrame *Frame5 = nullptr;
+    LinkCaption *lblCobrand = nullptr;
+    LinkCaption *lblFullBrand = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QAction *mnuBack = nullptr;
+    QAction *mnuExit = nullptr;
 };

@@ -3,15 +3,15 @@
 
 #include "AppMenus.h"
 #include "Identity.h"
-#include "app/Navigation.h"
-#include "app/WindowSet.h"
+#include "ReadingMoves.h"
 #include "files/SavedReading.h"
-#include "frmJavaneseAstrology.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/LengthLimit.h"
 #include "ui/kit/LinkCaption.h"
+#include "ui/kit/Messages.h"
 #include "ui/outreach/Branding.h"
 #include "weton/CoveredDays.h"
+#include "weton/CurrentReading.h"
 #include "weton/GregorianMonths.h"
 #include "weton/InterfaceLanguage.h"
 #include "weton/Text.h"
@@ -49,7 +49,9 @@ void selectItem(QComboBox *box, const QString &text)
 
 }  // namespace
 
-frmMain::frmMain(WindowSet &set) : FormWindow(Identity::VersionCaption, 8205, 4455, Look::PaleYellow), m_set(set)
+frmMain::frmMain(const Services &services, CurrentReading &reading, EntryMoves &moves)
+    : FormWindow(Identity::VersionCaption, 8205, 4455, Look::PaleYellow), m_services(services), m_reading(reading),
+      m_moves(moves)
 {
     setObjectName(QStringLiteral("frmMain"));
     buildIntroduction();
@@ -69,7 +71,7 @@ void frmMain::buildIntroduction()
 {
     Label14 = Branding::addForumLink(
         client(), "Label14", Branding::ForumCaption(), Look::rect(1620, 0, 4965, 390),
-        {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, m_set);
+        {Look::verdana(8.25, Look::Bold), Look::Green, Qt::AlignHCenter | Qt::AlignTop, true}, m_services.browser);
     const Controls::Text intro{Look::verdana(8.25), Look::DarkGreen, Qt::AlignLeft | Qt::AlignTop, true};
     Label2[0] = Controls::label(
         client(), "Label2",
@@ -124,7 +126,8 @@ void frmMain::buildPersonalDetails()
 
 void frmMain::buildBranding()
 {
-    const Branding::OfferFrame built = Branding::addOfferFrame(client(), Look::rect(30, 3600, 8145, 855), 7905, m_set);
+    const Branding::OfferFrame built =
+        Branding::addOfferFrame(client(), Look::rect(30, 3600, 8145, 855), 7905, m_services.browser);
     fraFullBrand = built.fraFullBrand;
     lblFullBrand = built.offers.lblFullBrand;
     lblCobrand = built.offers.lblCobrand;
@@ -137,8 +140,8 @@ void frmMain::buildMenus()
         AppMenus::addEntry(file, "mnuMayan", tr("Find My &Indonesian Birthday (Weton)"), [this] { Calculate(); });
     AppMenus::addSeparator(file, "mnuSep3");
     mnuExit = AppMenus::addEntry(file, "mnuExit", tr("E&xit"), [this] { close(); });
-    AppMenus::addCalendarMenu(menuBar(), m_set);
-    AppMenus::addHelpAndOffers(menuBar(), m_set, "mnuSep1", "mnuSep2");
+    AppMenus::addCalendarMenu(menuBar(), m_moves);
+    AppMenus::addHelpAndOffers(menuBar(), m_services.browser, m_moves, "mnuSep1", "mnuSep2");
 }
 
 void frmMain::Form_Load()
@@ -158,14 +161,14 @@ void frmMain::Form_Load()
 
 bool frmMain::refuseDate(const QString &message)
 {
-    m_set.message(message, platform::MessageIcon::Information);
+    Messages::show(m_services.messages, message, platform::MessageIcon::Information);
     return false;
 }
 
 bool frmMain::ValidateEntry()
 {
     if (Text::trimSpaces(txtName->text()).isEmpty()) {
-        m_set.message(tr("Please Enter Your Name"), platform::MessageIcon::Critical);
+        Messages::show(m_services.messages, tr("Please Enter Your Name"), platform::MessageIcon::Critical);
         txtName->setFocus();
         return false;
     }
@@ -186,16 +189,15 @@ bool frmMain::ValidateEntry()
 void frmMain::storeReading()
 {
     // Each field is taken by itself: a value that cannot be converted keeps the field's earlier content.
-    CurrentReading &reading = m_set.reading();
-    reading.PersonName = Text::trimSpaces(txtName->text());
+    m_reading.PersonName = Text::trimSpaces(txtName->text());
     bool ok = false;
     const qint16 year = Text::trimSpaces(cboYear->currentText()).toShort(&ok);
     if (ok)
-        reading.BirthYear = year;
-    reading.BirthMonth = Text::trimSpaces(cboMonth->currentData().toString());
+        m_reading.BirthYear = year;
+    m_reading.BirthMonth = Text::trimSpaces(cboMonth->currentData().toString());
     const qint16 day = Text::trimSpaces(cboDate->currentText()).toShort(&ok);
     if (ok)
-        reading.BirthDay = day;
+        m_reading.BirthDay = day;
 }
 
 void frmMain::Calculate()
@@ -203,21 +205,16 @@ void frmMain::Calculate()
     if (!ValidateEntry())
         return;
     storeReading();
-    WindowSet &set = m_set;  // this window is discarded by close() below
-    const CurrentReading &reading = set.reading();
     // An overflow (impossible with the listed days) is passed over like any failing step here.
-    if (const auto result =
-            modJavaneseAstrology::CalculateWeton(reading.BirthYear, reading.BirthMonth, reading.BirthDay))
-        set.setWetonResult(*result);
-    set.result().showCentred();
-    close();
-    Navigation::hideCompanionScreen(set);
+    m_moves.showResult(
+        modJavaneseAstrology::CalculateWeton(m_reading.BirthYear, m_reading.BirthMonth, m_reading.BirthDay));
+    close();  // the window set discards this window later, from the event loop
+    m_moves.hideCompanionScreen();
 }
 
 void frmMain::Open()
 {
-    const QString path =
-        m_set.platform().fileDialogs.openFileName({tr("Select the source file"), SavedReading::FileFilter});
+    const QString path = m_services.fileDialogs.openFileName({tr("Select the source file"), SavedReading::FileFilter});
     if (path.isEmpty())
         return;  // cancelled: nothing to say
     OpenFile(path);
@@ -227,10 +224,9 @@ void frmMain::OpenFile(const QString &path)
 {
     if (!loadSavedReading(path))
         return;
-    WindowSet &set = m_set;
     Calculate();
     // Also when the check refused the reading: the companion screen exists from here on, hidden.
-    Navigation::hideCompanionScreen(set);
+    m_moves.hideCompanionScreen();
 }
 
 bool frmMain::loadSavedReading(const QString &path)
@@ -238,7 +234,7 @@ bool frmMain::loadSavedReading(const QString &path)
     const std::optional<SavedReading::Fields> fields =
         SavedReading::hasSavedReadingExtension(path) ? SavedReading::readFile(path) : std::nullopt;
     if (!fields) {
-        m_set.message(tr("Please Check The File."), platform::MessageIcon::Critical);
+        Messages::show(m_services.messages, tr("Please Check The File."), platform::MessageIcon::Critical);
         return false;
     }
     txtName->setText(fields->name);
@@ -258,4 +254,4 @@ void frmMain::bringOfferToFront(CoBrand::Front front)
         lblFullBrand->raise();
 }
 
-void frmMain::closeStep() { Navigation::showCompanionScreen(m_set); }
+void frmMain::closeStep() { m_moves.showCompanionScreen(); }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/Platform.h"
 #include "ui/kit/FormWindow.h"
 #include "web/CoBrand.h"
 
 #include <array>
 
+class EntryMoves;
 class LinkCaption;
 class QAction;
 class QComboBox;
@@ -13,14 +15,22 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WindowSet;
+struct CurrentReading;
 
 // The entry window: name and date of birth in, Calculate out.
 class frmMain final : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit frmMain(WindowSet &set);
+    struct Services
+    {
+        platform::MessageBoxes &messages;
+        platform::FileDialogs &fileDialogs;
+        platform::Browser &browser;
+    };
+
+    // Calculate stores the birth data into the reading.
+    frmMain(const Services &services, CurrentReading &reading, EntryMoves &moves);
 
     // True when the input may be reckoned; otherwise shows why and returns false.
     bool ValidateEntry();
@@ -33,6 +43,24 @@ public:
     void OpenFile(const QString &path);
 
     void bringOfferToFront(CoBrand::Front front);
+
+protected:
+    void closeStep() override;
+
+private:
+    void buildIntroduction();
+    void buildPersonalDetails();
+    void buildBranding();
+    void buildMenus();
+    void Form_Load();
+
+    void storeReading();
+    bool loadSavedReading(const QString &path);
+    bool refuseDate(const QString &message);
+
+    const Services m_services;
+    CurrentReading &m_reading;
+    EntryMoves &m_moves;
 
     LinkCaption *Label14 = nullptr;
     std::array<QLabel *, 2> Label2{};
@@ -49,20 +77,4 @@ public:
     LinkCaption *lblCobrand = nullptr;
     QAction *mnuMayan = nullptr;
     QAction *mnuExit = nullptr;
-
-protected:
-    void closeStep() override;
-
-private:
-    void buildIntroduction();
-    void buildPersonalDetails();
-    void buildBranding();
-    void buildMenus();
-    void Form_Load();
-
-    void storeReading();
-    bool loadSavedReading(const QString &path);
-    bool refuseDate(const QString &message);
-
-    WindowSet &m_set;
 };

@@ -3,14 +3,16 @@
 
 #include "Identity.h"
 #include "ReportDocument.h"
-#include "app/WindowSet.h"
 #include "files/SaveTarget.h"
 #include "files/SavedReading.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/LinkCaption.h"
+#include "ui/kit/Messages.h"
 #include "ui/kit/Printing.h"
 #include "ui/outreach/Branding.h"
+#include "weton/CurrentReading.h"
 #include "weton/Text.h"
+#include "weton/WetonResult.h"
 
 #include <QPushButton>
 #include <QStringList>
@@ -66,7 +68,8 @@ QString withoutUnstorable(const QString &name)
 
 }  // namespace
 
-frmSave::frmSave(WindowSet &set) : FormDialog(Identity::VersionCaption, 6540, 4695, Look::PaleYellow), m_set(set)
+frmSave::frmSave(const Services &services, const CurrentReading &reading, const WetonResult &result)
+    : FormDialog(Identity::VersionCaption, 6540, 4695, Look::PaleYellow), m_services(services), m_reading(reading)
 {
     setObjectName(QStringLiteral("frmSave"));
     buildLinks();
@@ -75,7 +78,7 @@ frmSave::frmSave(WindowSet &set) : FormDialog(Identity::VersionCaption, 6540, 46
     buildBranding();
     setTabOrder(cmdSave, cmdPrint);
     setTabOrder(cmdPrint, RTB);
-    Form_Load();
+    Form_Load(result);
     cmdSave->setFocus();
 }
 
@@ -83,9 +86,9 @@ void frmSave::buildLinks()
 {
     const Controls::Text look{Look::verdana(8.25), Look::Green, Qt::AlignHCenter | Qt::AlignTop, false};
     Label14 = Branding::addForumLink(client(), "Label14", Branding::ForumShortCaption(), Look::rect(1155, 0, 4230, 195),
-                                     look, m_set);
+                                     look, m_services.browser);
     Label1 = Branding::addForumLink(client(), "Label1", Branding::VisitCaption(), Look::rect(1275, 180, 3990, 195),
-                                    look, m_set);
+                                    look, m_services.browser);
 }
 
 void frmSave::buildReportBoxes()
@@ -113,17 +116,18 @@ void frmSave::buildButtons()
 
 void frmSave::buildBranding()
 {
-    const Branding::OfferFrame built = Branding::addOfferFrame(client(), Look::rect(20, 3840, 6500, 855), 6105, m_set);
+    const Branding::OfferFrame built =
+        Branding::addOfferFrame(client(), Look::rect(20, 3840, 6500, 855), 6105, m_services.browser);
     fraFullBrand = built.fraFullBrand;
     lblFullBrand = built.offers.lblFullBrand;
     lblCobrand = built.offers.lblCobrand;
 }
 
-void frmSave::Form_Load()
+void frmSave::Form_Load(const WetonResult &result)
 {
     RTB->clear();
     QTextCursor cursor(RTB->document());
-    ReportDocument::compose(cursor, m_set.reading(), m_set.wetonResult());
+    ReportDocument::compose(cursor, m_reading, result);
     // The box's own caret was carried along to the end; at the top, the report opens at its beginning.
     RTB->moveCursor(QTextCursor::Start);
 }
@@ -131,7 +135,7 @@ void frmSave::Form_Load()
 void frmSave::cmdPrint_Click()
 {
     appendPrintCopy();
-    Printing::print(m_set, *RTB->document(), platform::PageOrientation::Portrait);
+    Printing::print(m_services.printer, m_services.messages, *RTB->document(), platform::PageOrientation::Portrait);
 }
 
 void frmSave::appendPrintCopy()
@@ -146,31 +150,29 @@ void frmSave::appendPrintCopy()
 
 void frmSave::cmdSave_Click()
 {
-    const CurrentReading &reading = m_set.reading();
-    if (!mayLeaveOut(reading.PersonName))
+    if (!mayLeaveOut(m_reading.PersonName))
         return;
     const QString path = chooseSavePath();
     if (path.isEmpty())
         return;  // cancelled: nothing to say
-    const SaveTarget::Result result = SaveTarget::write(path, SavedReading::compose(reading));
+    const SaveTarget::Result result = SaveTarget::write(path, SavedReading::compose(m_reading));
     if (result.outcome != SaveTarget::Outcome::Saved)
-        m_set.message(SaveTarget::failureMessage(result, path), platform::MessageIcon::Critical);
+        Messages::show(m_services.messages, SaveTarget::failureMessage(result, path), platform::MessageIcon::Critical);
 }
 
 // The dialog asks nothing: the one question is about the file that would really be replaced, under the
 // name the reading is saved as. No leaves everything as it was, like cancelling.
 QString frmSave::chooseSavePath()
 {
-    const QString chosen =
-        m_set.platform().fileDialogs.saveFileName({Identity::ApplicationTitle, SavedReading::FileFilter});
+    const QString chosen = m_services.fileDialogs.saveFileName({Identity::ApplicationTitle, SavedReading::FileFilter});
     if (chosen.isEmpty())
         return {};
     QString path = SaveTarget::pathFor(chosen);
     if (SaveTarget::kindAt(path) != SaveTarget::Kind::File)
         return path;  // nothing to replace, or something that the save refuses with its own message
     const platform::MessageAnswer answer =
-        m_set.message(SaveTarget::replaceQuestion(path), platform::MessageIcon::Information,
-                      platform::MessageButtons::YesNoDefaultNo);
+        Messages::show(m_services.messages, SaveTarget::replaceQuestion(path), platform::MessageIcon::Information,
+                       platform::MessageButtons::YesNoDefaultNo);
     return answer == platform::MessageAnswer::Yes ? path : QString();
 }
 
@@ -182,14 +184,16 @@ bool frmSave::mayLeaveOut(const QString &name)
     if (left.isEmpty())
         return true;
     if (Text::trimSpaces(withoutUnstorable(name)).isEmpty()) {
-        m_set.message(tr("The reading cannot be saved: none of the characters of the name can be "
-                         "kept in a saved reading."),
-                      platform::MessageIcon::Critical);
+        Messages::show(m_services.messages,
+                       tr("The reading cannot be saved: none of the characters of the name can be "
+                          "kept in a saved reading."),
+                       platform::MessageIcon::Critical);
         return false;
     }
     const QString question = tr("These characters of the name cannot be kept in a saved reading and "
                                 "will be left out of the file: %1\n\nSave the reading without them?")
                                  .arg(left.join(QLatin1Char(' ')));
-    return m_set.message(question, platform::MessageIcon::Information, platform::MessageButtons::YesNo)
+    return Messages::show(m_services.messages, question, platform::MessageIcon::Information,
+                          platform::MessageButtons::YesNo)
            == platform::MessageAnswer::Yes;
 }

@@ -4,6 +4,7 @@
 #include "Identity.h"
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
+#include "support/Controls.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/outreach/frmAbout.h"
 #include "ui/outreach/frmNagScreen2.h"
@@ -15,6 +16,8 @@
 #include <QAccessibleActionInterface>
 #include <QTranslator>
 #include <QtTest>
+
+using support::child;
 
 namespace {
 
@@ -100,7 +103,7 @@ void tst_Accessibility::pressingALinkOpensItsPageOnce()
 {
     fakes::FakePlatform fake;
     WindowSet set(fake.platform());
-    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(set.about().lblHomePage);
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(child<LinkCaption>(set.about(), "lblHomePage"));
     QVERIFY(link && link->actionInterface());
     QVERIFY(link->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -3,6 +3,7 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/SystemPrinterRun.h"
 #include "platform/qt/QtPrinter.h"
+#include "support/Controls.h"
 #include "ui/almanac/CalendarDelegate.h"
 #include "ui/almanac/CalendarModel.h"
 #include "ui/almanac/CalendarView.h"
@@ -24,6 +25,8 @@
 #include <QTextFrame>
 #include <QToolButton>
 #include <QTranslator>
+
+using support::child;
 
 namespace {
 
@@ -49,14 +52,15 @@ void perform(CalendarWindow &calendar, const QString &action)
     const QString what = action.section(QLatin1Char(':'), 0, 0), which = action.section(QLatin1Char(':'), 1);
     if (what == QLatin1String("key")) {
         const QKeySequence key(which);
-        QTest::keyClick(calendar.grid, Qt::Key(key[0].key()), key[0].keyboardModifiers());
+        QTest::keyClick(child<CalendarView>(calendar, "calendarGrid"), Qt::Key(key[0].key()),
+                        key[0].keyboardModifiers());
     } else if (what == QLatin1String("button")) {
         calendar.findChild<QAbstractButton *>(which)->click();
     } else if (what == QLatin1String("list")) {
-        calendar.monthList->setCurrentIndex(which.toInt());
-        emit calendar.monthList->activated(which.toInt());
+        child<QComboBox>(calendar, "monthList")->setCurrentIndex(which.toInt());
+        emit child<QComboBox>(calendar, "monthList")->activated(which.toInt());
     } else if (what == QLatin1String("year")) {
-        calendar.yearBox->setValue(which.toInt());
+        child<QSpinBox>(calendar, "yearBox")->setValue(which.toInt());
     }
 }
 
@@ -123,15 +127,16 @@ void tst_CalendarWindow::keysMoveAsInAnyCalendar()
     CalendarWindow &calendar = set.calendar();
     calendar.showFor(from);
     QCOMPARE(calendar.chosenDate(), from);
-    QTest::keyClick(calendar.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(child<CalendarView>(calendar, "calendarGrid"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(calendar.chosenDate(), to);
-    QCOMPARE(calendar.grid->currentIndex(), calendar.grid->selectionModel()->selectedIndexes().value(0));
-    QCOMPARE(calendar.title->text(),
+    QCOMPARE(child<CalendarView>(calendar, "calendarGrid")->currentIndex(),
+             child<CalendarView>(calendar, "calendarGrid")->selectionModel()->selectedIndexes().value(0));
+    QCOMPARE(child<QLabel>(calendar, "title")->text(),
              QStringLiteral("%1 %2").arg(QLocale(QLocale::English).monthName(to.month())).arg(to.year()));
     // A refused move says why, in the window.
-    QCOMPARE(calendar.reason->isVisibleTo(&calendar), from == to);
+    QCOMPARE(child<AlertLabel>(calendar, "reason")->isVisibleTo(&calendar), from == to);
     if (from == to)
-        QVERIFY(calendar.reason->text().contains(QLatin1String("January 1901 to December 2036")));
+        QVERIFY(child<AlertLabel>(calendar, "reason")->text().contains(QLatin1String("January 1901 to December 2036")));
 }
 
 void tst_CalendarWindow::buttonsListAndYearBoxMove_data()
@@ -167,9 +172,9 @@ void tst_CalendarWindow::buttonsListAndYearBoxMove()
     perform(calendar, action);
     QCOMPARE(calendar.chosenDate(), to);
     // The month list and the year box name the month on show.
-    QCOMPARE(calendar.monthList->currentIndex(), to.month() - 1);
-    QCOMPARE(calendar.yearBox->value(), to.year());
-    QCOMPARE(calendar.reason->isVisibleTo(&calendar), from == to);
+    QCOMPARE(child<QComboBox>(calendar, "monthList")->currentIndex(), to.month() - 1);
+    QCOMPARE(child<QSpinBox>(calendar, "yearBox")->value(), to.year());
+    QCOMPARE(child<AlertLabel>(calendar, "reason")->isVisibleTo(&calendar), from == to);
 }
 
 void tst_CalendarWindow::aRefusalIsAnnouncedUntilTheNextMove_data()
@@ -196,14 +201,14 @@ void tst_CalendarWindow::aRefusalIsAnnouncedUntilTheNextMove()
     WindowSet set(fake.platform());
     CalendarWindow &calendar = set.calendar();
     calendar.showFor(from);
-    const Appearances *shown = new Appearances(calendar.reason);
+    const Appearances *shown = new Appearances(child<AlertLabel>(calendar, "reason"));
     perform(calendar, refused);
     QCOMPARE(calendar.chosenDate(), from);
-    QVERIFY(calendar.reason->isVisibleTo(&calendar));
+    QVERIFY(child<AlertLabel>(calendar, "reason")->isVisibleTo(&calendar));
     const QString why = QStringLiteral("The calendar covers January 1901 to December 2036.");
-    QCOMPARE(calendar.reason->text(), why);
+    QCOMPARE(child<AlertLabel>(calendar, "reason")->text(), why);
     // Screen readers hear an alert that comes into sight, saying why; a refusal repeated comes again.
-    QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(calendar.reason);
+    QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(child<AlertLabel>(calendar, "reason"));
     QCOMPARE(alert->role(), QAccessible::AlertMessage);
     QCOMPARE(alert->text(QAccessible::Name), why);
     QCOMPARE(shown->count, 1);
@@ -211,8 +216,8 @@ void tst_CalendarWindow::aRefusalIsAnnouncedUntilTheNextMove()
     QCOMPARE(shown->count, 2);
     perform(calendar, then);
     QCOMPARE(calendar.chosenDate(), to);
-    QVERIFY(!calendar.reason->isVisibleTo(&calendar));
-    QCOMPARE(calendar.reason->text(), QString());
+    QVERIFY(!child<AlertLabel>(calendar, "reason")->isVisibleTo(&calendar));
+    QCOMPARE(child<AlertLabel>(calendar, "reason")->text(), QString());
 }
 
 void tst_CalendarWindow::screenReadersHearTheWholeDay_data()
@@ -244,15 +249,16 @@ void tst_CalendarWindow::screenReadersHearTheWholeDay()
     WindowSet set(fake.platform());
     set.calendar().showFor(QDate(2021, 12, 6));
     QVERIFY(QTest::qWaitForWindowExposed(&set.calendar()));
-    const QModelIndex day = set.calendar().grid->currentIndex();
-    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(set.calendar().grid);
+    const QModelIndex day = child<CalendarView>(set.calendar(), "calendarGrid")->currentIndex();
+    QAccessibleInterface *grid =
+        QAccessible::queryAccessibleInterface(child<CalendarView>(set.calendar(), "calendarGrid"));
     QAccessibleTableInterface *table = grid->tableInterface();
     QVERIFY(table);
     QCOMPARE(table->cellAt(day.row(), day.column())->text(QAccessible::Name), spoken);
     QCOMPARE(table->rowDescription(day.row()), wuku);
     // The table is named by the month it shows, so a change of month is heard.
     QCOMPARE(grid->text(QAccessible::Name), months[0]);
-    QTest::keyClick(set.calendar().grid, Qt::Key_PageDown);
+    QTest::keyClick(child<CalendarView>(set.calendar(), "calendarGrid"), Qt::Key_PageDown);
     QCOMPARE(grid->text(QAccessible::Name), months[1]);
 }
 
@@ -301,7 +307,7 @@ void tst_CalendarWindow::todayMovesOnAtMidnight()
     QVERIFY(!model.indexOf(day).data(Qt::AccessibleTextRole).toString().endsWith(QLatin1String(", today")));
     // Today is the new day, and the chosen day stays where it was.
     QCOMPARE(set.calendar().chosenDate(), day);
-    set.calendar().todayButton->click();
+    child<QPushButton>(set.calendar(), "todayButton")->click();
     QCOMPARE(set.calendar().chosenDate(), next);
 }
 
@@ -310,7 +316,7 @@ void tst_CalendarWindow::escCloses()
     fakes::FakePlatform fake;
     WindowSet set(fake.platform());
     set.calendar().showFor(QDate(1980, 6, 7));
-    QTest::keyClick(set.calendar().grid, Qt::Key_Escape);
+    QTest::keyClick(child<CalendarView>(set.calendar(), "calendarGrid"), Qt::Key_Escape);
     QCOMPARE(set.openCalendar(), nullptr);
 }
 
@@ -323,7 +329,7 @@ void tst_CalendarWindow::printsTheMonthOfAReading()
     // begins on a Friday: six weeks, the most there are.
     set.calendar().showFor(QDate(2026, 5, 1));
     QCOMPARE(set.calendar().model().rowCount(), 6);
-    set.calendar().printButton->click();
+    child<QPushButton>(set.calendar(), "printButton")->click();
     QCOMPARE(fake.printer.orientations, QList<platform::PageOrientation>{platform::PageOrientation::Landscape});
     const QString html = fake.printer.printedHtml.value(0);
     QTextDocument printed;
@@ -332,8 +338,8 @@ void tst_CalendarWindow::printsTheMonthOfAReading()
     // The person, the month and its weeks as the window shows them, the chosen day, and the legend.
     for (const QString &shown :
          {QStringLiteral("Siti Rahayu, born Friday 1 May 2026: Jumat Pon, neptu 13"),
-          set.calendar().javaneseTitle->text(), QStringLiteral("Wuku"), QStringLiteral("Neptu: 13 (Jumat 6 + Pon 7)"),
-          QStringLiteral("Today"), QStringLiteral("Date of Birth"),
+          child<QLabel>(set.calendar(), "javaneseTitle")->text(), QStringLiteral("Wuku"),
+          QStringLiteral("Neptu: 13 (Jumat 6 + Pon 7)"), QStringLiteral("Today"), QStringLiteral("Date of Birth"),
           QStringLiteral("Wetonan: the same weton, every 35 days")})
         QVERIFY2(text.contains(shown), qPrintable(shown));
     // The date of birth on its ground, as in the legend.
@@ -352,13 +358,13 @@ void tst_CalendarWindow::printsTheMonthOfAReading()
     QCOMPARE(printed.pageCount(), 1);
 
     // A month later, the wetonan of the 1st: 5 June 2026.
-    QTest::keyClick(set.calendar().grid, Qt::Key_PageDown);
-    set.calendar().printButton->click();
+    QTest::keyClick(child<CalendarView>(set.calendar(), "calendarGrid"), Qt::Key_PageDown);
+    child<QPushButton>(set.calendar(), "printButton")->click();
     QCOMPARE(fake.printer.printedHtml.value(1).count(CalendarDelegate::WetonanGround.name()), 2);
     QCOMPARE(fake.printer.printedHtml.value(1).count(CalendarDelegate::BirthGround.name()), 1);
 
     fake.printer.outcome = platform::PrintOutcome::NoPrinter;
-    set.calendar().printButton->click();
+    child<QPushButton>(set.calendar(), "printButton")->click();
     QCOMPARE(fake.messages.shown.size(), 1);
     QVERIFY(fake.messages.shown[0].text.contains(QLatin1String("no printer is set up")));
 }
@@ -375,7 +381,7 @@ void tst_CalendarWindow::printsOnTheSystemPrinter()
     WindowSet set(real);
     set.reading().PersonName = QStringLiteral("Siti Rahayu");
     set.calendar().showFor(QDate(2026, 5, 1));
-    set.calendar().printButton->click();
+    child<QPushButton>(set.calendar(), "printButton")->click();
     QCOMPARE(fake.messages.texts(), expected);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
+#include "support/Controls.h"
 #include "ui/almanac/CalendarWindow.h"
 #include "ui/almanac/MatchWindow.h"
 #include "ui/kit/DateBox.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QTest>
 #include <QTranslator>
+
+using support::child;
 
 // The match of two dates of birth as the window shows it. Neptu: 17 August 1945 Jumat Legi 6 + 5 = 11,
 // 7 June 1980 Sabtu Wage 9 + 4 = 13, 1 January 2000 Sabtu Legi 9 + 5 = 14. The published table of nine
@@ -61,12 +64,13 @@ private slots:
         MatchWindow &match = set.match();
         match.showFor(QDate());
         // Picked as a user picks them, one after the other; the texts follow each date.
-        match.secondDate->setDate(second);
-        match.firstDate->setDate(first);
-        QCOMPARE((QStringList{match.firstWeton->text(), match.secondWeton->text(), match.rule->text(),
-                              match.matchName->text()}),
+        child<DateBox>(match, "secondDate")->setDate(second);
+        child<DateBox>(match, "firstDate")->setDate(first);
+        QCOMPARE((QStringList{child<QLabel>(match, "firstWeton")->text(), child<QLabel>(match, "secondWeton")->text(),
+                              child<QLabel>(match, "rule")->text(), child<QLabel>(match, "matchName")->text()}),
                  shown);
-        QVERIFY2(match.meaning->text().startsWith(meaning), qPrintable(match.meaning->text()));
+        QVERIFY2(child<QLabel>(match, "meaning")->text().startsWith(meaning),
+                 qPrintable(child<QLabel>(match, "meaning")->text()));
     }
 
     // The first date is the reading's: it follows each new reading, until the user picks another.
@@ -87,12 +91,12 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         set.match().showFor(QDate(1980, 6, 7));
-        QCOMPARE(set.match().firstDate->date(), QDate(1980, 6, 7));
+        QCOMPARE(child<DateBox>(set.match(), "firstDate")->date(), QDate(1980, 6, 7));
         if (userPicks)
-            set.match().firstDate->setDate(QDate(2001, 10, 2));
+            child<DateBox>(set.match(), "firstDate")->setDate(QDate(2001, 10, 2));
         set.match().setBirth(reading);
-        QCOMPARE(set.match().firstDate->date(), first);
-        QCOMPARE(set.match().secondDate->date(), fake.clock.date);
+        QCOMPARE(child<DateBox>(set.match(), "firstDate")->date(), first);
+        QCOMPARE(child<DateBox>(set.match(), "secondDate")->date(), fake.clock.date);
     }
 
     // A clock outside the years the program reckons opens both windows at the nearest day it covers.
@@ -114,8 +118,8 @@ private slots:
         set.calendar().showFor(QDate());
         set.match().showFor(QDate());
         QCOMPARE(set.calendar().chosenDate(), opened);
-        QCOMPARE(set.match().firstDate->date(), opened);
-        QCOMPARE(set.match().secondDate->date(), opened);
+        QCOMPARE(child<DateBox>(set.match(), "firstDate")->date(), opened);
+        QCOMPARE(child<DateBox>(set.match(), "secondDate")->date(), opened);
     }
 
     // A screen reader hears each date box by its caption, with the date in words as its value and the
@@ -140,7 +144,7 @@ private slots:
         WindowSet set(fake.platform());
         MatchWindow &match = set.match();
         match.showFor(QDate(1945, 8, 17));
-        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(match.firstDate);
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(child<DateBox>(match, "firstDate"));
         QCOMPARE(box->role(), QAccessible::SpinBox);
         QCOMPARE(box->text(QAccessible::Name), spoken[0]);
         QCOMPARE(box->text(QAccessible::Value), spoken[1]);
@@ -150,13 +154,15 @@ private slots:
         QList<QObject *> labels, controlled;
         for (const auto &[other, relation] : box->relations())
             (relation == QAccessible::Label ? labels : controlled).append(other->object());
-        QVERIFY(labels.contains(match.firstWeton));
-        for (QObject *text : {static_cast<QObject *>(match.firstWeton), static_cast<QObject *>(match.rule),
-                              static_cast<QObject *>(match.matchName), static_cast<QObject *>(match.meaning)})
+        QVERIFY(labels.contains(child<QLabel>(match, "firstWeton")));
+        for (QObject *text : {static_cast<QObject *>(child<QLabel>(match, "firstWeton")),
+                              static_cast<QObject *>(child<QLabel>(match, "rule")),
+                              static_cast<QObject *>(child<QLabel>(match, "matchName")),
+                              static_cast<QObject *>(child<QLabel>(match, "meaning"))})
             QVERIFY2(controlled.contains(text), qPrintable(text->objectName()));
-        QVERIFY(!controlled.contains(match.secondWeton));
+        QVERIFY(!controlled.contains(child<QLabel>(match, "secondWeton")));
         // Its drop-down calendar starts the week on Sunday, as the Javanese calendar does.
-        QCOMPARE(match.firstDate->calendarWidget()->firstDayOfWeek(), Qt::Sunday);
+        QCOMPARE(child<DateBox>(match, "firstDate")->calendarWidget()->firstDayOfWeek(), Qt::Sunday);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "Identity.h"
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
+#include "support/Controls.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/outreach/frmAbout.h"
 #include "ui/reading/frmMain.h"
@@ -14,6 +15,8 @@
 #include <QScreen>
 #include <QtTest>
 #include <functional>
+
+using support::child;
 
 namespace {
 
@@ -120,8 +123,8 @@ void tst_frmAbout::looks()
     QCOMPARE(label->font().underline(), underlined);
     QVERIFY2(!label->autoFillBackground(), "labels let the pale yellow through");
     QCOMPARE(set.about().client()->palette().color(QPalette::Window), QColor(255, 255, 128));
-    QCOMPARE(set.about().Line1->palette().color(QPalette::Window), QColor(128, 0, 0));
-    QVERIFY(set.about().Line1->autoFillBackground());
+    QCOMPARE(child<QFrame>(set.about(), "Line1")->palette().color(QPalette::Window), QColor(128, 0, 0));
+    QVERIFY(child<QFrame>(set.about(), "Line1")->autoFillBackground());
 }
 
 void tst_frmAbout::textsAreShownWhole()
@@ -130,26 +133,33 @@ void tst_frmAbout::textsAreShownWhole()
     WindowSet set(fake.platform());
     frmAbout &about = set.about();
     QCOMPARE(about.windowTitle(), QStringLiteral("Wetonara v1.65"));
-    QCOMPARE(about.Label2->text(), QStringLiteral("Wetonara v1.65"));
-    QCOMPARE(about.lblHomePage->text(), QStringLiteral("Click here to visit ") + Identity::SiteAddress);
-    QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details"));
-    QCOMPARE(about.Label3->text(), QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                                  "make money online. Get this software fully branded for your "
-                                                  "website."));
-    QCOMPARE(about.cmdOK->text(), QStringLiteral("OK"));
-    QVERIFY(!about.picIcon->pixmap().isNull());
-    QCOMPARE(about.picIcon->pixmap().size(), QSize(32, 32));
+    QCOMPARE(child<QLabel>(about, "Label2")->text(), QStringLiteral("Wetonara v1.65"));
+    QCOMPARE(child<LinkCaption>(about, "lblHomePage")->text(),
+             QStringLiteral("Click here to visit ") + Identity::SiteAddress);
+    QCOMPARE(child<LinkCaption>(about, "lblCoBrand")->text(), QStringLiteral("Click here for more details"));
+    QCOMPARE(child<QLabel>(about, "Label3")->text(),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                            "make money online. Get this software fully branded for your "
+                            "website."));
+    QCOMPARE(child<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
+    QVERIFY(!child<QLabel>(about, "picIcon")->pixmap().isNull());
+    QCOMPARE(child<QLabel>(about, "picIcon")->pixmap().size(), QSize(32, 32));
 
-    const QString paragraph = about.Label1->text();
+    const QString paragraph = child<QLabel>(about, "Label1")->text();
     QVERIFY2(paragraph.startsWith(QStringLiteral("Wetonara is a unique online astrological resource")),
              qPrintable(paragraph.left(60)));
     QVERIFY2(paragraph.size() > 400 && paragraph.size() < 560, qPrintable(QString::number(paragraph.size())));
     QVERIFY(!paragraph.endsWith(QLatin1Char('\n')));
     // Neither the wrapped paragraph nor a one-line link may be cut off by its place.
-    QVERIFY2(about.Label1->heightForWidth(about.Label1->width()) <= about.Label1->height(),
-             qPrintable(QString::number(about.Label1->heightForWidth(about.Label1->width()))));
-    QVERIFY2(about.Label3->heightForWidth(about.Label3->width()) <= about.Label3->height(), "offer cut off");
-    for (QLabel *link : {static_cast<QLabel *>(about.lblHomePage), static_cast<QLabel *>(about.lblCoBrand)}) {
+    QVERIFY2(child<QLabel>(about, "Label1")->heightForWidth(child<QLabel>(about, "Label1")->width())
+                 <= child<QLabel>(about, "Label1")->height(),
+             qPrintable(QString::number(
+                 child<QLabel>(about, "Label1")->heightForWidth(child<QLabel>(about, "Label1")->width()))));
+    QVERIFY2(child<QLabel>(about, "Label3")->heightForWidth(child<QLabel>(about, "Label3")->width())
+                 <= child<QLabel>(about, "Label3")->height(),
+             "offer cut off");
+    for (QLabel *link : {static_cast<QLabel *>(child<LinkCaption>(about, "lblHomePage")),
+                         static_cast<QLabel *>(child<LinkCaption>(about, "lblCoBrand"))}) {
         const int needed = link->fontMetrics().horizontalAdvance(link->text());
         QVERIFY2(needed <= link->width(), qPrintable(link->objectName()));
         QCOMPARE(link->geometry().right(), 466);  // right edges line up with the paragraph and OK
@@ -165,7 +175,7 @@ void tst_frmAbout::dialogFrame()
     QVERIFY(!(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(about.windowFlags() & Qt::WindowCloseButtonHint);
     QCOMPARE(about.findChild<QMenuBar *>(), nullptr);
-    QVERIFY(about.cmdOK->isDefault());
+    QVERIFY(child<QPushButton>(about, "cmdOK")->isDefault());
 
     bool checked = false;
     closesAfter(set, [&](frmAbout &box) {
@@ -240,7 +250,7 @@ void tst_frmAbout::closing()
     WindowSet set(fake.platform());
     const bool closed = closesAfter(set, [&](frmAbout &box) {
         if (key == 0)
-            QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, centreInWindow(box.cmdOK));
+            QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, centreInWindow(child<QPushButton>(box, "cmdOK")));
         else if (key == -1)
             box.close();
         else
@@ -256,11 +266,11 @@ void tst_frmAbout::eachOpeningIsAfresh()
     fakes::FakePlatform fake;
     WindowSet set(fake.platform());
     QPointer<frmAbout> first(&set.about());
-    first->Label1->setText(QStringLiteral("changed"));
+    child<QLabel>(*first, "Label1")->setText(QStringLiteral("changed"));
     QVERIFY(closesAfter(set, [](frmAbout &box) { box.close(); }));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
-    QVERIFY(set.about().Label1->text().startsWith(QStringLiteral("Wetonara is")));
+    QVERIFY(child<QLabel>(set.about(), "Label1")->text().startsWith(QStringLiteral("Wetonara is")));
 }
 
 QTEST_MAIN(tst_frmAbout)

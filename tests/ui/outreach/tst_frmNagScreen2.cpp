@@ -3,6 +3,7 @@
 #include "app/Navigation.h"
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
+#include "support/Controls.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/outreach/frmNagScreen2.h"
 #include "web/modHelp.h"
@@ -15,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using support::child;
 
 using platform::MessageIcon;
 
@@ -70,12 +73,13 @@ private slots:
         WindowSet set(fake.platform());
         frmNagScreen2 &window = set.nag();
         QCOMPARE(window.windowTitle(), QStringLiteral("Wetonara v1.65"));
-        QCOMPARE(window.lblNagScreen2Caption->text(), QStringLiteral("Wetonara v1.65"));
-        QCOMPARE(window.lblNagScreen2Caption->font().family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(window.lblNagScreen2Caption->font().pointSizeF(), 18.0);
-        QVERIFY(window.lblNagScreen2Caption->width() >= window.lblNagScreen2Caption->sizeHint().width());
+        QCOMPARE(child<QLabel>(window, "lblNagScreen2Caption")->text(), QStringLiteral("Wetonara v1.65"));
+        QCOMPARE(child<QLabel>(window, "lblNagScreen2Caption")->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(child<QLabel>(window, "lblNagScreen2Caption")->font().pointSizeF(), 18.0);
+        QVERIFY(child<QLabel>(window, "lblNagScreen2Caption")->width()
+                >= child<QLabel>(window, "lblNagScreen2Caption")->sizeHint().width());
         QVERIFY(!window.windowIcon().isNull());
-        QVERIFY(!window.picNagscreen2Icon->pixmap().isNull());
+        QVERIFY(!child<QLabel>(window, "picNagscreen2Icon")->pixmap().isNull());
         // The hidden message box starts with its placeholder and a Windows line break.
         QCOMPARE(window.messageText(), QStringLiteral("Your Message\r\n"));
         for (const char *name : {"picNagscreen2Icon", "lblNagScreen2Caption", "Label2", "Check1", "cmdClose", "Frame2",
@@ -100,7 +104,7 @@ private slots:
         const QSize size = window.size();
         window.resize(size * 2);
         QCOMPARE(window.size(), size);
-        QCOMPARE(window.focusWidget(), window.cmdClose);
+        QCOMPARE(window.focusWidget(), child<QPushButton>(window, "cmdClose"));
     }
 
     void advertComesFromTheContentFile()
@@ -109,7 +113,7 @@ private slots:
         WindowSet set(fake.platform());
         QFile content(QStringLiteral(WETONARA_TEST_DATA "/../../content/advert.txt"));
         QVERIFY(content.open(QIODevice::ReadOnly));
-        const QString advert = set.nag().Label3->text();
+        const QString advert = child<QLabel>(set.nag(), "Label3")->text();
         QCOMPARE(advert, QString::fromUtf8(content.readAll()).trimmed());
         QVERIFY(advert.startsWith(QStringLiteral("If you have enjoyed this software you will")));
         QCOMPARE(advert.size(), 615);
@@ -137,7 +141,7 @@ private slots:
         fake.clock.msecs = 1234567;
         fake.random.values = {r};
         WindowSet set(fake.platform());
-        QCOMPARE(set.nag().Label2->text(), Promotions[text]);
+        QCOMPARE(child<QLabel>(set.nag(), "Label2")->text(), Promotions[text]);
         // Seeded afresh from the clock for this draw, and one number drawn.
         QCOMPARE(fake.random.seeds, QList<quint64>{1234567});
         QCOMPARE(fake.random.draws, 1);
@@ -151,7 +155,7 @@ private slots:
             fakes::FakePlatform fake;
             fake.random.values = {(run + 0.5) / Runs};  // evenly over [0, 1)
             WindowSet set(fake.platform());
-            const int shown = Promotions.indexOf(set.nag().Label2->text());
+            const int shown = Promotions.indexOf(child<QLabel>(set.nag(), "Label2")->text());
             QVERIFY(shown >= 0);
             ++seen[shown];
         }
@@ -257,7 +261,7 @@ private slots:
         auto *control = window.findChild<QWidget *>(box);
         control->setFocus(Qt::TabFocusReason);
         setTextOf(control, text);
-        window.cmdClose->setFocus(Qt::TabFocusReason);
+        child<QPushButton>(window, "cmdClose")->setFocus(Qt::TabFocusReason);
         QCOMPARE(textOf(control), afterLeaving);
     }
 
@@ -266,14 +270,14 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         frmNagScreen2 &window = set.nag();
-        window.txtName->clear();
+        child<QLineEdit>(window, "txtName")->clear();
         QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(window.txtName, &away);
-        QCOMPARE(window.txtName->text(), QString());
-        window.txtName->setText(QStringLiteral("Your Name"));
+        QCoreApplication::sendEvent(child<QLineEdit>(window, "txtName"), &away);
+        QCOMPARE(child<QLineEdit>(window, "txtName")->text(), QString());
+        child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Your Name"));
         QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(window.txtName, &back);
-        QCOMPARE(window.txtName->text(), QStringLiteral("Your Name"));
+        QCoreApplication::sendEvent(child<QLineEdit>(window, "txtName"), &back);
+        QCOMPARE(child<QLineEdit>(window, "txtName")->text(), QStringLiteral("Your Name"));
     }
 
     void tabKeyVisitsTheFormInItsOrder()
@@ -282,15 +286,19 @@ private slots:
         WindowSet set(fake.platform());
         frmNagScreen2 &window = set.nag();
         QVERIFY(showActive(window));
-        QCOMPARE(QApplication::focusWidget(), window.cmdClose);
-        const QList<QWidget *> order{window.Check1,         window.txtName,       window.cmdSubmit,  window.txtEmail,
-                                     window.txtFriendEmail, window.txtFriendName, window.txtMessage, window.cmdClose};
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(window, "cmdClose"));
+        const QList<QWidget *> order{
+            child<QCheckBox>(window, "Check1"),          child<QLineEdit>(window, "txtName"),
+            child<QPushButton>(window, "cmdSubmit"),     child<QLineEdit>(window, "txtEmail"),
+            child<QLineEdit>(window, "txtFriendEmail"),  child<QLineEdit>(window, "txtFriendName"),
+            child<QPlainTextEdit>(window, "txtMessage"), child<QPushButton>(window, "cmdClose")};
         for (QWidget *expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected);
         }
         // The message box is reached, yet it lies below the frame's visible part.
-        QVERIFY(window.txtMessage->geometry().top() >= window.Frame2->height());
+        QVERIFY(child<QPlainTextEdit>(window, "txtMessage")->geometry().top()
+                >= child<QGroupBox>(window, "Frame2")->height());
     }
 
     void spaceIsRefusedInTheEmailBoxes_data()
@@ -327,7 +335,9 @@ private slots:
         control->setFocus(Qt::MouseFocusReason);
         control->clear();
         // A real message box takes the focus while it is open; the box must have it back afterwards.
-        fake.messages.onShow = [&window](const platform::Message &) { window.cmdClose->setFocus(); };
+        fake.messages.onShow = [&window](const platform::Message &) {
+            child<QPushButton>(window, "cmdClose")->setFocus();
+        };
         QTest::keyClicks(control, typed);
         QCOMPARE(control->text(), text);
         QCOMPARE(fake.messages.shown.size(), messages);
@@ -355,12 +365,13 @@ private slots:
         QVERIFY(showActive(window));
         for (int click = 1; click <= 2; ++click) {
             if (byKeyboard) {
-                window.Check1->setFocus();
-                QTest::keyClick(window.Check1, Qt::Key_Space);
+                child<QCheckBox>(window, "Check1")->setFocus();
+                QTest::keyClick(child<QCheckBox>(window, "Check1"), Qt::Key_Space);
             } else {
-                QTest::mouseClick(window.Check1, Qt::LeftButton, {}, QPoint(10, window.Check1->height() / 2));
+                QTest::mouseClick(child<QCheckBox>(window, "Check1"), Qt::LeftButton, {},
+                                  QPoint(10, child<QCheckBox>(window, "Check1")->height() / 2));
             }
-            QVERIFY(!window.Check1->isChecked());
+            QVERIFY(!child<QCheckBox>(window, "Check1")->isChecked());
             QCOMPARE(fake.browser.opened, QStringList(click, modHelp::HomePageAddress));
         }
     }
@@ -371,7 +382,7 @@ private slots:
         WindowSet set(fake.platform());
         frmNagScreen2 &window = set.nag();
         QVERIFY(showActive(window));
-        QTest::mouseClick(window.lblGoToHome, Qt::LeftButton);
+        QTest::mouseClick(child<LinkCaption>(window, "lblGoToHome"), Qt::LeftButton);
         QCOMPARE(fake.browser.opened, QStringList{modHelp::TarvexSoftwaresPageAddress});
         QVERIFY(modHelp::TarvexSoftwaresPageAddress.endsWith(QStringLiteral("/wetonara/ssd.php?page=tarvexsoftwares")));
     }
@@ -381,11 +392,11 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         frmNagScreen2 &window = set.nag();
-        window.txtName->setText(QStringLiteral("Ann Lee"));
-        window.txtEmail->setText(QStringLiteral("ann@example.org"));
-        window.txtFriendName->setText(QStringLiteral("Bo"));
-        window.txtFriendEmail->setText(QStringLiteral("bo@example.net"));
-        QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+        child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Ann Lee"));
+        child<QLineEdit>(window, "txtEmail")->setText(QStringLiteral("ann@example.org"));
+        child<QLineEdit>(window, "txtFriendName")->setText(QStringLiteral("Bo"));
+        child<QLineEdit>(window, "txtFriendEmail")->setText(QStringLiteral("bo@example.net"));
+        QTest::mouseClick(child<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
         QVERIFY(fake.messages.shown.isEmpty());
         QCOMPARE(fake.browser.opened.size(), 1);
         // The untouched message box goes along with its line break.
@@ -397,9 +408,9 @@ private slots:
                                                   "&taf5=bo%40example.net&taf6=")),
                  qPrintable(sent));
         // Nothing is cleared; a second click sends again.
-        QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
         QCOMPARE(fake.browser.opened, QStringList(2, sent));
-        QCOMPARE(window.txtName->text(), QStringLiteral("Ann Lee"));
+        QCOMPARE(child<QLineEdit>(window, "txtName")->text(), QStringLiteral("Ann Lee"));
     }
 
     void refusedReferralLeavesTheFormAsItWas()
@@ -409,23 +420,23 @@ private slots:
         frmNagScreen2 &window = set.nag();
         QVERIFY(showActive(window));
         // Untouched form: the two e-mail placeholders differ, but hold no "@".
-        QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
         QCOMPARE(fake.messages.texts(), QStringList{"Please Enter Proper Email Address"});
         QCOMPARE(fake.messages.shown.first().icon, MessageIcon::Critical);
-        QCOMPARE(window.txtEmail->text(), QStringLiteral("Your Email Address"));
+        QCOMPARE(child<QLineEdit>(window, "txtEmail")->text(), QStringLiteral("Your Email Address"));
 
         // The message box emptied through the Tab key and left: it now holds its bare placeholder.
-        window.txtName->setText(QStringLiteral("Ann"));
-        window.txtEmail->setText(QStringLiteral("ann@example.org"));
-        window.txtFriendName->setText(QStringLiteral("Bo"));
-        window.txtFriendEmail->setText(QStringLiteral("bo@example.net"));
-        window.txtMessage->setFocus(Qt::TabFocusReason);
-        window.txtMessage->clear();
-        window.cmdSubmit->setFocus(Qt::TabFocusReason);
-        QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+        child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Ann"));
+        child<QLineEdit>(window, "txtEmail")->setText(QStringLiteral("ann@example.org"));
+        child<QLineEdit>(window, "txtFriendName")->setText(QStringLiteral("Bo"));
+        child<QLineEdit>(window, "txtFriendEmail")->setText(QStringLiteral("bo@example.net"));
+        child<QPlainTextEdit>(window, "txtMessage")->setFocus(Qt::TabFocusReason);
+        child<QPlainTextEdit>(window, "txtMessage")->clear();
+        child<QPushButton>(window, "cmdSubmit")->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(child<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
         QCOMPARE(fake.messages.texts().last(), QStringLiteral("Please Enter Your Message"));
         QVERIFY(fake.browser.opened.isEmpty());
-        QCOMPARE(QApplication::focusWidget(), window.cmdSubmit);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(window, "cmdSubmit"));
     }
 
     void loadedOnceAndKeptWhileHidden()
@@ -436,12 +447,12 @@ private slots:
         Navigation::hideCompanionScreen(set);  // a main window moving on loads it, hidden
         frmNagScreen2 *loaded = set.openNag();
         QVERIFY(loaded && !loaded->isVisible());
-        loaded->txtFriendName->setText(QStringLiteral("Bo"));
+        child<QLineEdit>(*loaded, "txtFriendName")->setText(QStringLiteral("Bo"));
         Navigation::showCompanionScreen(set);
         QCOMPARE(set.openNag(), loaded);
         QVERIFY(loaded->isVisible());
-        QCOMPARE(loaded->Label2->text(), Promotions[0]);
-        QCOMPARE(loaded->txtFriendName->text(), QStringLiteral("Bo"));
+        QCOMPARE(child<QLabel>(*loaded, "Label2")->text(), Promotions[0]);
+        QCOMPARE(child<QLineEdit>(*loaded, "txtFriendName")->text(), QStringLiteral("Bo"));
         QCOMPARE(fake.random.draws, 1);
     }
 
@@ -460,7 +471,7 @@ private slots:
         frmNagScreen2 &window = set.nag();
         window.showAtExit();
         if (byExitButton)
-            QTest::mouseClick(window.cmdClose, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(window, "cmdClose"), Qt::LeftButton);
         else
             window.close();
         QCOMPARE(fake.process.exits, QList<int>{0});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
+#include "support/Controls.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/outreach/frmNagScreen2.h"
 #include "ui/reading/frmJavaneseAstrology.h"
@@ -14,17 +15,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-namespace {
-
-QLabel *indexed(QWidget &window, const char *name, int index)
-{
-    for (QLabel *label : window.findChildren<QLabel *>(QString::fromLatin1(name)))
-        if (label->property("index").toInt() == index)
-            return label;
-    return nullptr;
-}
-
-}  // namespace
+using support::child;
+using support::indexed;
 
 class tst_frmJavaneseAstrology : public QObject
 {
@@ -37,25 +29,26 @@ private slots:
         WindowSet set(fake.platform());
         QVERIFY(!set.openResult());
         // 17 August 1945 was a Friday and a Legi day.
-        set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1945, u"August", 17));
+        set.result().display(*modJavaneseAstrology::CalculateWeton(1945, u"August", 17));
         frmJavaneseAstrology *window = set.openResult();
         QVERIFY(window);
         QVERIFY(!window->isVisible());
-        QCOMPARE(indexed(*window, "lblJavaneseResult", 0)->text(), QStringLiteral("Legi"));
-        QCOMPARE(indexed(*window, "lblJavaneseResult", 1)->text(), QStringLiteral("Jumat"));
-        QCOMPARE(indexed(*window, "lblJavaneseResult", 2)->text(), QStringLiteral("Friday"));
-        QCOMPARE(indexed(*window, "lblJavaneseResult", 3)->text(), DaySignCatalogue::description(u"Jumat", u"Legi"));
+        QCOMPARE(indexed<QLabel>(*window, "lblJavaneseResult", 0)->text(), QStringLiteral("Legi"));
+        QCOMPARE(indexed<QLabel>(*window, "lblJavaneseResult", 1)->text(), QStringLiteral("Jumat"));
+        QCOMPARE(indexed<QLabel>(*window, "lblJavaneseResult", 2)->text(), QStringLiteral("Friday"));
+        QCOMPARE(indexed<QLabel>(*window, "lblJavaneseResult", 3)->text(),
+                 DaySignCatalogue::description(u"Jumat", u"Legi"));
     }
 
     void aNewReckoningReplacesEveryText()
     {
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
-        set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1945, u"August", 17));
+        set.result().display(*modJavaneseAstrology::CalculateWeton(1945, u"August", 17));
         // A month name in the wrong case has no codes, and day -40 then gives sums outside every case list.
-        set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1945, u"august", -40));
-        for (QLabel *label : set.result().lblJavaneseResult)
-            QCOMPARE(label->text(), QString());
+        set.result().display(*modJavaneseAstrology::CalculateWeton(1945, u"august", -40));
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(indexed<QLabel>(set.result(), "lblJavaneseResult", i)->text(), QString());
     }
 
     // The first button has the focus; the description, which takes it for scrolling, is named and marked.
@@ -66,14 +59,14 @@ private slots:
         frmJavaneseAstrology &window = set.result();
         window.showCentred();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget(), window.cmdSave);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(window, "cmdSave"));
         auto *area = window.findChild<QScrollArea *>(QStringLiteral("descriptionArea"));
         QCOMPARE(area->accessibleName(), QStringLiteral("Description"));
         const auto mark = [&] { return window.client()->findChild<QFocusFrame *>(); };
         QVERIFY(!mark() || !mark()->isVisible());
         area->setFocus(Qt::TabFocusReason);
         QVERIFY(mark() && mark()->isVisible() && mark()->geometry().contains(area->geometry()));
-        window.cmdBack->setFocus(Qt::TabFocusReason);
+        child<QPushButton>(window, "cmdBack")->setFocus(Qt::TabFocusReason);
         QVERIFY(!mark()->isVisible());
     }
 
@@ -83,13 +76,13 @@ private slots:
         WindowSet set(fake.platform());
         frmJavaneseAstrology &window = set.result();
         QCOMPARE(window.windowTitle(), QStringLiteral("Wetonara v1.65"));
-        QCOMPARE(indexed(window, "Label1", 0)->text(), QStringLiteral("Indonesian Day Sign:"));
-        QCOMPARE(indexed(window, "Label1", 1)->text(), QStringLiteral("Indonesian Weekday:"));
-        QCOMPARE(indexed(window, "Label1", 2)->text(), QStringLiteral("English Weekday"));
+        QCOMPARE(indexed<QLabel>(window, "Label1", 0)->text(), QStringLiteral("Indonesian Day Sign:"));
+        QCOMPARE(indexed<QLabel>(window, "Label1", 1)->text(), QStringLiteral("Indonesian Weekday:"));
+        QCOMPARE(indexed<QLabel>(window, "Label1", 2)->text(), QStringLiteral("English Weekday"));
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(indexed(window, "lblJavaneseResult", i)->text(), QStringLiteral("Javanese Result"));
-        QCOMPARE(window.cmdSave->text(), QStringLiteral("&Save"));
-        QCOMPARE(window.cmdBack->text(), QStringLiteral("&Back"));
+            QCOMPARE(indexed<QLabel>(window, "lblJavaneseResult", i)->text(), QStringLiteral("Javanese Result"));
+        QCOMPARE(child<QPushButton>(window, "cmdSave")->text(), QStringLiteral("&Save"));
+        QCOMPARE(child<QPushButton>(window, "cmdBack")->text(), QStringLiteral("&Back"));
         QCOMPARE(window.client()->size(), QSize(603, 364));  // 9045 by 5460 twips
     }
 
@@ -98,10 +91,11 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         frmJavaneseAstrology &window = set.result();
-        QWidget *front = window.Frame5->childAt(window.lblCobrand->geometry().center());
-        QCOMPARE(front, static_cast<QWidget *>(window.lblFullBrand));
-        QTest::mouseClick(window.lblFullBrand, Qt::LeftButton);
-        QTest::mouseClick(window.Label14, Qt::LeftButton);
+        QWidget *front =
+            child<QFrame>(window, "Frame5")->childAt(child<LinkCaption>(window, "lblCobrand")->geometry().center());
+        QCOMPARE(front, static_cast<QWidget *>(child<LinkCaption>(window, "lblFullBrand")));
+        QTest::mouseClick(child<LinkCaption>(window, "lblFullBrand"), Qt::LeftButton);
+        QTest::mouseClick(child<LinkCaption>(window, "Label14"), Qt::LeftButton);
         QCOMPARE(fake.browser.opened, (QStringList{modHelp::FullyBrandedPageAddress, modHelp::HomePageAddress}));
     }
 
@@ -114,7 +108,7 @@ private slots:
         const QString longest = DaySignCatalogue::description(u"Selasa", u"Legi");
         QCOMPARE(longest.size(), 930);
         window.display({{}, {}, {}, longest});
-        QLabel *description = indexed(window, "lblJavaneseResult", 3);
+        QLabel *description = indexed<QLabel>(window, "lblJavaneseResult", 3);
         auto *area = window.findChild<QScrollArea *>(QStringLiteral("descriptionArea"));
         QVERIFY(description->wordWrap());
         QCOMPARE(area->geometry(), QRect(16, 120, 572, 165));
@@ -128,7 +122,7 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         set.result().showCentred();
-        set.result().mnuExit->trigger();
+        child<QAction>(set.result(), "mnuExit")->trigger();
         QVERIFY(!set.openResult());
         QVERIFY(set.openNag() && set.openNag()->isVisible());
         QVERIFY(fake.process.exits.isEmpty());

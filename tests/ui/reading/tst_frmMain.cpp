@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "app/StartApplication.h"
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
+#include "support/Controls.h"
 #include "ui/kit/LinkCaption.h"
-#include "ui/outreach/Branding.h"
 #include "ui/outreach/frmNagScreen2.h"
 #include "ui/reading/frmJavaneseAstrology.h"
 #include "ui/reading/frmMain.h"
@@ -17,6 +18,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+using support::child;
+using support::indexed;
+
 using platform::MessageIcon;
 
 namespace {
@@ -27,14 +31,18 @@ const QString ThirtyFirstMessage = QStringLiteral("Please Enter Correct Date Or 
 
 void enter(frmMain &window, const QString &name, int year, int month, int day)
 {
-    window.txtName->setText(name);
-    window.cboYear->setCurrentText(QString::number(year));
-    window.cboMonth->setCurrentIndex(month - 1);
-    window.cboDate->setCurrentIndex(day - 1);
+    child<QLineEdit>(window, "txtName")->setText(name);
+    child<QComboBox>(window, "cboYear")->setCurrentText(QString::number(year));
+    child<QComboBox>(window, "cboMonth")->setCurrentIndex(month - 1);
+    child<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
 }
 
 // The offer a click at the middle of the branding frame reaches.
-QWidget *offerInFront(frmMain &window) { return window.fraFullBrand->childAt(window.lblCobrand->geometry().center()); }
+QWidget *offerInFront(frmMain &window)
+{
+    return child<QGroupBox>(window, "fraFullBrand")
+        ->childAt(child<LinkCaption>(window, "lblCobrand")->geometry().center());
+}
 
 }  // namespace
 
@@ -49,19 +57,20 @@ private slots:
         WindowSet set(fake.platform());
         frmMain &window = set.main();
         QCOMPARE(window.windowTitle(), QStringLiteral("Wetonara v1.65"));
-        QCOMPARE(window.cboMonth->count(), 12);
-        QCOMPARE(window.cboMonth->itemText(0), QStringLiteral("January"));
-        QCOMPARE(window.cboMonth->itemText(11), QStringLiteral("December"));
-        QCOMPARE(window.cboDate->count(), 31);
-        QCOMPARE(window.cboDate->itemText(8), QStringLiteral("9"));
-        QCOMPARE(window.cboYear->count(), 136);
-        QCOMPARE(window.cboYear->itemText(0), QStringLiteral("1901"));
-        QCOMPARE(window.cboYear->itemText(135), QStringLiteral("2036"));
-        for (QComboBox *list : {window.cboMonth, window.cboDate, window.cboYear}) {
+        QCOMPARE(child<QComboBox>(window, "cboMonth")->count(), 12);
+        QCOMPARE(child<QComboBox>(window, "cboMonth")->itemText(0), QStringLiteral("January"));
+        QCOMPARE(child<QComboBox>(window, "cboMonth")->itemText(11), QStringLiteral("December"));
+        QCOMPARE(child<QComboBox>(window, "cboDate")->count(), 31);
+        QCOMPARE(child<QComboBox>(window, "cboDate")->itemText(8), QStringLiteral("9"));
+        QCOMPARE(child<QComboBox>(window, "cboYear")->count(), 136);
+        QCOMPARE(child<QComboBox>(window, "cboYear")->itemText(0), QStringLiteral("1901"));
+        QCOMPARE(child<QComboBox>(window, "cboYear")->itemText(135), QStringLiteral("2036"));
+        for (QComboBox *list : {child<QComboBox>(window, "cboMonth"), child<QComboBox>(window, "cboDate"),
+                                child<QComboBox>(window, "cboYear")}) {
             QCOMPARE(list->currentIndex(), 0);
             QVERIFY(!list->isEditable());
         }
-        QVERIFY(window.txtName->text().isEmpty());
+        QVERIFY(child<QLineEdit>(window, "txtName")->text().isEmpty());
     }
 
     void controlsCarryTheirNames()
@@ -80,8 +89,9 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         frmMain &window = set.main();
-        QList<QWidget *> expected{window.txtName, window.cboMonth,     window.cboDate,
-                                  window.cboYear, window.cmdCalculate, window.cmdOpen};
+        QList<QWidget *> expected{child<QLineEdit>(window, "txtName"),        child<QComboBox>(window, "cboMonth"),
+                                  child<QComboBox>(window, "cboDate"),        child<QComboBox>(window, "cboYear"),
+                                  child<QPushButton>(window, "cmdCalculate"), child<QPushButton>(window, "cmdOpen")};
         const auto nextTabStop = [](QWidget *widget) {
             do
                 widget = widget->nextInFocusChain();
@@ -148,9 +158,9 @@ private slots:
         frmMain &window = set.main();
         window.show();
         QApplication::setActiveWindow(&window);
-        window.cboYear->setFocus();
+        child<QComboBox>(window, "cboYear")->setFocus();
         window.ValidateEntry();
-        QTRY_VERIFY(window.txtName->hasFocus());
+        QTRY_VERIFY(child<QLineEdit>(window, "txtName")->hasFocus());
     }
 
     void calculateHandsOverToTheResultWindow()
@@ -170,8 +180,8 @@ private slots:
         QVERIFY(set.openResult() && set.openResult()->isVisible());
         QVERIFY(set.openNag() && !set.openNag()->isVisible());
         // 7 June 1980 was a Saturday; its market day follows from 1 January 2000 being Legi.
-        QCOMPARE(set.result().lblJavaneseResult[2]->text(), QStringLiteral("Saturday"));
-        QCOMPARE(set.result().lblJavaneseResult[1]->text(), QStringLiteral("Sabtu"));
+        QCOMPARE(indexed<QLabel>(set.result(), "lblJavaneseResult", 2)->text(), QStringLiteral("Saturday"));
+        QCOMPARE(indexed<QLabel>(set.result(), "lblJavaneseResult", 1)->text(), QStringLiteral("Sabtu"));
         QVERIFY(fake.messages.shown.isEmpty());
     }
 
@@ -179,11 +189,11 @@ private slots:
     {
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
-        set.main().txtName->setText(QStringLiteral("Budi"));
+        child<QLineEdit>(set.main(), "txtName")->setText(QStringLiteral("Budi"));
         set.main().Calculate();
-        QCOMPARE(set.result().lblJavaneseResult[0]->text(), QStringLiteral("Pahing"));
-        QCOMPARE(set.result().lblJavaneseResult[1]->text(), QStringLiteral("Selasa"));
-        QCOMPARE(set.result().lblJavaneseResult[2]->text(), QStringLiteral("Tuesday"));
+        QCOMPARE(indexed<QLabel>(set.result(), "lblJavaneseResult", 0)->text(), QStringLiteral("Pahing"));
+        QCOMPARE(indexed<QLabel>(set.result(), "lblJavaneseResult", 1)->text(), QStringLiteral("Selasa"));
+        QCOMPARE(indexed<QLabel>(set.result(), "lblJavaneseResult", 2)->text(), QStringLiteral("Tuesday"));
     }
 
     void refusedCalculateChangesNothing()
@@ -202,7 +212,7 @@ private slots:
         QCOMPARE(set.reading().BirthMonth, before.BirthMonth);
         QVERIFY(set.openMain());
         QVERIFY(!set.openResult());
-        QCOMPARE(set.main().txtName->text(), QStringLiteral("Bob"));
+        QCOMPARE(child<QLineEdit>(set.main(), "txtName")->text(), QStringLiteral("Bob"));
     }
 
     void anyNameIsAcceptedAndStoredTrimmed_data()
@@ -258,7 +268,7 @@ private slots:
         QFETCH(QString, after);
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
-        QLineEdit *box = set.main().txtName;
+        QLineEdit *box = child<QLineEdit>(set.main(), "txtName");
         box->setText(before);
         box->setCursorPosition(cursor);
         QGuiApplication::clipboard()->setText(pasted);
@@ -271,12 +281,12 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         frmMain &window = set.main();
-        QTest::mouseClick(window.Label14, Qt::LeftButton);
+        QTest::mouseClick(child<LinkCaption>(window, "Label14"), Qt::LeftButton);
         QTest::mouseClick(qobject_cast<QLabel *>(offerInFront(window)), Qt::LeftButton);
         QCOMPARE(fake.browser.opened, (QStringList{modHelp::HomePageAddress, modHelp::CoBrandPageAddress}));
         QVERIFY(set.openMain());  // opening a page changes no window
-        QCOMPARE(window.Label14->cursor().shape(), LinkCaption::pointer().shape());
-        QVERIFY(window.Label14->font().underline());
+        QCOMPARE(child<LinkCaption>(window, "Label14")->cursor().shape(), LinkCaption::pointer().shape());
+        QVERIFY(child<LinkCaption>(window, "Label14")->font().underline());
     }
 
     void brandingDraw_data()
@@ -306,7 +316,7 @@ private slots:
         fakes::FakePlatform fake;
         fake.random.values = {r};
         WindowSet set(fake.platform());
-        Branding::CoBrand_Randomize(set);
+        Application::CoBrand_Randomize(set);
         QCOMPARE(int(set.intCoBrandRandomNumber), draw);
         QCOMPARE(offerInFront(set.main())->objectName(), front);
     }
@@ -316,7 +326,7 @@ private slots:
         fakes::FakePlatform fake;
         fake.random.values = {0.5};
         WindowSet set(fake.platform());
-        Branding::CoBrand_Randomize(set);
+        Application::CoBrand_Randomize(set);
         QCOMPARE(offerInFront(set.main())->objectName(), QStringLiteral("lblFullBrand"));
         set.main().close();
         QCOMPARE(offerInFront(set.main())->objectName(), QStringLiteral("lblCobrand"));

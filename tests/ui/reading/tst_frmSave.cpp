@@ -5,6 +5,7 @@
 #include "fakes/Immutable.h"
 #include "fakes/SystemPrinterRun.h"
 #include "platform/qt/QtPrinter.h"
+#include "support/Controls.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/reading/frmSave.h"
 #include "weton/modJavaneseAstrology.h"
@@ -25,6 +26,8 @@
 
 #include <unistd.h>
 
+using support::child;
+
 using platform::MessageAnswer;
 using platform::PrintOutcome;
 
@@ -40,7 +43,7 @@ const QByteArray AbcBytes = QByteArray::fromHex("B6B7B80D0A"
 void enterReading(WindowSet &set, const QString &name, qint16 year, const QString &month, qint16 day)
 {
     set.reading() = {name, year, month, day};
-    set.setWetonResult({QStringLiteral("Wage"), QStringLiteral("Sabtu"), QStringLiteral("Saturday"), Description});
+    set.wetonResult() = {QStringLiteral("Wage"), QStringLiteral("Sabtu"), QStringLiteral("Saturday"), Description};
 }
 
 // Each line of a document as its runs of text, "L:" in the label format (bold, magenta), "V:" in the
@@ -127,8 +130,9 @@ void tst_frmSave::reportLinesAndFormats()
     WindowSet set(fake.platform());
     enterReading(set, name, qint16(year), month, qint16(day));
     const frmSave &report = set.report();
-    QCOMPARE(runs(*report.RTB->document()), expectedRuns(name, date));
-    QVERIFY2(!report.RTB->toPlainText().endsWith(QLatin1Char('\n')), "no line break after the description");
+    QCOMPARE(runs(*child<QTextEdit>(report, "RTB")->document()), expectedRuns(name, date));
+    QVERIFY2(!child<QTextEdit>(report, "RTB")->toPlainText().endsWith(QLatin1Char('\n')),
+             "no line break after the description");
 }
 
 void tst_frmSave::composedAnewOnEachOpening()
@@ -141,7 +145,7 @@ void tst_frmSave::composedAnewOnEachOpening()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!set.openReport());
     enterReading(set, QStringLiteral("Dewi"), 2001, QStringLiteral("March"), 9);
-    QCOMPARE(runs(*set.report().RTB->document()),
+    QCOMPARE(runs(*child<QTextEdit>(set.report(), "RTB")->document()),
              expectedRuns(QStringLiteral("Dewi"), QStringLiteral("March 9, 2001")));
 }
 
@@ -151,8 +155,8 @@ void tst_frmSave::printCopiesPerPress()
     WindowSet set(fake.platform());
     enterReading(set, QStringLiteral("abc"), 1980, QStringLiteral("June"), 7);
     frmSave &report = set.report();
-    report.cmdPrint->click();
-    report.cmdPrint->click();
+    child<QPushButton>(report, "cmdPrint")->click();
+    child<QPushButton>(report, "cmdPrint")->click();
 
     QCOMPARE(fake.printer.printedHtml.size(), 2);
     QTextDocument printed;
@@ -176,7 +180,7 @@ void tst_frmSave::printCopiesPerPress()
                                      "",
                                      header}
                              .join(QLatin1Char('\n'));
-    QCOMPARE(report.RTB1->toPlainText(), copy + QLatin1Char('\n') + copy);
+    QCOMPARE(child<QTextEdit>(report, "RTB1")->toPlainText(), copy + QLatin1Char('\n') + copy);
     QCOMPARE(fake.messages.texts(), QStringList());
 }
 
@@ -196,7 +200,7 @@ void tst_frmSave::printFailureIsReported()
     fake.printer.outcome = outcome;
     WindowSet set(fake.platform());
     enterReading(set, QStringLiteral("abc"), 1980, QStringLiteral("June"), 7);
-    set.report().cmdPrint->click();
+    child<QPushButton>(set.report(), "cmdPrint")->click();
     QCOMPARE(fake.messages.shown.size(), 1);
     const platform::Message &message = fake.messages.shown[0];
     QCOMPARE(message.title, QStringLiteral("Wetonara"));
@@ -245,7 +249,7 @@ void tst_frmSave::save()
     enterReading(set, name, 1980, QStringLiteral("June"), 7);
     frmSave &report = set.report();
     report.show();
-    report.cmdSave->click();
+    child<QPushButton>(report, "cmdSave")->click();
 
     const QDir dir(folder.path());
     QCOMPARE(dir.entryList(QDir::Files), written.isEmpty() ? QStringList() : QStringList{"reading.jav"});
@@ -309,7 +313,7 @@ void tst_frmSave::oneQuestionAboutTheSavedFile()
     fake.messages.answers = answers;
     WindowSet set(fake.platform());
     enterReading(set, QStringLiteral("abc"), 1980, QStringLiteral("June"), 7);
-    set.report().cmdSave->click();
+    child<QPushButton>(set.report(), "cmdSave")->click();
 
     QStringList files{existing, savedAs};
     files.removeAll(QString());
@@ -349,7 +353,7 @@ void tst_frmSave::failedWriteKeepsTheOldFile()
     fake.messages.answers = {MessageAnswer::Yes};  // replace it
     WindowSet set(fake.platform());
     enterReading(set, QStringLiteral("abc"), 1980, QStringLiteral("June"), 7);
-    set.report().cmdSave->click();
+    child<QPushButton>(set.report(), "cmdSave")->click();
 
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("earlier reading"));
@@ -372,7 +376,7 @@ void tst_frmSave::clipboardStaysTheUsers()
     QVERIFY(QTest::qWaitForWindowExposed(&report));
     QCOMPARE(clipboard->text(), QStringLiteral("the user's own text"));
 
-    QWidget *page = report.RTB->viewport();
+    QWidget *page = child<QTextEdit>(report, "RTB")->viewport();
     const auto mouse = [page](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
         QMouseEvent event(type, at, page->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(page, &event);
@@ -381,13 +385,13 @@ void tst_frmSave::clipboardStaysTheUsers()
     for (int x = 10; x < 400; x += 30)
         mouse(QEvent::MouseMove, {x, x / 3}, Qt::LeftButton);
     mouse(QEvent::MouseButtonRelease, {400, 130}, Qt::NoButton);
-    QTest::keyClick(report.RTB, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(child<QTextEdit>(report, "RTB"), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QStringLiteral("the user's own text"));
-    QVERIFY(!report.RTB->textCursor().hasSelection());
-    QTest::keyClick(report.RTB, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(report.RTB, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(!child<QTextEdit>(report, "RTB")->textCursor().hasSelection());
+    QTest::keyClick(child<QTextEdit>(report, "RTB"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(child<QTextEdit>(report, "RTB"), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QStringLiteral("the user's own text"));
-    QVERIFY(!report.RTB->textCursor().hasSelection());
+    QVERIFY(!child<QTextEdit>(report, "RTB")->textCursor().hasSelection());
 }
 
 void tst_frmSave::reportInSightCopiesOutOfSight()
@@ -395,23 +399,27 @@ void tst_frmSave::reportInSightCopiesOutOfSight()
     fakes::FakePlatform fake;
     WindowSet set(fake.platform());
     set.reading() = {QStringLiteral("abc"), 1980, QStringLiteral("June"), 7};
-    set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1980, u"June", 7));
+    set.wetonResult() = *modJavaneseAstrology::CalculateWeton(1980, u"June", 7);
     frmSave &report = set.report();
     report.show();
-    report.cmdPrint->click();
+    child<QPushButton>(report, "cmdPrint")->click();
     // Within 10 twips of the report's place, and never over it.
-    const QRect shown = report.RTB->geometry(), copies = report.RTB1->geometry();
+    const QRect shown = child<QTextEdit>(report, "RTB")->geometry(),
+                copies = child<QTextEdit>(report, "RTB1")->geometry();
     QVERIFY(qAbs(shown.left() - copies.left()) <= 1 && qAbs(shown.right() - copies.right()) <= 1);
     QCOMPARE(copies.top(), shown.top());
     QCOMPARE(copies.height(), shown.height());
-    QVERIFY(report.RTB->isVisible());
-    QVERIFY(!report.RTB1->isVisible());
-    QCOMPARE(report.client()->childAt(shown.center()), report.RTB->viewport());
+    QVERIFY(child<QTextEdit>(report, "RTB")->isVisible());
+    QVERIFY(!child<QTextEdit>(report, "RTB1")->isVisible());
+    QCOMPARE(report.client()->childAt(shown.center()), child<QTextEdit>(report, "RTB")->viewport());
     QVERIFY(QTest::qWaitForWindowExposed(&report));
-    QVERIFY2(report.RTB->verticalScrollBar()->maximum() > 0, "the description should need scrolling");
-    QCOMPARE(report.RTB->verticalScrollBar()->value(), 0);
+    QVERIFY2(child<QTextEdit>(report, "RTB")->verticalScrollBar()->maximum() > 0,
+             "the description should need scrolling");
+    QCOMPARE(child<QTextEdit>(report, "RTB")->verticalScrollBar()->value(), 0);
     // The two offers lie on one place; the co-branding one is on top and takes the clicks.
-    QCOMPARE(report.fraFullBrand->childAt(report.lblCobrand->geometry().center()), report.lblCobrand);
+    QCOMPARE(child<QGroupBox>(report, "fraFullBrand")
+                 ->childAt(child<LinkCaption>(report, "lblCobrand")->geometry().center()),
+             child<LinkCaption>(report, "lblCobrand"));
 }
 
 // Driven by test_print_cups.sh, which sets up a spooler whose default queue writes PDF files.
@@ -425,8 +433,8 @@ void tst_frmSave::printsOnTheSystemPrinter()
     platform::Platform real = fake.withPrinter(printer);
     WindowSet set(real);
     set.reading() = {QStringLiteral("abc"), 1980, QStringLiteral("June"), 7};
-    set.setWetonResult(*modJavaneseAstrology::CalculateWeton(1980, u"June", 7));
-    set.report().cmdPrint->click();
+    set.wetonResult() = *modJavaneseAstrology::CalculateWeton(1980, u"June", 7);
+    child<QPushButton>(set.report(), "cmdPrint")->click();
     QCOMPARE(fake.messages.texts(), expected);
 }
 

@@ -211,8 +211,7 @@ void tst_SaveTarget::whatStandsThereDecides_data()
     QTest::newRow("a loop of two links is refused and stays")
         << Standing::LinkLoop << Outcome::NotAFile << "is a loop of symbolic links, not a file" << u"reading.jav"_s;
     QTest::newRow("a link to itself is refused and stays")
-        << Standing::LinkToItself << Outcome::NotAFile << "is a loop of symbolic links, not a file"
-        << u"reading.jav"_s;
+        << Standing::LinkToItself << Outcome::NotAFile << "is a loop of symbolic links, not a file" << u"reading.jav"_s;
     QTest::newRow("a link to a FIFO is refused; link and FIFO stay")
         << Standing::LinkToFifo << Outcome::NotAFile << "is a named pipe (FIFO)" << u"reading.jav"_s;
     QTest::newRow("a link to a file writes that file and stays a link")
@@ -226,8 +225,8 @@ void tst_SaveTarget::whatStandsThereDecides_data()
         << Standing::ReadOnlyEmptyFolder << Outcome::ReadOnlyFolder
         << "the folder \"%1/sub\" cannot be written to. Please choose" << u"reading.jav"_s;
     QTest::newRow("a link to a file in a read-only folder names that folder")
-        << Standing::LinkIntoReadOnlyFolder << Outcome::ReadOnlyFolder << "the folder \"%1/locked\" cannot be written to"
-        << u"reading.jav"_s;
+        << Standing::LinkIntoReadOnlyFolder << Outcome::ReadOnlyFolder
+        << "the folder \"%1/locked\" cannot be written to" << u"reading.jav"_s;
     QTest::newRow("a read-only file system is named as such")
         << Standing::ReadOnlyFileSystem << Outcome::ReadOnlyFileSystem
         << "the folder \"%1/sub\" is on a read-only file system" << u"reading.jav"_s;

@@ -127,8 +127,8 @@ void tst_AfterSunset::everyPlaceFollowsTheNextDay()
     const Lines match = runWeton({"--match", "2000-01-01", "--after-sunset", iso}).outLines();
     QCOMPARE(match.value(1), "Second: " + iso.toUtf8() + " after sunset, " + indonesian.toUtf8() + ' ' + market.toUtf8()
                                  + ", neptu " + QByteArray::number(neptu));
-    QVERIFY(match.value(2).startsWith("Neptu 14 + " + QByteArray::number(neptu) + " = "
-                                      + QByteArray::number(neptu + 14) + ';'));
+    QVERIFY(match.value(2).startsWith("Neptu 14 + " + QByteArray::number(neptu) + " = " + QByteArray::number(neptu + 14)
+                                      + ';'));
     const Lines eveningFirst = runWeton({"--match", "--after-sunset", iso, "2000-01-01"}).outLines();
     QCOMPARE(eveningFirst.mid(0, 2), (Lines{"First: " + iso.toUtf8() + " after sunset, " + indonesian.toUtf8() + ' '
                                                 + market.toUtf8() + ", neptu " + QByteArray::number(neptu),

@@ -49,6 +49,7 @@ void Thing::clear()
     m_items.clear();
     layout->addWidget(m_label, 0, 1);
     setLimit(0, m_size);
+    for (int i = 0; valid(i); ++i) {}
 }
 
 void Thing::connectAll()
@@ -57,10 +58,12 @@ void Thing::connectAll()
             [this] { return m_count == 0 || m_open; });
     qDebug() << "connected"
              << 3;
+    const int big = 1'000;
     ::chmod(path, 0600);
     const auto open = [this]() -> bool { return m_open; };
-    const int big = 1'000;
 }
+
+bool Thing::isEmpty() const { return true; }
 EOF
 printf 'int x = 1 < 2 && 3 > 4;\n' >tests/tst_Thing.cpp
 
@@ -74,21 +77,23 @@ src/a/Thing.cpp:26 dropped call clear(): ;
 src/a/Thing.cpp:28 dropped call setLimit(): ;
 src/a/Thing.cpp:28 swapped arguments of setLimit(): setLimit(m_size, 0);
 src/a/Thing.cpp:28 0 → 1: setLimit(1, m_size);
-src/a/Thing.cpp:33 dropped call connect(): ;
-src/a/Thing.cpp:34 return value inverted: [this] { return !(m_count == 0 || m_open); });
-src/a/Thing.cpp:34 == → !=: [this] { return m_count != 0 || m_open; });
-src/a/Thing.cpp:34 0 → 1: [this] { return m_count == 1 || m_open; });
-src/a/Thing.cpp:34 || → &&: [this] { return m_count == 0 && m_open; });
-src/a/Thing.cpp:37 dropped call chmod(): ;
-src/a/Thing.cpp:37 swapped arguments of chmod(): ::chmod(0600, path);
-src/a/Thing.cpp:37 0600 → 0601: ::chmod(path, 0601);
-src/a/Thing.cpp:38 return value inverted: const auto open = [this]() -> bool { return !(m_open); };'
+src/a/Thing.cpp:29 0 → 1: for (int i = 1; valid(i); ++i) {}
+src/a/Thing.cpp:34 dropped call connect(): ;
+src/a/Thing.cpp:35 return value inverted: [this] { return !(m_count == 0 || m_open); });
+src/a/Thing.cpp:35 == → !=: [this] { return m_count != 0 || m_open; });
+src/a/Thing.cpp:35 0 → 1: [this] { return m_count == 1 || m_open; });
+src/a/Thing.cpp:35 || → &&: [this] { return m_count == 0 && m_open; });
+src/a/Thing.cpp:39 dropped call chmod(): ;
+src/a/Thing.cpp:39 swapped arguments of chmod(): ::chmod(0600, path);
+src/a/Thing.cpp:39 0600 → 0601: ::chmod(path, 0601);
+src/a/Thing.cpp:40 return value inverted: const auto open = [this]() -> bool { return !(m_open); };
+src/a/Thing.cpp:43 true → false: bool Thing::isEmpty() const { return false; }'
 # The change not yet committed, then committed on a branch of its own: the same mutants.
 listed=$(scripts/mutate --base HEAD --list 2>&1)
 git checkout -q -b topic && git add -A && git -c user.name=t -c user.email=t@t commit -qm change
 on_branch=$(scripts/mutate --list 2>&1)
 for run in "$listed" "$on_branch"; do
-    if [[ ${run#*$'\n'} != "$expected" || ${run%%$'\n'*} != "19 mutants on 37 lines of 1 file(s) changed since "* ]]; then
+    if [[ ${run#*$'\n'} != "$expected" || ${run%%$'\n'*} != "21 mutants on 40 lines of 1 file(s) changed since "* ]]; then
         echo "FAIL: the mutants differ from those expected:"
         diff <(echo "$expected") <(echo "$run")
         exit 1
@@ -101,9 +106,9 @@ loader = importlib.machinery.SourceFileLoader("mutate", sys.argv[1])
 mutate = importlib.util.module_from_spec(importlib.util.spec_from_loader("mutate", loader))
 loader.exec_module(mutate)
 text = open("src/a/Thing.cpp").read()
-dropped = [m for m in mutate.mutants_of("src/a/Thing.cpp", text, set(range(1, 40)), False) if m.line == 33][0]
+dropped = [m for m in mutate.mutants_of("src/a/Thing.cpp", text, set(range(1, 40)), False) if m.line == 34][0]
 lines = dropped.apply(text).splitlines()
-if len(lines) != len(text.splitlines()) or lines[32:34] != ["    ;", ""]:
-    sys.exit(f"FAIL: the dropped connect() reads {lines[32:34]}")
+if len(lines) != len(text.splitlines()) or lines[33:35] != ["    ;", ""]:
+    sys.exit(f"FAIL: the dropped connect() reads {lines[33:35]}")
 EOF
 echo "PASS: scripts/mutate makes the mutants expected of a change, and only those"

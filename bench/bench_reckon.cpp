@@ -2,9 +2,9 @@
 // Figures for the reckoning's core step and for the tab-separated path of the `weton` tool, both over
 // every date the program reckons (1901-01-01 to 2036-12-31). Prints the median of several rounds.
 
-#include "cli/IsoDate.h"
 #include "cli/TsvMode.h"
-#include "weton/Calendar.h"
+#include "weton/CoveredDays.h"
+#include "weton/GregorianMonths.h"
 #include "weton/modJavaneseAstrology.h"
 
 #include <QBuffer>
@@ -61,7 +61,7 @@ const QList<QString> &monthNames()
     static const QList<QString> names = [] {
         QList<QString> list;
         for (int m = 0; m < 12; ++m)
-            list.append(Calendar::monthName(m).toString());
+            list.append(GregorianMonths::name(m).toString());
         return list;
     }();
     return names;
@@ -70,7 +70,7 @@ const QList<QString> &monthNames()
 std::vector<BirthDate> everyReckonedDate()
 {
     std::vector<BirthDate> dates;
-    for (QDate d = WetonCli::firstReckonedDate(); d <= WetonCli::lastReckonedDate(); d = d.addDays(1))
+    for (QDate d = CoveredDays::first(); d <= CoveredDays::last(); d = d.addDays(1))
         dates.push_back({qint16(d.year()), &monthNames()[d.month() - 1], qint16(d.day())});
     return dates;
 }
@@ -96,7 +96,7 @@ void benchReckonSign(const std::vector<BirthDate> &dates)
 void benchTsvPath(const std::vector<BirthDate> &dates)
 {
     QByteArray input;
-    for (QDate d = WetonCli::firstReckonedDate(); d <= WetonCli::lastReckonedDate(); d = d.addDays(1))
+    for (QDate d = CoveredDays::first(); d <= CoveredDays::last(); d = d.addDays(1))
         input += d.toString(Qt::ISODate).toLatin1() + '\n';
     std::vector<double> times;
     qint64 outputSize = 0;

@@ -975,6 +975,13 @@ ditulis; 2 argumen salah.
     </message>
 </context>
 <context>
+    <name>WetonCli::StandardStream</name>
+    <message>
+        <source>it is closed</source>
+        <translation>salurannya tertutup</translation>
+    </message>
+</context>
+<context>
     <name>WetonMatch</name>
     <message>
         <source>Neptu %1 + %2 = %3; %3 divided by %4 leaves %5: %6</source>
@@ -1281,13 +1288,6 @@ Simpan hasil weton tanpa karakter tersebut?</translation>
     <message>
         <source>Please Enter A Shorter Message (At Most %1 Characters)</source>
         <translation>Silakan masukkan pesan yang lebih pendek (paling banyak %1 karakter).</translation>
-    </message>
-</context>
-<context>
-    <name>platform::StandardStream</name>
-    <message>
-        <source>it is closed</source>
-        <translation>salurannya tertutup</translation>
     </message>
 </context>
 </TS>

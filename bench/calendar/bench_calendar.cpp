@@ -3,10 +3,11 @@
 // out and painted), laying out one month, painting one, and moving a month with Page Down, each as the
 // median of many rounds. Run with QT_QPA_PLATFORM=offscreen.
 
+#include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
-#include "screens/CalendarView.h"
-#include "screens/CalendarWindow.h"
-#include "screens/WindowSet.h"
+#include "support/Controls.h"
+#include "ui/almanac/CalendarView.h"
+#include "ui/almanac/CalendarWindow.h"
 #include "weton/MonthSheet.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+using support::child;
 
 namespace {
 
@@ -57,7 +60,7 @@ int main(int argc, char *argv[])
     });
     const double paint = medianMilliseconds(100, [&calendar](int) { (void)calendar.grab(); });
     const double move = medianMilliseconds(100, [&calendar](int) {
-        QTest::keyClick(calendar.grid, Qt::Key_PageDown);
+        QTest::keyClick(child<CalendarView>(calendar, "calendarGrid"), Qt::Key_PageDown);
         (void)calendar.grab();
     });
     std::printf("open the calendar (built, first month laid out and painted): %.1f ms, %dx%d pixels\n", open,

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ReadingHandOver.h"
 
-#include "screens/Navigation.h"
-#include "screens/WindowSet.h"
+#include "Navigation.h"
+#include "WindowSet.h"
 
 #include <QGuiApplication>
 #include <QTimer>

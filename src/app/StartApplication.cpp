@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "StartApplication.h"
 
+#include "Navigation.h"
 #include "ReadingHandOver.h"
-#include "screens/Branding.h"
-#include "screens/Navigation.h"
-#include "screens/WindowSet.h"
-#include "screens/frmMain.h"
+#include "WindowSet.h"
+#include "ui/kit/Messages.h"
+#include "ui/reading/frmMain.h"
+#include "web/CoBrand.h"
 #include "web/UpdateReminder.h"
 
 #include <QCoreApplication>
 #include <memory>
 
 namespace Application {
+
+void CoBrand_Randomize(WindowSet &windows)
+{
+    windows.intCoBrandRandomNumber = CoBrand::drawValue(windows.platform().random.next());
+    windows.main().bringOfferToFront(CoBrand::frontFor(windows.intCoBrandRandomNumber));
+}
 
 bool StartApplication(WindowSet &windows, const QString &readingFile)
 {
@@ -20,8 +27,9 @@ bool StartApplication(WindowSet &windows, const QString &readingFile)
     if (!platform.instanceLock.acquire()) {
         // A running copy that takes the file shows it; otherwise the user hears why nothing opens.
         if (readingFile.isEmpty() || !platform.handOver.offer(readingFile))
-            windows.message(QCoreApplication::translate("StartApplication", "Application is already running"),
-                            platform::MessageIcon::Information);
+            Messages::show(platform.messages,
+                           QCoreApplication::translate("StartApplication", "Application is already running"),
+                           platform::MessageIcon::Information);
         windows.EndApplication();
         return false;
     }
@@ -31,7 +39,7 @@ bool StartApplication(WindowSet &windows, const QString &readingFile)
         return false;  // asked to end (a signal) while the update question was open
     windows.main().showCentred();
     // After the entry window exists: the draw rearranges its two offers.
-    Branding::CoBrand_Randomize(windows);
+    CoBrand_Randomize(windows);
     // Before the file opens: a later copy's file must be refused while that opening's message shows.
     auto handedOver = std::make_shared<ReadingHandOver>(windows);
     platform.handOver.listen(

@@ -12,4 +12,7 @@ namespace Application {
 // when another copy runs (this one has then ended, after handing the file to it where it could).
 bool StartApplication(WindowSet &windows, const QString &readingFile = QString());
 
+// The start-up branding draw: which offer of the entry window lies in front. Stores the draw value.
+void CoBrand_Randomize(WindowSet &windows);
+
 }  // namespace Application

@@ -2,13 +2,13 @@
 #include "Identity.h"
 #include "app/CommandLine.h"
 #include "app/StartApplication.h"
+#include "app/WindowSet.h"
 #include "platform/qt/CommandLineArguments.h"
 #include "platform/qt/Display.h"
 #include "platform/qt/OpenFileLimit.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/TerminationRequest.h"
-#include "screens/Look.h"
-#include "screens/WindowSet.h"
+#include "ui/kit/Look.h"
 #include "weton/InterfaceLanguage.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "DateReading.h"
 
-#include "IsoDate.h"
 #include "weton/AfterSunset.h"
-#include "weton/Calendar.h"
+#include "weton/CoveredDays.h"
+#include "weton/GregorianMonths.h"
 #include "weton/InterfaceLanguage.h"
 
 #include <QCoreApplication>
@@ -15,16 +15,16 @@ CurrentReading readingOf(const QString &name, QDate date)
     CurrentReading reading;
     reading.PersonName = name;
     reading.BirthYear = qint16(date.year());
-    reading.BirthMonth = Calendar::monthName(date.month() - 1).toString();
+    reading.BirthMonth = GregorianMonths::name(date.month() - 1).toString();
     reading.BirthDay = qint16(date.day());
     return reading;
 }
 
 std::optional<modJavaneseAstrology::Sign> signOf(QDate date) noexcept
 {
-    if (!date.isValid() || date < firstReckonedDate() || date > lastReckonedDate())
+    if (!CoveredDays::contains(date))
         return std::nullopt;
-    return modJavaneseAstrology::ReckonSign(qint16(date.year()), Calendar::monthName(date.month() - 1),
+    return modJavaneseAstrology::ReckonSign(qint16(date.year()), GregorianMonths::name(date.month() - 1),
                                             qint16(date.day()));
 }
 
@@ -32,7 +32,7 @@ QString reportText(const CurrentReading &reading, const WetonResult &result)
 {
     // The stored month is the English name; the reading shows it, and orders the date, as the person's
     // language does.
-    const std::optional<int> month = Calendar::monthIndex(reading.BirthMonth);
+    const std::optional<int> month = GregorianMonths::indexOf(reading.BirthMonth);
     QString text;
     if (!reading.PersonName.isEmpty())
         text += QCoreApplication::translate("DateReading", "Name: ") + reading.PersonName + QStringLiteral("\n\n");

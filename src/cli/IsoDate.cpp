@@ -2,7 +2,7 @@
 #include "IsoDate.h"
 
 #include "files/FileNames.h"
-#include "weton/Calendar.h"
+#include "weton/CoveredDays.h"
 
 #include <QCoreApplication>
 
@@ -43,10 +43,6 @@ bool showsAsItself(char32_t code)
 
 }  // namespace
 
-QDate firstReckonedDate() { return QDate(Calendar::FirstWeekdayYear, 1, 1); }
-
-QDate lastReckonedDate() { return QDate(Calendar::LastYear, 12, 31); }
-
 QString quotedForMessage(QByteArrayView text)
 {
     // Read as file names are read, so that a byte outside any UTF-8 character stays a byte to escape.
@@ -83,7 +79,7 @@ ParsedDate parseIsoDate(QByteArrayView text) noexcept
     if (!QDate::isValid(year, month, day))
         return {{}, DateProblem::NotARealDate};
     const QDate date(year, month, day);
-    if (date < firstReckonedDate() || date > lastReckonedDate())
+    if (!CoveredDays::contains(date))
         return {{}, DateProblem::OutOfRange};
     return {date, DateProblem::None};
 }
@@ -105,8 +101,8 @@ QString describeProblem(QByteArrayView text, DateProblem problem)
         return QCoreApplication::translate("IsoDate", "%1 is not a real date").arg(quotedForMessage(text));
     case DateProblem::OutOfRange:
         return QCoreApplication::translate("IsoDate", "%1 is outside %2 to %3")
-            .arg(quotedForMessage(text), firstReckonedDate().toString(Qt::ISODate),
-                 lastReckonedDate().toString(Qt::ISODate));
+            .arg(quotedForMessage(text), CoveredDays::first().toString(Qt::ISODate),
+                 CoveredDays::last().toString(Qt::ISODate));
     }
     return {};
 }

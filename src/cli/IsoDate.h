@@ -7,10 +7,6 @@
 
 namespace WetonCli {
 
-// The dates the reckoning's tables cover; the tool reckons nothing outside them.
-[[nodiscard]] QDate firstReckonedDate();
-[[nodiscard]] QDate lastReckonedDate();
-
 enum class DateProblem { None, Empty, NotIsoForm, NotARealDate, OutOfRange };
 
 struct ParsedDate
@@ -19,7 +15,8 @@ struct ParsedDate
     DateProblem problem = DateProblem::NotIsoForm;
 };
 
-// Exactly YYYY-MM-DD, four, two and two ASCII digits, a real Gregorian date within the reckoned range.
+// Exactly YYYY-MM-DD, four, two and two ASCII digits, a real Gregorian date among the covered days
+// (CoveredDays); the tool reckons nothing outside them.
 [[nodiscard]] ParsedDate parseIsoDate(QByteArrayView text) noexcept;
 [[nodiscard]] ParsedDate parseIsoDate(const QString &text);
 

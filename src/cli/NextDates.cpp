@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "NextDates.h"
 
-#include "IsoDate.h"
+#include "weton/CoveredDays.h"
 
 namespace WetonCli {
 
@@ -14,11 +14,11 @@ QList<QDate> datesSharingWeton(QDate signDate, QDate after, int count)
     QList<QDate> dates;
     if (!signDate.isValid() || !after.isValid())
         return dates;
-    const QDate start = std::max(after.addDays(1), firstReckonedDate());
+    const QDate start = std::max(after.addDays(1), CoveredDays::first());
     const qint64 gap = signDate.toJulianDay() - start.toJulianDay();
     const qint64 offset = ((gap % WetonCycleDays) + WetonCycleDays) % WetonCycleDays;
     // Bounded by the range, not by count: a huge count must not reserve or loop beyond it.
-    for (QDate date = start.addDays(offset); dates.size() < count && date <= lastReckonedDate();
+    for (QDate date = start.addDays(offset); dates.size() < count && date <= CoveredDays::last();
          date = date.addDays(WetonCycleDays))
         dates.append(date);
     return dates;

@@ -15,6 +15,7 @@
 #include "TsvMode.h"
 #include "UnknownOption.h"
 #include "weton/AfterSunset.h"
+#include "weton/CoveredDays.h"
 #include "weton/Text.h"
 
 #include <QCommandLineParser>
@@ -107,9 +108,9 @@ int runNext(const QString &countText, QDate signDate, QDate after, const Streams
     if (dates.size() == count)
         return writeOut(streams, text, Success);
     const int status = writeOut(streams, text, Incomplete);
-    const QString last = lastReckonedDate().toString(Qt::ISODate);
+    const QString last = CoveredDays::last().toString(Qt::ISODate);
     const QString problem =
-        after >= lastReckonedDate()
+        after >= CoveredDays::last()
             ? QCoreApplication::translate("WetonCli",
                                           "no dates after %1 can be listed: %2 is the last date weton reckons")
                   .arg(after.toString(Qt::ISODate), last)

@@ -4,7 +4,8 @@
 #include "FileNames.h"
 #include "TextScrambling.h"
 #include "Windows1252.h"
-#include "weton/Calendar.h"
+#include "weton/CoveredDays.h"
+#include "weton/GregorianMonths.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -152,8 +153,8 @@ std::optional<Fields> parse(QByteArrayView bytes)
     }
     const std::optional<bool> afterSunset = afterSunsetAt(bytes, start);
     Fields fields{plain[0], plain[1], plain[2], plain[3], afterSunset.value_or(false)};
-    if (!afterSunset || !isListedNumber(fields.day, 1, LastListedDay) || !Calendar::monthIndex(fields.month)
-        || !isListedNumber(fields.year, Calendar::FirstWeekdayYear, Calendar::LastYear))
+    if (!afterSunset || !isListedNumber(fields.day, 1, LastListedDay) || !GregorianMonths::indexOf(fields.month)
+        || !isListedNumber(fields.year, CoveredDays::FirstYear, CoveredDays::LastYear))
         return std::nullopt;
     return fields;
 }

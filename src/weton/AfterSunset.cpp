@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "AfterSunset.h"
 
-#include "Calendar.h"
 #include "DayFacts.h"
+#include "GregorianMonths.h"
 #include "modJavaneseAstrology.h"
 
 #include <QCoreApplication>
@@ -13,7 +13,7 @@ QDate wetonDay(QDate birth, bool afterSunset) { return afterSunset ? birth.addDa
 
 QDate birthDate(const CurrentReading &reading)
 {
-    const std::optional<int> month = Calendar::monthIndex(reading.BirthMonth);
+    const std::optional<int> month = GregorianMonths::indexOf(reading.BirthMonth);
     if (!month)
         return {};
     return QDate(reading.BirthYear, *month + 1, 1).addDays(reading.BirthDay - 1);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "InterfaceLanguage.h"
 
-#include "Calendar.h"
+#include "GregorianMonths.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -74,7 +74,7 @@ bool isEnglish() { return current() == English; }
 
 QString shownMonthName(int index)
 {
-    QString english = Calendar::monthName(index).toString();
+    QString english = GregorianMonths::name(index).toString();
     if (english.isEmpty() || isEnglish())
         return english;
     const QString shown = QLocale(current()).monthName(index + 1, QLocale::LongFormat);

@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "MonthSheet.h"
 
-#include "Calendar.h"
+#include "CoveredDays.h"
 #include "HijriCalendar.h"
 #include "InterfaceLanguage.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-QDate MonthSheet::firstDay() { return {Calendar::FirstWeekdayYear, 1, 1}; }
-QDate MonthSheet::lastDay() { return {Calendar::LastYear, 12, 31}; }
-bool MonthSheet::covers(QDate date) { return date.isValid() && date >= firstDay() && date <= lastDay(); }
-QDate MonthSheet::nearestCovered(QDate date) { return covers(date) ? date : date > lastDay() ? lastDay() : firstDay(); }
-
 MonthSheet::MonthSheet(int year, int month) : m_year(year), m_month(month)
 {
     const QDate first(year, month, 1);
-    if (!covers(first))
+    if (!CoveredDays::contains(first))
         return;
     m_days.reserve(first.daysInMonth());
     for (int day = 1; day <= first.daysInMonth(); ++day)

@@ -22,15 +22,7 @@ public:
         int column = 0;
     };
 
-    // The days the program reckons: 1 January 1901 to 31 December 2036.
-    [[nodiscard]] static QDate firstDay();
-    [[nodiscard]] static QDate lastDay();
-    [[nodiscard]] static bool covers(QDate date);
-    // The covered day nearest to a date: the date itself, or the first or the last day for one before or
-    // after them (and the first for an invalid date).
-    [[nodiscard]] static QDate nearestCovered(QDate date);
-
-    // Month 1..12; a month outside the reckoned days gives an empty sheet (no rows).
+    // Month 1..12; a month outside the covered days (CoveredDays) gives an empty sheet (no rows).
     MonthSheet(int year, int month);
 
     [[nodiscard]] int year() const { return m_year; }

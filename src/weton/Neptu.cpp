@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Neptu.h"
 
+#include "DayCycles.h"
+
 #include <array>
 
 namespace Neptu {
@@ -10,9 +12,6 @@ namespace {
 // Legi 5, Pahing 9, Pon 7, Wage 4, Kliwon 8.
 constexpr std::array<int, 7> WeekdayValues = {5, 4, 3, 7, 8, 6, 9};
 constexpr std::array<int, 5> MarketDayValues = {5, 9, 7, 4, 8};
-
-static_assert(weekdayOfJulianDay(2451545) == 6 && marketDayOfJulianDay(2451545) == 0,
-              "1 January 2000 was a Saturday (Sabtu) and a Legi day");
 
 }  // namespace
 
@@ -24,10 +23,10 @@ DayNeptu ofDate(QDate date) noexcept
 {
     if (!date.isValid())
         return {};
-    const qint64 day = date.toJulianDay();
+    const DayCycles::Day day = DayCycles::of(date);
     DayNeptu neptu;
-    neptu.weekday = weekdayOfJulianDay(day);
-    neptu.marketDay = marketDayOfJulianDay(day);
+    neptu.weekday = day.weekday;
+    neptu.marketDay = day.marketDay;
     neptu.weekdayValue = ofWeekday(neptu.weekday);
     neptu.marketDayValue = ofMarketDay(neptu.marketDay);
     return neptu;

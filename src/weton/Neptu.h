@@ -12,14 +12,6 @@ namespace Neptu {
 // Market day in the order Legi, Pahing, Pon, Wage, Kliwon (0..4); 0 outside.
 [[nodiscard]] int ofMarketDay(int marketDay) noexcept;
 
-// Weekday (Sunday 0) and market day (Legi 0) of a Julian Day Number.
-[[nodiscard]] constexpr int weekdayOfJulianDay(qint64 julianDay) noexcept
-{
-    return int((julianDay % 7 + 8) % 7);  // JDN 0 was a Monday
-}
-// A day whose Julian Day Number is divisible by 5 is Legi (1 January 2000, JDN 2451545, was Sabtu Legi).
-[[nodiscard]] constexpr int marketDayOfJulianDay(qint64 julianDay) noexcept { return int(julianDay % 5); }
-
 struct DayNeptu
 {
     int weekday = 0;    // Sunday 0

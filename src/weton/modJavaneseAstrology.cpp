@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "modJavaneseAstrology.h"
 
-#include "Calendar.h"
+#include "CodeTables.h"
+#include "DayCycles.h"
 #include "DaySignCatalogue.h"
-#include "Neptu.h"
+#include "GregorianMonths.h"
 
 #include <limits>
 
@@ -23,9 +24,9 @@ constexpr bool fitsInt16(int value)
 
 std::optional<Sign> ReckonSign(qint16 year, QStringView month, qint16 day) noexcept
 {
-    const std::optional<int> m = Calendar::monthIndex(month);
-    const int weekdayCode = m ? Calendar::weekdayCode(year, *m) : 0;
-    const int marketCode = m ? Calendar::marketCode(year, *m) : 0;
+    const std::optional<int> m = GregorianMonths::indexOf(month);
+    const int weekdayCode = m ? CodeTables::weekdayCode(year, *m) : 0;
+    const int marketCode = m ? CodeTables::marketCode(year, *m) : 0;
     const int weekdaySum = weekdayCode + day;
     const int marketSum = marketCode + day;
     if (!fitsInt16(weekdaySum) || !fitsInt16(marketSum))
@@ -43,10 +44,8 @@ std::optional<Sign> SignOfDate(QDate date) noexcept
 {
     if (!date.isValid())
         return std::nullopt;
-    const Neptu::DayNeptu day = Neptu::ofDate(date);
-    // The market days follow each other Legi, Pahing, Pon, Wage, Kliwon; the sign counts them from Pon.
-    constexpr int PonInLookupOrder = 2;
-    return Sign{day.weekday, (day.marketDay - PonInLookupOrder + 5) % 5};
+    const DayCycles::Day day = DayCycles::of(date);
+    return Sign{day.weekday, CodeTables::countedFromPon(day.marketDay)};
 }
 
 WetonResult ResultOf(Sign sign)

@@ -23,9 +23,9 @@ struct Sign
 // The reckoning's core step. Empty when a 16-bit sum of code and day overflows (a day near 32767).
 [[nodiscard]] std::optional<Sign> ReckonSign(qint16 year, QStringView month, qint16 day) noexcept;
 
-// The sign of any valid date, counted from its day number instead of the tables: the same as ReckonSign
-// for every listed date, and also right beyond 2036, where the tables stop (a birth on 31 December 2036
-// after sunset has the weton of 1 January 2037). Empty for an invalid date.
+// The sign of any valid date, straight from the day count (DayCycles) that also fills the code tables:
+// the same as ReckonSign for every listed date, and also right beyond 2036, where the tables stop (a birth
+// on 31 December 2036 after sunset has the weton of 1 January 2037). Empty for an invalid date.
 [[nodiscard]] std::optional<Sign> SignOfDate(QDate date) noexcept;
 
 // The four texts of a sign, as data: the same in every language (`weton --tsv` writes them).

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
 #include "platform/qt/QtMessageBoxes.h"
-#include "screens/frmAbout.h"
-#include "screens/frmJavaneseAstrology.h"
-#include "screens/frmNagScreen2.h"
+#include "ui/outreach/frmAbout.h"
+#include "ui/outreach/frmNagScreen2.h"
+#include "ui/reading/frmJavaneseAstrology.h"
 
 #include <QTemporaryDir>
 
@@ -26,7 +26,7 @@ QStringList shownResults(WindowSet &set)
     QStringList texts;
     if (frmJavaneseAstrology *result = set.openResult(); result && result->isVisible())
         for (int i = 0; i < 3; ++i)
-            texts.append(result->lblJavaneseResult[i]->text());
+            texts.append(indexed<QLabel>(*result, "lblJavaneseResult", i)->text());
     return texts;
 }
 
@@ -96,7 +96,8 @@ private slots:
             break;
         case Doing::ReportOpen:
             calculateProclamation(run);
-            QVERIFY(whileModal([&] { run.set.result().cmdSave->click(); }, [&](QWidget *) { answer = offer(); }));
+            QVERIFY(whileModal([&] { child<QPushButton>(run.set.result(), "cmdSave")->click(); },
+                               [&](QWidget *) { answer = offer(); }));
             break;
         case Doing::MessageOpen:
             QVERIFY(whileModal(

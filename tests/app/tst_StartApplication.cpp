@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
+#include "app/Navigation.h"
 #include "app/StartApplication.h"
+#include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
 #include "files/TextScrambling.h"
-#include "screens/Navigation.h"
-#include "screens/WindowSet.h"
-#include "screens/frmJavaneseAstrology.h"
-#include "screens/frmMain.h"
-#include "screens/frmNagScreen2.h"
+#include "support/Controls.h"
+#include "ui/outreach/frmNagScreen2.h"
+#include "ui/reading/frmJavaneseAstrology.h"
+#include "ui/reading/frmMain.h"
 #include "web/modHelp.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using support::child;
 
 namespace {
 
@@ -119,14 +122,14 @@ private slots:
         WindowSet set(fake.platform());
         QVERIFY(Application::StartApplication(set));
         if (fromResult) {
-            set.main().txtName->setText(QStringLiteral("Ann"));
-            set.main().cmdCalculate->click();
+            child<QLineEdit>(set.main(), "txtName")->setText(QStringLiteral("Ann"));
+            child<QPushButton>(set.main(), "cmdCalculate")->click();
             QVERIFY(set.openResult() && set.openResult()->isVisible());
             QVERIFY(set.openNag() && !set.openNag()->isVisible());
         }
         FormWindow &leaving = fromResult ? static_cast<FormWindow &>(set.result()) : set.main();
         if (byMenu)
-            (fromResult ? set.result().mnuExit : set.main().mnuExit)->trigger();
+            (fromResult ? child<QAction>(set.result(), "mnuExit") : child<QAction>(set.main(), "mnuExit"))->trigger();
         else
             leaving.close();
 
@@ -145,8 +148,8 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         QVERIFY(Application::StartApplication(set));
-        set.setWetonResult({QStringLiteral("Legi"), {}, {}, {}});  // the result window, hidden
-        Navigation::hideCompanionScreen(set);                      // the companion screen, hidden
+        set.result();                          // the result window, hidden
+        Navigation::hideCompanionScreen(set);  // the companion screen, hidden
         QVERIFY(set.openMain() && set.openResult() && set.openNag());
 
         // Its last close step (the companion screen's) calls back into it, and that ends the run.

@@ -6,11 +6,12 @@
 
 #include "Identity.h"
 #include "app/StartApplication.h"
+#include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
-#include "screens/FormDialog.h"
-#include "screens/FormWindow.h"
-#include "screens/WindowSet.h"
-#include "screens/frmMain.h"
+#include "support/Controls.h"
+#include "ui/kit/FormDialog.h"
+#include "ui/kit/FormWindow.h"
+#include "ui/reading/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,9 @@
 #include <functional>
 
 namespace driver {
+
+using support::child;
+using support::indexed;
 
 inline const QString Entry = QStringLiteral("frmMain");
 inline const QString Result = QStringLiteral("frmJavaneseAstrology");
@@ -68,17 +72,17 @@ inline const Birth Proclamation{QStringLiteral("Sukarni"), QStringLiteral("Augus
 
 inline void enter(frmMain &entry, const Birth &birth)
 {
-    entry.txtName->setText(birth.name);
-    entry.cboMonth->setCurrentText(birth.month);
-    entry.cboDate->setCurrentText(birth.day);
-    entry.cboYear->setCurrentText(birth.year);
+    child<QLineEdit>(entry, "txtName")->setText(birth.name);
+    child<QComboBox>(entry, "cboMonth")->setCurrentText(birth.month);
+    child<QComboBox>(entry, "cboDate")->setCurrentText(birth.day);
+    child<QComboBox>(entry, "cboYear")->setCurrentText(birth.year);
 }
 
 // A run on the result window with the proclamation's reading.
 inline void calculateProclamation(Run &run)
 {
     enter(*run.set.openMain(), Proclamation);
-    run.set.openMain()->cmdCalculate->click();
+    child<QPushButton>(*run.set.openMain(), "cmdCalculate")->click();
 }
 
 // The program's own windows, main windows and dialogs, with whether each is closing.

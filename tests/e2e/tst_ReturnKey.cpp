@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
-#include "screens/frmJavaneseAstrology.h"
+#include "ui/reading/frmJavaneseAstrology.h"
 
 using namespace driver;
 
@@ -63,7 +63,7 @@ void tst_ReturnKey::pressesTheFocusedButtonOnly()
     Run run;
     enter(*run.set.openMain(), Proclamation);
     if (window != Entry)
-        run.set.openMain()->cmdCalculate->click();
+        child<QPushButton>(*run.set.openMain(), "cmdCalculate")->click();
     if (window == Companion)
         entryOf(run.set.openResult(), "mnuExit")->trigger();
     freeClosedWindows();
@@ -88,7 +88,7 @@ void tst_ReturnKey::pressesTheFocusedButtonOnly()
     QCOMPARE(run.fake.messages.texts(), messages);
     QCOMPARE(run.fake.process.exits, after.isEmpty() ? QList<int>{0} : QList<int>{});
     if (after == QStringList{Result})
-        QCOMPARE(run.set.openResult()->lblJavaneseResult[1]->text(), QStringLiteral("Jumat"));
+        QCOMPARE(indexed<QLabel>(*run.set.openResult(), "lblJavaneseResult", 1)->text(), QStringLiteral("Jumat"));
 }
 
 QTEST_MAIN(tst_ReturnKey)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/WindowDriver.h"
-#include "screens/frmJavaneseAstrology.h"
-#include "screens/frmNagScreen2.h"
+#include "ui/outreach/frmNagScreen2.h"
+#include "ui/reading/frmJavaneseAstrology.h"
 
 #include <QMenuBar>
 #include <QPushButton>
@@ -69,7 +69,7 @@ void tst_StrayInput::modalWindowBlocksTheMenuBarBelow()
     const bool ran = whileModal(
         [&] {
             if (report)
-                run.set.openResult()->cmdSave->click();
+                child<QPushButton>(*run.set.openResult(), "cmdSave")->click();
             else
                 entryOf(below, "mnuAbout")->trigger();
         },
@@ -130,21 +130,21 @@ void tst_StrayInput::rapidAndStrayInput()
         };
     };
     const auto chooseAbout = [&] { entryOf(run.set.openResult(), "mnuAbout")->trigger(); };
-    const auto pressSave = [&] { run.set.openResult()->cmdSave->click(); };
+    const auto pressSave = [&] { child<QPushButton>(*run.set.openResult(), "cmdSave")->click(); };
 
     if (input == QLatin1String("double-click calculate")) {
-        clickThroughWindow(run.set.openMain()->cmdCalculate, true);
+        clickThroughWindow(child<QPushButton>(*run.set.openMain(), "cmdCalculate"), true);
     } else if (input == QLatin1String("menu calculate twice")) {
         QPointer<frmMain> entry = run.set.openMain();
-        entry->mnuMayan->trigger();
+        child<QAction>(*entry, "mnuMayan")->trigger();
         if (entry)
-            entry->mnuMayan->trigger();
+            child<QAction>(*entry, "mnuMayan")->trigger();
     } else if (input == QLatin1String("double-click back")) {
-        clickThroughWindow(run.set.openResult()->cmdBack, true);
+        clickThroughWindow(child<QPushButton>(*run.set.openResult(), "cmdBack"), true);
     } else if (input == QLatin1String("menu back thrice")) {
         QPointer<frmJavaneseAstrology> result = run.set.openResult();
         for (int i = 0; i < 3 && result; ++i)
-            result->mnuBack->trigger();
+            child<QAction>(*result, "mnuBack")->trigger();
     } else if (input == QLatin1String("enter esc")) {
         if (fromResult)  // the description, where no button has the focus
             window->findChild<QWidget *>(QStringLiteral("descriptionArea"))->setFocus();
@@ -170,7 +170,7 @@ void tst_StrayInput::rapidAndStrayInput()
     QVERIFY(run.fake.messages.shown.isEmpty());
     QVERIFY(run.fake.process.exits.isEmpty());
     if (after.contains(Result))
-        QCOMPARE(run.set.openResult()->lblJavaneseResult[1]->text(), QStringLiteral("Jumat"));
+        QCOMPARE(indexed<QLabel>(*run.set.openResult(), "lblJavaneseResult", 1)->text(), QStringLiteral("Jumat"));
 }
 
 void tst_StrayInput::closingInAnyOrder_data()
@@ -202,7 +202,8 @@ void tst_StrayInput::closingInAnyOrder()
         run.set.openNag()->close();
     } else if (order == QLatin1String("end under report")) {
         // The hidden companion screen's close ends the run, closing whatever is open.
-        QVERIFY(whileModal([&] { result->cmdSave->click(); }, [&](QWidget *) { run.set.openNag()->close(); }));
+        QVERIFY(whileModal([&] { child<QPushButton>(*result, "cmdSave")->click(); },
+                           [&](QWidget *) { run.set.openNag()->close(); }));
     } else if (order == QLatin1String("companion twice")) {
         result->close();
         QPointer<frmNagScreen2> companion = run.set.openNag();

@@ -2,16 +2,17 @@
 // Renders every window of the program to a PNG file, on whatever Qt platform is in use (offscreen in
 // scripts/screenshots), so the layouts can be looked at without a display. A second argument names the
 // language ("id"); without it the windows are in English.
+#include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
-#include "screens/CalendarWindow.h"
-#include "screens/DateBox.h"
-#include "screens/MatchWindow.h"
-#include "screens/WindowSet.h"
-#include "screens/frmAbout.h"
-#include "screens/frmJavaneseAstrology.h"
-#include "screens/frmMain.h"
-#include "screens/frmNagScreen2.h"
-#include "screens/frmSave.h"
+#include "support/Controls.h"
+#include "ui/almanac/CalendarWindow.h"
+#include "ui/almanac/MatchWindow.h"
+#include "ui/kit/DateBox.h"
+#include "ui/outreach/frmAbout.h"
+#include "ui/outreach/frmNagScreen2.h"
+#include "ui/reading/frmJavaneseAstrology.h"
+#include "ui/reading/frmMain.h"
+#include "ui/reading/frmSave.h"
 #include "weton/InterfaceLanguage.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <cstdio>
+
+using support::child;
 
 namespace {
 
@@ -77,10 +80,10 @@ int main(int argc, char *argv[])
 
     // 2 October 2001 is a Selasa Legi, whose description is the longest of all.
     frmMain &entry = set.main();
-    entry.txtName->setText(QStringLiteral("Siti Rahayu"));
-    entry.cboMonth->setCurrentIndex(9);  // October
-    entry.cboDate->setCurrentText(QStringLiteral("2"));
-    entry.cboYear->setCurrentText(QStringLiteral("2001"));
+    child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Siti Rahayu"));
+    child<QComboBox>(entry, "cboMonth")->setCurrentIndex(9);  // October
+    child<QComboBox>(entry, "cboDate")->setCurrentText(QStringLiteral("2"));
+    child<QComboBox>(entry, "cboYear")->setCurrentText(QStringLiteral("2001"));
     entry.Calculate();
     ok &= save(set.result(), folder, QStringLiteral("frmJavaneseAstrology"));
     ok &= save(set.report(), folder, QStringLiteral("frmSave"));
@@ -91,7 +94,7 @@ int main(int argc, char *argv[])
     set.calendar().resize(set.calendar().minimumSizeHint());
     ok &= save(set.calendar(), folder, QStringLiteral("CalendarWindow-small"));
     set.match().showFor(set.shownBirthDate());
-    set.match().secondDate->setDate(QDate(1980, 6, 7));
+    child<DateBox>(set.match(), "secondDate")->setDate(QDate(1980, 6, 7));
     ok &= save(set.match(), folder, QStringLiteral("MatchWindow"));
     set.match().resize(set.match().minimumSizeHint());
     ok &= save(set.match(), folder, QStringLiteral("MatchWindow-small"));

@@ -2,8 +2,8 @@
 #include "cli/CliRun.h"
 #include "files/SavedReading.h"
 #include "weton/AfterSunset.h"
-#include "weton/Calendar.h"
 #include "weton/DayMarks.h"
+#include "weton/GregorianMonths.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,7 +79,7 @@ void tst_AfterSunset::everyPlaceFollowsTheNextDay()
     QFETCH(QString, market);
     QFETCH(int, neptu);
     QFETCH(QString, line);
-    const QString iso = birth.toString(Qt::ISODate), monthName = Calendar::monthName(birth.month() - 1).toString();
+    const QString iso = birth.toString(Qt::ISODate), monthName = GregorianMonths::name(birth.month() - 1).toString();
     const CurrentReading reading{QStringLiteral("abc"), qint16(birth.year()), monthName, qint16(birth.day()), true};
 
     // The reading.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "DescriptionRows.h"
+#include "MarketWalk.h"
 
 #include "weton/DaySignCatalogue.h"
 #include "weton/modJavaneseAstrology.h"
@@ -18,8 +19,6 @@ const QStringList MonthNames = {"January", "February", "March",     "April",   "
 // Names by Qt's day of week, Monday = 1 .. Sunday = 7. Thursday is "Kemis" throughout the program.
 const QStringList EnglishByQtDay = {"", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 const QStringList IndonesianByQtDay = {"", "Senin", "Selasa", "Rabu", "Kemis", "Jumat", "Sabtu", "Minggu"};
-// A day whose Julian Day Number is divisible by 5 is Legi.
-const QStringList MarketByJdnRemainder = {"Legi", "Pahing", "Pon", "Wage", "Kliwon"};
 
 WetonResult reckon(int year, const QString &month, int day)
 {
@@ -52,13 +51,14 @@ void tst_modJavaneseAstrology::everyDateIsItsTrueWeton_data()
         QTest::addRow("%d", year) << year;
 }
 
-// Every day of the year against Qt's calendar and the five-day cycle, each text and the description.
+// Every day of the year against Qt's calendar and a day-by-day walk of the five-day cycle, each text and
+// the description.
 void tst_modJavaneseAstrology::everyDateIsItsTrueWeton()
 {
     QFETCH(int, year);
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
         const WetonResult result = reckon(year, MonthNames[date.month() - 1], date.day());
-        const QString market = MarketByJdnRemainder[int(date.toJulianDay() % 5)];
+        const QString market = marketwalk::marketDayOf(date);
         const QString what = date.toString(Qt::ISODate);
         QVERIFY2(result.EnglishWeekday == EnglishByQtDay[date.dayOfWeek()], qPrintable(what));
         QVERIFY2(result.IndonesianWeekday == IndonesianByQtDay[date.dayOfWeek()], qPrintable(what));

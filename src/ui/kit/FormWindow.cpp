@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#include "FormWindow.h"
+
+#include <QCloseEvent>
+
+void FormWindow::showCentred()
+{
+    centre();
+    show();
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    finishClosing();
+}
+
+void FormWindow::announceClosed() { emit closed(); }

@@ -109,17 +109,22 @@ void tst_PrivateFolder::onlyAPrivateFolderIsUsed()
     if (place == Place::LinkToOwnFolder)
         QVERIFY(QFile::link(made, asked));
 
-    const platform::PrivateFolder folder = platform::PrivateFolder::open(asked);
-    QCOMPARE(folder.isValid(), used);
-    struct stat status
-    {};
-    QVERIFY(::stat(native.constData(), &status) == 0);
-    QCOMPARE(int(status.st_mode & 07777), modeAfter);
-    if (used) {
-        QFile probe(folder.path() + QStringLiteral("/probe"));
-        QVERIFY(probe.open(QIODevice::WriteOnly));
-        QVERIFY(QFileInfo::exists(made + QStringLiteral("/probe")));
+    const bool inputOpen = ::fcntl(STDIN_FILENO, F_GETFD) != -1;
+    {
+        const platform::PrivateFolder folder = platform::PrivateFolder::open(asked);
+        QCOMPARE(folder.isValid(), used);
+        struct stat status
+        {};
+        QVERIFY(::stat(native.constData(), &status) == 0);
+        QCOMPARE(int(status.st_mode & 07777), modeAfter);
+        if (used) {
+            QFile probe(folder.path() + QStringLiteral("/probe"));
+            QVERIFY(probe.open(QIODevice::WriteOnly));
+            QVERIFY(QFileInfo::exists(made + QStringLiteral("/probe")));
+        }
     }
+    // A folder let go closes only what it opened: a refused one, none (not standard input).
+    QCOMPARE(::fcntl(STDIN_FILENO, F_GETFD) != -1, inputOpen);
 }
 
 void tst_PrivateFolder::aSwappedFolderIsNeverUsed_data()

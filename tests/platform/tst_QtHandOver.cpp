@@ -2,6 +2,7 @@
 #include "platform/qt/LocalChannel.h"
 #include "platform/qt/QtHandOver.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -39,6 +40,14 @@ bool offerFromAnotherCopy(const QString &socketPath, const QString &file)
     return answer.get();
 }
 
+// The descriptors this process holds.
+qsizetype openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd"))
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+        .size();
+}
+
 }  // namespace
 
 class tst_QtHandOver : public QObject
@@ -51,6 +60,7 @@ private slots:
     void offersAreHeardExactly();
     void laterCopyGivesUpOnAStoppedCopy();
     void idleAndSurplusVisitorsAreLetGo();
+    void visitorsThatHangUpAreLetGoAtOnce();
     void failedAcceptDoesNotEndListening();
     void socketThatCannotBeMadeIsReportedOnce();
 
@@ -144,18 +154,21 @@ void tst_QtHandOver::laterCopyGivesUpOnAStoppedCopy()
         }
         queued.push_back(fd);
     }
+    const qsizetype descriptorsBefore = openDescriptors();
     QElapsedTimer waited;
     waited.start();
     std::future<bool> offered = std::async(
         std::launch::async, [&] { return platform::QtHandOver(socketPath()).offer(QStringLiteral("a.jav")); });
     const bool gaveUp = offered.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
     const qint64 waitedMs = waited.elapsed();
+    const qsizetype descriptorsAfter = openDescriptors();
     ::close(stopped);  // wakes a connect that still waits, so the test can end
     for (const int fd : queued)
         ::close(fd);
     std::printf("the later copy gave up on the stopped copy after %lld ms\n", static_cast<long long>(waitedMs));
     QVERIFY2(gaveUp, "the later copy still waited after 20 s");
     QVERIFY(!offered.get());
+    QCOMPARE(descriptorsAfter, descriptorsBefore);  // the socket it gave up on is closed
     ::unlink(path.constData());
 }
 
@@ -174,6 +187,17 @@ void tst_QtHandOver::idleAndSurplusVisitorsAreLetGo()
     };
     QTRY_COMPARE_WITH_TIMEOUT(stillOpen(), 8, 2000);
     QTRY_COMPARE_WITH_TIMEOUT(stillOpen(), 0, 8000);
+    QVERIFY(offerFromAnotherCopy(socketPath(), QStringLiteral("a.jav")));
+}
+
+// Copies that hang up free their places at once, not when their time is up: a file offered right after
+// as many visitors as are served at once came and went is still taken.
+void tst_QtHandOver::visitorsThatHangUpAreLetGoAtOnce()
+{
+    Listener listener(socketPath());
+    for (int i = 0; i < 8; ++i)
+        QVERIFY(platform::LocalClient::connectTo(socketPath(), 2000));
+    QTest::qWait(100);
     QVERIFY(offerFromAnotherCopy(socketPath(), QStringLiteral("a.jav")));
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "OpenDescriptors.h"
 #include "platform/qt/PrivateFolder.h"
 #include "platform/qt/QtHandOver.h"
 #include "platform/qt/QtInstanceLock.h"
@@ -109,7 +110,7 @@ void tst_PrivateFolder::onlyAPrivateFolderIsUsed()
     if (place == Place::LinkToOwnFolder)
         QVERIFY(QFile::link(made, asked));
 
-    const bool inputOpen = ::fcntl(STDIN_FILENO, F_GETFD) != -1;
+    const QStringList descriptors = openDescriptors();
     {
         const platform::PrivateFolder folder = platform::PrivateFolder::open(asked);
         QCOMPARE(folder.isValid(), used);
@@ -123,8 +124,8 @@ void tst_PrivateFolder::onlyAPrivateFolderIsUsed()
             QVERIFY(QFileInfo::exists(made + QStringLiteral("/probe")));
         }
     }
-    // A folder let go closes only what it opened: a refused one, none (not standard input).
-    QCOMPARE(::fcntl(STDIN_FILENO, F_GETFD) != -1, inputOpen);
+    // A folder let go closes what it opened, and nothing else: not standard input where none was opened.
+    QCOMPARE(openDescriptors(), descriptors);
 }
 
 void tst_PrivateFolder::aSwappedFolderIsNeverUsed_data()

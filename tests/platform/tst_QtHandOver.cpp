@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "OpenDescriptors.h"
 #include "platform/qt/LocalChannel.h"
 #include "platform/qt/QtHandOver.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -11,6 +11,7 @@
 #include <future>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -40,12 +41,11 @@ bool offerFromAnotherCopy(const QString &socketPath, const QString &file)
     return answer.get();
 }
 
-// The descriptors this process holds.
-qsizetype openDescriptors()
+mode_t fileCreationMask()
 {
-    return QDir(QStringLiteral("/proc/self/fd"))
-        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
-        .size();
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
 }
 
 }  // namespace
@@ -62,6 +62,7 @@ private slots:
     void idleAndSurplusVisitorsAreLetGo();
     void visitorsThatHangUpAreLetGoAtOnce();
     void failedAcceptDoesNotEndListening();
+    void socketThatCannotBeMadeIsReportedOnce_data();
     void socketThatCannotBeMadeIsReportedOnce();
 
 private:
@@ -79,11 +80,13 @@ void tst_QtHandOver::theAnswerIsTrue_data()
 void tst_QtHandOver::theAnswerIsTrue()
 {
     QFETCH(bool, ready);
+    const mode_t usualMask = fileCreationMask();
     Listener listener(socketPath());
     listener.ready = ready;
-    // Made with no rights for others, as it was bound.
+    // Made with no rights for others, as it was bound; the files the program makes later keep the usual mask.
     QCOMPARE(QFile::permissions(socketPath()),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    QCOMPARE(fileCreationMask(), usualMask);
     const QString file = QStringLiteral("/home/siti/Sîti's reading.jav");
     QCOMPARE(offerFromAnotherCopy(socketPath(), file), ready);
     QTest::qWait(50);  // a late acknowledgement would arrive now
@@ -154,14 +157,14 @@ void tst_QtHandOver::laterCopyGivesUpOnAStoppedCopy()
         }
         queued.push_back(fd);
     }
-    const qsizetype descriptorsBefore = openDescriptors();
+    const QStringList descriptorsBefore = openDescriptors();
     QElapsedTimer waited;
     waited.start();
     std::future<bool> offered = std::async(
         std::launch::async, [&] { return platform::QtHandOver(socketPath()).offer(QStringLiteral("a.jav")); });
     const bool gaveUp = offered.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
     const qint64 waitedMs = waited.elapsed();
-    const qsizetype descriptorsAfter = openDescriptors();
+    const QStringList descriptorsAfter = openDescriptors();
     ::close(stopped);  // wakes a connect that still waits, so the test can end
     for (const int fd : queued)
         ::close(fd);
@@ -225,16 +228,22 @@ void tst_QtHandOver::failedAcceptDoesNotEndListening()
     QTRY_COMPARE(listener.taken, QStringList{QStringLiteral("a.jav")});
 }
 
+void tst_QtHandOver::socketThatCannotBeMadeIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("name");  // in the test's folder
+    QTest::newRow("longer than a Unix socket's address can hold") << QString(120, QLatin1Char('x'));
+    QTest::newRow("in a folder that is not there") << QStringLiteral("gone/wetonara.socket");
+}
+
 void tst_QtHandOver::socketThatCannotBeMadeIsReportedOnce()
 {
-    // Longer than a Unix socket's address can hold.
-    const QString tooLong = m_scratch.filePath(QString(120, QLatin1Char('x')));
+    QFETCH(QString, name);
     QTemporaryFile captured;
     QVERIFY(captured.open());
     const int savedError = ::dup(STDERR_FILENO);
     ::dup2(captured.handle(), STDERR_FILENO);
     {
-        Listener listener(tooLong);
+        Listener listener(m_scratch.filePath(name));
         QTest::qWait(50);
     }
     ::dup2(savedError, STDERR_FILENO);

@@ -234,6 +234,9 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
         << QStringList{"--match", "2000-01-01", "2000-01-02", "--after-sunset"} << QByteArray("no date follows");
     QTest::newRow("--after-sunset after the last date of --json")
         << QStringList{"--json", "2000-01-01", "--after-sunset"} << QByteArray("no date follows");
+    QTest::newRow("--after-sunset after -- is a date like any other word")
+        << QStringList{"--json", "2000-01-01", "--", "--after-sunset"}
+        << QByteArray("\"--after-sunset\" is not a date");
     QTest::newRow("--after-sunset given a value")
         << QStringList{"--after-sunset=yes", "2000-01-01"} << QByteArray("after-sunset");
 }

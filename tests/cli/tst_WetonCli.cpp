@@ -168,8 +168,9 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
     QTest::newRow("control characters shown escaped") << QStringList{"20\x1b[2J"} << QByteArray("\"20\\x1b[2J\"");
     QTest::newRow("a name in UTF-8 shown as typed")
         << QStringList{QStringLiteral("S\u00eeti")} << QByteArray("\"S\xc3\xaeti\" is not a date");
-    QTest::newRow("a character beyond the BMP shown whole")
-        << QStringList{QStringLiteral("1980\U0001F600")} << QByteArray("\"1980\xf0\x9f\x98\x80\" is not a date");
+    QTest::newRow("a character beyond the BMP shown whole, the control after it escaped")
+        << QStringList{QStringLiteral("1980\U0001F600\x1b")}
+        << QByteArray("\"1980\xf0\x9f\x98\x80\\x1b\" is not a date");
     QTest::newRow("a change of writing direction escaped")
         << QStringList{QStringLiteral("1980\u202e")} << QByteArray("\"1980\\xe2\\x80\\xae\"");
     QTest::newRow("--tsv with a date") << QStringList{"--tsv", "2000-01-01"} << QByteArray("--tsv takes no date");

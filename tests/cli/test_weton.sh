@@ -92,7 +92,8 @@ err=$("$weton" 2001-02-29 2>&1 >/dev/null); status=$?
 [[ $("$weton" --next 2 --from 2024-01-01 1945-08-17 | tr '\n' ' ') == "2024-01-05 2024-02-09 " ]] || fail "--next"
 if [[ -w /dev/full ]]; then
     err=$("$weton" 2000-01-01 2>&1 > /dev/full); status=$?
-    [[ $status -eq 1 && $err == "weton: cannot write standard output"* ]] || fail "full disk: $status $err"
+    [[ $status -eq 1 && $err == "weton: cannot write standard output: no space is left on the device" ]] \
+        || fail "full disk: $status $err"
     err=$("$weton" --tsv < "$work/dates" 2>&1 > /dev/full); status=$?
     [[ $status -eq 1 && $err == "weton: cannot write standard output"* ]] || fail "full disk, --tsv: $status $err"
 fi

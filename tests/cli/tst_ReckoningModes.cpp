@@ -111,11 +111,13 @@ void tst_ReckoningModes::matchOfTwoWetons()
 
 void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
 {
-    const CliRun run = runWeton({"--json", "1980-06-07", "2009-01-01"});
+    const CliRun run = runWeton({"--json", "1980-06-07", "2009-01-01", "2000-06-22"});
     QCOMPARE(run.status, 0);
-    // The last wuku has its name too.
+    // The last wuku has its name too, and so has the first mangsa, Kasa, from 22 June.
     QCOMPARE(QJsonDocument::fromJson(run.outLines().at(1)).object().value("wuku").toObject(),
              (QJsonObject{{"number", 30}, {"name", "Watugunung"}}));
+    QCOMPARE(QJsonDocument::fromJson(run.outLines().at(2)).object().value("pranataMangsa").toObject(),
+             (QJsonObject{{"number", 1}, {"name", "Kasa"}, {"day", 1}, {"length", 41}}));
     QJsonObject june7 = QJsonDocument::fromJson(run.outLines().at(0)).object();
     QVERIFY(june7.take("description").toString().startsWith("You are 'forceful' and 'dynamic'. The Sabtu Wage"));
     const QJsonObject expected{
@@ -144,7 +146,7 @@ void tst_ReckoningModes::jsonHasEveryFactAndReadsLikeTsv()
 
     // Without dates it reads standard input as --tsv does: byte-order mark, blanks and CR forgiven, other
     // lines reported and skipped.
-    const CliRun read = runWeton({"--json"}, "\xEF\xBB\xBF 1980-06-07\t\r\nnot a date\n2009-01-01");
+    const CliRun read = runWeton({"--json"}, "\xEF\xBB\xBF 1980-06-07\t\r\nnot a date\n2009-01-01\n2000-06-22");
     QCOMPARE(read.status, 1);
     QCOMPARE(read.out, run.out);
     QCOMPARE(read.err, QByteArray("weton: line 2: \"not a date\" is not a date as YYYY-MM-DD\n"));

@@ -168,6 +168,9 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
     QTest::newRow("control characters shown escaped") << QStringList{"20\x1b[2J"} << QByteArray("\"20\\x1b[2J\"");
     QTest::newRow("a name in UTF-8 shown as typed")
         << QStringList{QStringLiteral("S\u00eeti")} << QByteArray("\"S\xc3\xaeti\" is not a date");
+    QTest::newRow("a character beyond the BMP shown whole, the control after it escaped")
+        << QStringList{QStringLiteral("1980\U0001F600\x1b")}
+        << QByteArray("\"1980\xf0\x9f\x98\x80\\x1b\" is not a date");
     QTest::newRow("a change of writing direction escaped")
         << QStringList{QStringLiteral("1980\u202e")} << QByteArray("\"1980\\xe2\\x80\\xae\"");
     QTest::newRow("--tsv with a date") << QStringList{"--tsv", "2000-01-01"} << QByteArray("--tsv takes no date");
@@ -232,6 +235,9 @@ void tst_WetonCli::badArgumentsGetOneLineAndStatus2_data()
         << QStringList{"--match", "2000-01-01", "2000-01-02", "--after-sunset"} << QByteArray("no date follows");
     QTest::newRow("--after-sunset after the last date of --json")
         << QStringList{"--json", "2000-01-01", "--after-sunset"} << QByteArray("no date follows");
+    QTest::newRow("--after-sunset after -- is a date like any other word")
+        << QStringList{"--json", "2000-01-01", "--", "--after-sunset"}
+        << QByteArray("\"--after-sunset\" is not a date");
     QTest::newRow("--after-sunset given a value")
         << QStringList{"--after-sunset=yes", "2000-01-01"} << QByteArray("after-sunset");
 }

@@ -138,12 +138,16 @@ void tst_SavedReading::parse_data()
         << lines({Abc, Day7, June, Y1980, "96 BB C9 BA C7 75 C8 CA C3 C8 BA C9"}) << QStringList();
     QTest::newRow("after sunset unscrambled") << example + "after sunset\r\n" << QStringList();
     QTest::newRow("an empty fifth line") << example + "\r\n" << QStringList();
+    QTest::newRow("an empty fifth line, LF-only line ends") << QByteArray(example).replace("\r\n", "\n") + "\n"
+                                                            << QStringList();
     QTest::newRow("binary after the fourth line")
         << example + QByteArray::fromHex("00 FF 0D 0A 41") + QByteArray(100000, '\0') << QStringList();
     QTest::newRow("only two lines") << lines({Abc, Day7}) << QStringList();
     QTest::newRow("three lines") << lines({Abc, Day7, June}) << QStringList();
     QTest::newRow("name line of 32,768 bytes")
         << QByteArray(32768, '\xB6') + "\r\n" + lines({Day7, June, Y1980}) << QStringList();
+    QTest::newRow("name line of 32,768 bytes running into the day: never split")
+        << QByteArray(32768, '\xB6') + lines({Day7, June, Y1980}) << QStringList();
     QTest::newRow("day with a leading zero") << lines({Abc, "85 8C", June, Y1980}) << QStringList();
     QTest::newRow("day 0") << lines({Abc, "85", June, Y1980}) << QStringList();
     QTest::newRow("day 32") << lines({Abc, "88 87", June, Y1980}) << QStringList();

@@ -28,6 +28,8 @@ private slots:
     void javaneseAndHijriNeverMoreThanADayApart();
     void monthsAGregorianMonthSpans_data();
     void monthsAGregorianMonthSpans();
+    void monthNamesOnlyForTheTwelve_data();
+    void monthNamesOnlyForTheTwelve();
     void indonesianSpellings_data();
     void indonesianSpellings();
 };
@@ -152,6 +154,24 @@ void tst_HijriCalendar::monthsAGregorianMonthSpans()
     QCOMPARE(HijriCalendar::spannedTitle(year, month), title);
     if (CoveredDays::contains(QDate(year, month, 1)))
         QCOMPARE(MonthSheet(year, month).hijriTitle(), title);
+}
+
+void tst_HijriCalendar::monthNamesOnlyForTheTwelve_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("0") << 0 << QString();
+    QTest::newRow("1, Muharram") << 1 << "Muharram";
+    QTest::newRow("12, Dhu al-Hijjah") << 12 << "Dhu al-Hijjah";
+    QTest::newRow("13") << 13 << QString();
+}
+
+void tst_HijriCalendar::monthNamesOnlyForTheTwelve()
+{
+    QFETCH(int, month);
+    QFETCH(QString, name);
+    QCOMPARE(QString(HijriCalendar::monthName(month)), name);
+    QCOMPARE(HijriCalendar::shownMonthName(month), name);  // no translation installed: the English
 }
 
 void tst_HijriCalendar::indonesianSpellings_data()

@@ -30,6 +30,8 @@ private slots:
     void daysWithinASeason_data();
     void daysWithinASeason();
     void theYearIsCoveredOnce();
+    void noNameOutsideTheTwelve_data();
+    void noNameOutsideTheTwelve();
 };
 
 // Each season's first day, and the day before it, the last of the season before, in a common and in a
@@ -118,6 +120,19 @@ void tst_PranataMangsa::theYearIsCoveredOnce()
         previous = mangsa;
     }
     QCOMPARE(firsts, 24);
+}
+
+void tst_PranataMangsa::noNameOutsideTheTwelve_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::newRow("0, an invalid date's") << 0;
+    QTest::newRow("13") << 13;
+}
+
+void tst_PranataMangsa::noNameOutsideTheTwelve()
+{
+    QFETCH(int, number);
+    QCOMPARE(PranataMangsa::name(number).toString(), QString());
 }
 
 QTEST_APPLESS_MAIN(tst_PranataMangsa)

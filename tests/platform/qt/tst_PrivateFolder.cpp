@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "OpenDescriptors.h"
 #include "platform/qt/PrivateFolder.h"
 #include "platform/qt/QtHandOver.h"
 #include "platform/qt/QtInstanceLock.h"
@@ -109,17 +110,22 @@ void tst_PrivateFolder::onlyAPrivateFolderIsUsed()
     if (place == Place::LinkToOwnFolder)
         QVERIFY(QFile::link(made, asked));
 
-    const platform::PrivateFolder folder = platform::PrivateFolder::open(asked);
-    QCOMPARE(folder.isValid(), used);
-    struct stat status
-    {};
-    QVERIFY(::stat(native.constData(), &status) == 0);
-    QCOMPARE(int(status.st_mode & 07777), modeAfter);
-    if (used) {
-        QFile probe(folder.path() + QStringLiteral("/probe"));
-        QVERIFY(probe.open(QIODevice::WriteOnly));
-        QVERIFY(QFileInfo::exists(made + QStringLiteral("/probe")));
+    const QStringList descriptors = openDescriptors();
+    {
+        const platform::PrivateFolder folder = platform::PrivateFolder::open(asked);
+        QCOMPARE(folder.isValid(), used);
+        struct stat status
+        {};
+        QVERIFY(::stat(native.constData(), &status) == 0);
+        QCOMPARE(int(status.st_mode & 07777), modeAfter);
+        if (used) {
+            QFile probe(folder.path() + QStringLiteral("/probe"));
+            QVERIFY(probe.open(QIODevice::WriteOnly));
+            QVERIFY(QFileInfo::exists(made + QStringLiteral("/probe")));
+        }
     }
+    // A folder let go closes what it opened, and nothing else: not standard input where none was opened.
+    QCOMPARE(openDescriptors(), descriptors);
 }
 
 void tst_PrivateFolder::aSwappedFolderIsNeverUsed_data()

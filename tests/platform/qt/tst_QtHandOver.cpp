@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "OpenDescriptors.h"
 #include "platform/qt/LocalChannel.h"
 #include "platform/qt/QtHandOver.h"
 
@@ -10,6 +11,7 @@
 #include <future>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -39,6 +41,13 @@ bool offerFromAnotherCopy(const QString &socketPath, const QString &file)
     return answer.get();
 }
 
+mode_t fileCreationMask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 }  // namespace
 
 class tst_QtHandOver : public QObject
@@ -51,7 +60,9 @@ private slots:
     void offersAreHeardExactly();
     void laterCopyGivesUpOnAStoppedCopy();
     void idleAndSurplusVisitorsAreLetGo();
+    void visitorsThatHangUpAreLetGoAtOnce();
     void failedAcceptDoesNotEndListening();
+    void socketThatCannotBeMadeIsReportedOnce_data();
     void socketThatCannotBeMadeIsReportedOnce();
 
 private:
@@ -69,11 +80,13 @@ void tst_QtHandOver::theAnswerIsTrue_data()
 void tst_QtHandOver::theAnswerIsTrue()
 {
     QFETCH(bool, ready);
+    const mode_t usualMask = fileCreationMask();
     Listener listener(socketPath());
     listener.ready = ready;
-    // Made with no rights for others, as it was bound.
+    // Made with no rights for others, as it was bound; the files the program makes later keep the usual mask.
     QCOMPARE(QFile::permissions(socketPath()),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    QCOMPARE(fileCreationMask(), usualMask);
     const QString file = QStringLiteral("/home/siti/Sîti's reading.jav");
     QCOMPARE(offerFromAnotherCopy(socketPath(), file), ready);
     QTest::qWait(50);  // a late acknowledgement would arrive now
@@ -144,18 +157,21 @@ void tst_QtHandOver::laterCopyGivesUpOnAStoppedCopy()
         }
         queued.push_back(fd);
     }
+    const QStringList descriptorsBefore = openDescriptors();
     QElapsedTimer waited;
     waited.start();
     std::future<bool> offered = std::async(
         std::launch::async, [&] { return platform::QtHandOver(socketPath()).offer(QStringLiteral("a.jav")); });
     const bool gaveUp = offered.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
     const qint64 waitedMs = waited.elapsed();
+    const QStringList descriptorsAfter = openDescriptors();
     ::close(stopped);  // wakes a connect that still waits, so the test can end
     for (const int fd : queued)
         ::close(fd);
     std::printf("the later copy gave up on the stopped copy after %lld ms\n", static_cast<long long>(waitedMs));
     QVERIFY2(gaveUp, "the later copy still waited after 20 s");
     QVERIFY(!offered.get());
+    QCOMPARE(descriptorsAfter, descriptorsBefore);  // the socket it gave up on is closed
     ::unlink(path.constData());
 }
 
@@ -174,6 +190,17 @@ void tst_QtHandOver::idleAndSurplusVisitorsAreLetGo()
     };
     QTRY_COMPARE_WITH_TIMEOUT(stillOpen(), 8, 2000);
     QTRY_COMPARE_WITH_TIMEOUT(stillOpen(), 0, 8000);
+    QVERIFY(offerFromAnotherCopy(socketPath(), QStringLiteral("a.jav")));
+}
+
+// Copies that hang up free their places at once, not when their time is up: a file offered right after
+// as many visitors as are served at once came and went is still taken.
+void tst_QtHandOver::visitorsThatHangUpAreLetGoAtOnce()
+{
+    Listener listener(socketPath());
+    for (int i = 0; i < 8; ++i)
+        QVERIFY(platform::LocalClient::connectTo(socketPath(), 2000));
+    QTest::qWait(100);
     QVERIFY(offerFromAnotherCopy(socketPath(), QStringLiteral("a.jav")));
 }
 
@@ -201,16 +228,22 @@ void tst_QtHandOver::failedAcceptDoesNotEndListening()
     QTRY_COMPARE(listener.taken, QStringList{QStringLiteral("a.jav")});
 }
 
+void tst_QtHandOver::socketThatCannotBeMadeIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("name");  // in the test's folder
+    QTest::newRow("longer than a Unix socket's address can hold") << QString(120, QLatin1Char('x'));
+    QTest::newRow("in a folder that is not there") << QStringLiteral("gone/wetonara.socket");
+}
+
 void tst_QtHandOver::socketThatCannotBeMadeIsReportedOnce()
 {
-    // Longer than a Unix socket's address can hold.
-    const QString tooLong = m_scratch.filePath(QString(120, QLatin1Char('x')));
+    QFETCH(QString, name);
     QTemporaryFile captured;
     QVERIFY(captured.open());
     const int savedError = ::dup(STDERR_FILENO);
     ::dup2(captured.handle(), STDERR_FILENO);
     {
-        Listener listener(tooLong);
+        Listener listener(m_scratch.filePath(name));
         QTest::qWait(50);
     }
     ::dup2(savedError, STDERR_FILENO);

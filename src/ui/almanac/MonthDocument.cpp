@@ -56,6 +56,13 @@ void fillDay(const QTextTableCell &cell, const QModelIndex &day)
     cursor.insertBlock();
     cursor.insertText(day.data(CalendarModel::JavaneseDayRole).toString(),
                       textFormat(TextSize, day.data(CalendarModel::MonthBeginsRole).toBool()));
+    const QString mangsa = day.data(CalendarModel::MangsaBeginsRole).toString();
+    if (!mangsa.isEmpty()) {
+        QTextCharFormat italic = textFormat(TextSize, false);
+        italic.setFontItalic(true);
+        cursor.insertBlock();
+        cursor.insertText(mangsa, italic);
+    }
 }
 
 // A table across the page whose first column takes the given share of its width, the others sharing the
@@ -125,6 +132,8 @@ void compose(QTextDocument &document, const CalendarModel &model, const Notes &n
     cursor.insertText(model.sheet().title(), textFormat(TitleSize, true));
     cursor.insertBlock();
     cursor.insertText(model.sheet().javaneseTitle(), textFormat(SubtitleSize, false));
+    cursor.insertBlock();
+    cursor.insertText(model.sheet().hijriTitle(), textFormat(SubtitleSize, false));
     if (!notes.person.isEmpty()) {
         cursor.insertBlock();
         cursor.insertText(notes.person, textFormat(SubtitleSize, true));

@@ -10,6 +10,7 @@
 #include "web/modHelp.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
@@ -89,9 +90,11 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         frmMain &window = set.main();
-        QList<QWidget *> expected{child<QLineEdit>(window, "txtName"),        child<QComboBox>(window, "cboMonth"),
-                                  child<QComboBox>(window, "cboDate"),        child<QComboBox>(window, "cboYear"),
-                                  child<QPushButton>(window, "cmdCalculate"), child<QPushButton>(window, "cmdOpen")};
+        QList<QWidget *> expected{
+            child<QLineEdit>(window, "txtName"),        child<QComboBox>(window, "cboMonth"),
+            child<QComboBox>(window, "cboDate"),        child<QComboBox>(window, "cboYear"),
+            child<QCheckBox>(window, "chkAfterSunset"), child<QPushButton>(window, "cmdCalculate"),
+            child<QPushButton>(window, "cmdOpen")};
         const auto nextTabStop = [](QWidget *widget) {
             do
                 widget = widget->nextInFocusChain();

@@ -85,6 +85,23 @@ private slots:
         QCOMPARE(window.findChildren<QLabel *>(QStringLiteral("Label2")).size(), 2);
     }
 
+    // Alt+S ticks and clears "Born after sunset" from anywhere in the window, and leaves it the focus.
+    void theSunsetBoxAnswersItsAccessKey()
+    {
+        fakes::FakePlatform fake;
+        WindowSet set(fake.platform());
+        frmMain &window = set.main();
+        window.showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *box = child<QCheckBox>(window, "chkAfterSunset");
+        QVERIFY(!box->isChecked());
+        for (const bool ticked : {true, false}) {
+            QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::AltModifier);
+            QTRY_COMPARE(box->isChecked(), ticked);  // a button pressed by its key shows the press first
+            QCOMPARE(QApplication::focusWidget(), box);
+        }
+    }
+
     void focusOrderFollowsTheForm()
     {
         fakes::FakePlatform fake;

@@ -230,6 +230,10 @@
         <source>The Hijri date is reckoned by the arithmetical (tabular) calendar. The dates that Indonesia&apos;s government and Muhammadiyah announce, fixed by sighting criteria, may differ from it by a day.</source>
         <translation>Tanggal Hijriah dihitung menurut kalender hisab urfi. Tanggal yang diumumkan pemerintah Indonesia dan Muhammadiyah, yang ditetapkan menurut kriteria masing-masing, dapat berbeda sehari darinya.</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>Rincian</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -8,6 +8,7 @@
 #include "MonthDocument.h"
 #include "ui/kit/AlertLabel.h"
 #include "ui/kit/Controls.h"
+#include "ui/kit/FocusMark.h"
 #include "ui/kit/Printing.h"
 #include "ui/kit/ScreenPlacement.h"
 #include "ui/kit/WetonanExport.h"
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextDocument>
@@ -51,6 +53,29 @@ QLabel *legend(DayMarks::Mark mark, const QColor &ground, const QColor &frame)
     return label;
 }
 
+// The chosen day's lines and the notes under them scroll when the window is made smaller than they need,
+// so that the month keeps its room on a small screen or at a large scale.
+QScrollArea *detailsArea(std::initializer_list<QWidget *> texts)
+{
+    auto *inside = new QWidget;
+    auto *column = new QVBoxLayout(inside);
+    column->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *text : texts)
+        column->addWidget(text);
+    column->addStretch(1);
+    auto *area = new QScrollArea;
+    area->setObjectName(QStringLiteral("detailsArea"));
+    area->setAccessibleName(CalendarWindow::tr("Details"));
+    FocusMark::install(area);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setWidget(inside);
+    for (QWidget *ground : {static_cast<QWidget *>(area), area->viewport(), inside})
+        ground->setAutoFillBackground(false);
+    return area;
+}
+
 }  // namespace
 
 CalendarWindow::CalendarWindow(const Services &services, const CurrentReading &reading)
@@ -64,8 +89,13 @@ CalendarWindow::CalendarWindow(const Services &services, const CurrentReading &r
     javaneseTitle = Controls::label(this, "javaneseTitle", QString(), {}, {Look::verdana(10), Look::DarkGreen});
     hijriTitle = Controls::label(this, "hijriTitle", QString(), {}, {Look::verdana(10), Look::DarkGreen});
     layout->addWidget(title);
-    layout->addWidget(javaneseTitle);
-    layout->addWidget(hijriTitle);
+    // The Javanese and the Hijri months share a line, so the month keeps its room on a small screen.
+    auto *calendars = new QHBoxLayout;
+    calendars->addWidget(javaneseTitle);
+    calendars->addSpacing(24);
+    calendars->addWidget(hijriTitle);
+    calendars->addStretch(1);
+    layout->addLayout(calendars);
     grid = new CalendarView(m_model, this);
     grid->setFont(Look::verdana(9));
     Controls::setInputColours(grid, Look::Black, Look::White);
@@ -137,12 +167,7 @@ void CalendarWindow::buildDetails(QBoxLayout *layout)
                                    "that Indonesia's government and Muhammadiyah announce, fixed by sighting "
                                    "criteria, may differ from it by a day."),
                                 {}, note);
-    auto *texts = new QVBoxLayout;
-    texts->addWidget(details);
-    texts->addWidget(sunsetNote);
-    texts->addWidget(hijriNote);
-    texts->addStretch(1);
-    row->addLayout(texts, 1);
+    row->addWidget(detailsArea({details, sunsetNote, hijriNote}), 1);
     auto *legends = new QVBoxLayout;
     legends->addWidget(legend(DayMarks::Today, Look::PaleYellow, CalendarDelegate::TodayFrame));
     birthLegend = new QWidget(this);

@@ -22,7 +22,7 @@ public:
     // The month on show, and the days it marks (an invalid date for none); the wetonan of a birth after
     // sunset follow the next civil day.
     void setMonth(int year, int month);
-    void setMarks(QDate today, QDate birth, bool afterSunset = false);
+    void setMarks(QDate today, QDate birth, bool afterSunset);
     [[nodiscard]] const MonthSheet &sheet() const { return m_sheet; }
     [[nodiscard]] QDate birth() const { return m_birth; }
     [[nodiscard]] bool afterSunset() const { return m_afterSunset; }

@@ -342,6 +342,17 @@ void tst_CalendarWindow::printsTheMonthOfAReading()
           QStringLiteral("Neptu: 13 (Jumat 6 + Pon 7)"), QStringLiteral("Today"), QStringLiteral("Date of Birth"),
           QStringLiteral("Wetonan: the same weton, every 35 days")})
         QVERIFY2(text.contains(shown), qPrintable(shown));
+    // The month's title on a line of its own, the Javanese and Hijri months under it; the chosen day's
+    // Hijri date and season (Dhesta began on 19 April: day 13 of 23); Sadha's first day, 12 May, named.
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QVERIFY(lines.contains(QStringLiteral("May 2026")));
+    const QString hijriTitle = child<QLabel>(set.calendar(), "hijriTitle")->text();
+    QVERIFY2(hijriTitle.endsWith(QStringLiteral(" 1447 AH")), qPrintable(hijriTitle));
+    QVERIFY(text.contains(hijriTitle));
+    for (const QString &line :
+         {QStringLiteral("Pranata Mangsa: Dhesta (season 11 of 12), day 13 of 23"), QStringLiteral("Hijri Date: ")})
+        QVERIFY2(lines.filter(line).size() == 1, qPrintable(line));
+    QVERIFY(text.contains(QStringLiteral("Sadha")));
     // The date of birth on its ground, as in the legend.
     QCOMPARE(html.count(CalendarDelegate::BirthGround.name()), 2);
     QCOMPARE(html.count(CalendarDelegate::WetonanGround.name()), 1);

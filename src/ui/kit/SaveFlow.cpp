@@ -19,13 +19,11 @@ QString choosePath(const Services &services, const platform::FileDialogRequest &
     return answer == platform::MessageAnswer::Yes ? path : QString();
 }
 
-bool write(platform::MessageBoxes &messages, const QString &path, const QByteArray &bytes, SaveTarget::Content content)
+void write(platform::MessageBoxes &messages, const QString &path, const QByteArray &bytes, SaveTarget::Content content)
 {
     const SaveTarget::Result result = SaveTarget::write(path, bytes);
-    if (result.outcome == SaveTarget::Outcome::Saved)
-        return true;
-    Messages::show(messages, SaveTarget::failureMessage(result, path, content), platform::MessageIcon::Critical);
-    return false;
+    if (result.outcome != SaveTarget::Outcome::Saved)
+        Messages::show(messages, SaveTarget::failureMessage(result, path, content), platform::MessageIcon::Critical);
 }
 
 }  // namespace SaveFlow

@@ -25,7 +25,7 @@ struct Services
 [[nodiscard]] QString choosePath(const Services &services, const platform::FileDialogRequest &request,
                                  QStringView extension);
 
-// Writes the bytes; on failure says why, naming what was to be saved. True when the file was saved.
-bool write(platform::MessageBoxes &messages, const QString &path, const QByteArray &bytes, SaveTarget::Content content);
+// Writes the bytes; on failure says why, naming what was to be saved.
+void write(platform::MessageBoxes &messages, const QString &path, const QByteArray &bytes, SaveTarget::Content content);
 
 }  // namespace SaveFlow

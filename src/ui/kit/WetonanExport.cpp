@@ -12,14 +12,14 @@ namespace WetonanExport {
 
 QString caption() { return QCoreApplication::translate("WetonanExport", "Export &Wetonan..."); }
 
-bool run(const Services &services, const QString &name, QDate birth, bool afterSunset)
+void run(const Services &services, const QString &name, QDate birth, bool afterSunset)
 {
     const QString path =
         SaveFlow::choosePath({services.messages, services.fileDialogs},
                              {QCoreApplication::translate("WetonanExport", "Export Wetonan"), WetonanEvent::FileFilter},
                              WetonanEvent::Extension);
     if (path.isEmpty())
-        return false;
+        return;
     // Only asked where the file can be written: a folder or a device at the path is refused at once.
     const SaveTarget::Kind standing = SaveTarget::kindAt(path);
     const bool reminder = (standing == SaveTarget::Kind::Nothing || standing == SaveTarget::Kind::File)
@@ -30,7 +30,7 @@ bool run(const Services &services, const QString &name, QDate birth, bool afterS
                                  == platform::MessageAnswer::Yes;
     const QDateTime stamp = QDateTime::fromMSecsSinceEpoch(services.clock.msecsSinceEpoch(), Qt::UTC);
     const QByteArray bytes = WetonanIcs::compose(WetonanEvent::of(name, birth, afterSunset, reminder), stamp);
-    return SaveFlow::write(services.messages, path, bytes, SaveTarget::Content::Wetonan);
+    SaveFlow::write(services.messages, path, bytes, SaveTarget::Content::Wetonan);
 }
 
 }  // namespace WetonanExport

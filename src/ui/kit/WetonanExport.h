@@ -24,7 +24,7 @@ struct Services
 // The menu entry's and the button's caption, the same in every window that offers the export.
 [[nodiscard]] QString caption();
 
-// Asks where, and whether to add the reminder, then writes the file. True when it was saved.
-bool run(const Services &services, const QString &name, QDate birth, bool afterSunset);
+// Asks where, and whether to add the reminder, then writes the file; says why when it cannot.
+void run(const Services &services, const QString &name, QDate birth, bool afterSunset);
 
 }  // namespace WetonanExport

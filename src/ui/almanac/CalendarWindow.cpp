@@ -3,12 +3,12 @@
 
 #include "CalendarDelegate.h"
 #include "CalendarModel.h"
+#include "CalendarPanels.h"
 #include "CalendarView.h"
 #include "Identity.h"
 #include "MonthDocument.h"
 #include "ui/kit/AlertLabel.h"
 #include "ui/kit/Controls.h"
-#include "ui/kit/FocusMark.h"
 #include "ui/kit/Printing.h"
 #include "ui/kit/ScreenPlacement.h"
 #include "ui/kit/WetonanExport.h"
@@ -22,8 +22,8 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextDocument>
@@ -36,45 +36,6 @@ namespace {
 // The longest the window waits before it looks at the clock again: a clock that jumps (a machine that
 // slept, a new time zone) is caught up with this soon.
 constexpr int LongestClockWait = 10 * 60 * 1000;
-
-QLabel *legend(DayMarks::Mark mark, const QColor &ground, const QColor &frame)
-{
-    auto *label = new QLabel(CalendarModel::markCaption(mark));
-    label->setContentsMargins(6, 2, 6, 2);
-    Controls::setBackground(label, ground);
-    Controls::setTextColour(label, Look::Black);
-    if (frame.isValid()) {
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(2);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, frame);
-        label->setPalette(palette);
-    }
-    return label;
-}
-
-// The chosen day's lines and the notes under them scroll when the window is made smaller than they need,
-// so that the month keeps its room on a small screen or at a large scale.
-QScrollArea *detailsArea(std::initializer_list<QWidget *> texts)
-{
-    auto *inside = new QWidget;
-    auto *column = new QVBoxLayout(inside);
-    column->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *text : texts)
-        column->addWidget(text);
-    column->addStretch(1);
-    auto *area = new QScrollArea;
-    area->setObjectName(QStringLiteral("detailsArea"));
-    area->setAccessibleName(CalendarWindow::tr("Details"));
-    FocusMark::install(area);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setWidgetResizable(true);
-    area->setWidget(inside);
-    for (QWidget *ground : {static_cast<QWidget *>(area), area->viewport(), inside})
-        ground->setAutoFillBackground(false);
-    return area;
-}
 
 }  // namespace
 
@@ -167,15 +128,15 @@ void CalendarWindow::buildDetails(QBoxLayout *layout)
                                    "that Indonesia's government and Muhammadiyah announce, fixed by sighting "
                                    "criteria, may differ from it by a day."),
                                 {}, note);
-    row->addWidget(detailsArea({details, sunsetNote, hijriNote}), 1);
+    row->addWidget(CalendarPanels::detailsArea({details, sunsetNote, hijriNote}), 1);
     auto *legends = new QVBoxLayout;
-    legends->addWidget(legend(DayMarks::Today, Look::PaleYellow, CalendarDelegate::TodayFrame));
+    legends->addWidget(CalendarPanels::legend(DayMarks::Today, Look::PaleYellow, CalendarDelegate::TodayFrame));
     birthLegend = new QWidget(this);
     birthLegend->setObjectName(QStringLiteral("birthLegend"));
     auto *birthLegends = new QVBoxLayout(birthLegend);
     birthLegends->setContentsMargins(0, 0, 0, 0);
-    birthLegends->addWidget(legend(DayMarks::Birth, CalendarDelegate::BirthGround, QColor()));
-    birthLegends->addWidget(legend(DayMarks::Wetonan, CalendarDelegate::WetonanGround, QColor()));
+    birthLegends->addWidget(CalendarPanels::legend(DayMarks::Birth, CalendarDelegate::BirthGround, QColor()));
+    birthLegends->addWidget(CalendarPanels::legend(DayMarks::Wetonan, CalendarDelegate::WetonanGround, QColor()));
     legends->addWidget(birthLegend);
     legends->addStretch(1);
     row->addLayout(legends);

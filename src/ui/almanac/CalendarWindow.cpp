@@ -22,8 +22,8 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextDocument>

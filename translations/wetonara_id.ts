@@ -167,6 +167,10 @@
         <source>Date of Birth</source>
         <translation>Tanggal Lahir</translation>
     </message>
+    <message>
+        <source>, mangsa %1 begins</source>
+        <translation>, awal mangsa %1</translation>
+    </message>
 </context>
 <context>
     <name>CalendarWindow</name>
@@ -221,6 +225,14 @@
     <message>
         <source>%1, born %2: %3</source>
         <translation>%1, lahir %2: %3</translation>
+    </message>
+    <message>
+        <source>The Hijri date is reckoned by the arithmetical (tabular) calendar. The dates that Indonesia&apos;s government and Muhammadiyah announce, fixed by sighting criteria, may differ from it by a day.</source>
+        <translation>Tanggal Hijriah dihitung menurut kalender hisab urfi. Tanggal yang diumumkan pemerintah Indonesia dan Muhammadiyah, yang ditetapkan menurut kriteria masing-masing, dapat berbeda sehari darinya.</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Rincian</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1046,21 @@ ditulis; 2 argumen salah.
     </message>
 </context>
 <context>
+    <name>WetonanExport</name>
+    <message>
+        <source>Export &amp;Wetonan...</source>
+        <translation>Ekspor &amp;Wetonan...</translation>
+    </message>
+    <message>
+        <source>Export Wetonan</source>
+        <translation>Ekspor Wetonan</translation>
+    </message>
+    <message>
+        <source>Add a reminder on the evening before each wetonan?</source>
+        <translation>Tambahkan pengingat pukul 18.00 pada petang sebelum setiap wetonan?</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
@@ -1156,6 +1183,10 @@ ditulis; 2 argumen salah.
     <message>
         <source>Year</source>
         <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>Born after &amp;sunset</source>
+        <translation>Lahir Setelah &amp;Matahari Terbenam</translation>
     </message>
 </context>
 <context>

@@ -23,9 +23,9 @@ void hideCompanionScreen(WindowSet &set)
 {
     set.nag().hide();
     if (CalendarWindow *calendar = set.openCalendar())
-        calendar->setBirth(set.shownBirthDate());
+        calendar->setBirth(set.shownBirthDate(), set.shownAfterSunset());
     if (MatchWindow *match = set.openMatch())
-        match->setBirth(set.shownBirthDate());
+        match->setBirth(set.shownBirthDate(), set.shownAfterSunset());
 }
 
 void showResult(WindowSet &set, const std::optional<WetonResult> &result)

@@ -10,9 +10,9 @@
 
 void WindowMoves::openAbout(QWidget *opener) { m_set.about().openOver(opener); }
 
-void WindowMoves::openCalendar() { m_set.calendar().showFor(m_set.shownBirthDate()); }
+void WindowMoves::openCalendar() { m_set.calendar().showFor(m_set.shownBirthDate(), m_set.shownAfterSunset()); }
 
-void WindowMoves::openMatch() { m_set.match().showFor(m_set.shownBirthDate()); }
+void WindowMoves::openMatch() { m_set.match().showFor(m_set.shownBirthDate(), m_set.shownAfterSunset()); }
 
 void WindowMoves::showCompanionScreen() { Navigation::showCompanionScreen(m_set); }
 

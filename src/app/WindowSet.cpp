@@ -34,7 +34,10 @@ frmMain &WindowSet::main()
 
 frmJavaneseAstrology &WindowSet::result()
 {
-    return m_result.get([this] { return new frmJavaneseAstrology(m_platform.browser, m_moves); });
+    return m_result.get([this] {
+        return new frmJavaneseAstrology(
+            {m_platform.browser, m_platform.messages, m_platform.fileDialogs, m_platform.clock}, m_reading, m_moves);
+    });
 }
 
 frmSave &WindowSet::report()
@@ -61,7 +64,8 @@ frmNagScreen2 &WindowSet::nag()
 CalendarWindow &WindowSet::calendar()
 {
     return m_calendar.get([this] {
-        return new CalendarWindow({m_platform.clock, m_platform.printer, m_platform.messages}, m_reading);
+        return new CalendarWindow({m_platform.clock, m_platform.printer, m_platform.messages, m_platform.fileDialogs},
+                                  m_reading);
     });
 }
 
@@ -75,6 +79,8 @@ QDate WindowSet::shownBirthDate() const
     const std::optional<int> month = GregorianMonths::indexOf(m_reading.BirthMonth);
     return openResult() && month ? QDate(m_reading.BirthYear, *month + 1, m_reading.BirthDay) : QDate();
 }
+
+bool WindowSet::shownAfterSunset() const { return openResult() && m_reading.BornAfterSunset; }
 
 void WindowSet::closeLookUpWindows()
 {

@@ -87,6 +87,8 @@ public:
     // The date of birth of the reading on screen: while the result window is open, the reading's date;
     // otherwise an invalid date.
     QDate shownBirthDate() const;
+    // Whether that person was born after sunset, so that the weton is the next civil day's.
+    bool shownAfterSunset() const;
 
     // The look-up windows (calendar, match) go: the user is leaving, or the run ends.
     void closeLookUpWindows();

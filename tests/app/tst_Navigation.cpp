@@ -122,8 +122,10 @@ void tst_Navigation::menuBars_data()
     resultHelp.replaceInStrings(QStringLiteral("mnuSep2|"), QStringLiteral("mnuSep3|"));
     resultHelp.replaceInStrings(QStringLiteral("mnuSep1|"), QStringLiteral("mnuSep2|"));
     QTest::newRow("result window") << true
-                                   << (QStringList{"mnuFile|bar|&File|shown", "mnuBack|mnuFile|&Back|shown",
-                                                   "mnuSep1|mnuFile|-|shown", "mnuExit|mnuFile|E&xit|shown"}
+                                   << (QStringList{"mnuFile|bar|&File|shown",
+                                                   "mnuExportWetonan|mnuFile|Export &Wetonan...|shown",
+                                                   "mnuBack|mnuFile|&Back|shown", "mnuSep1|mnuFile|-|shown",
+                                                   "mnuExit|mnuFile|E&xit|shown"}
                                        + calendar + resultHelp);
 }
 

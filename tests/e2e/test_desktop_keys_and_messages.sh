@@ -20,7 +20,8 @@ xdotool type --delay 40 "Sukarni"
 keys Return
 sleep 0.5
 shows frmMain || fail "Return in the name box was not ignored"
-keys Tab Tab Tab Tab Return
+# Month, day, year, "Born after sunset", then Calculate.
+keys Tab Tab Tab Tab Tab Return
 wait_for 15 shows frmJavaneseAstrology || fail "Return on the focused Calculate button did not calculate"
 
 # Links are double-clicked out of habit: the about box's offer link, then the companion screen's box.

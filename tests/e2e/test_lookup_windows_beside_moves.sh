@@ -16,7 +16,7 @@ start_display
 # Points inside the windows' buttons and menu, from their designed places (the windows are fixed in size
 # at scale 1): the result window's Back, the entry window's Calculate and Open, the File menu.
 back_button=(565 358)
-calculate_button=(373 238)
+calculate_button=(373 256)
 open_button=(105 198)
 file_menu=(15 9)
 

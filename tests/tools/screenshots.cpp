@@ -16,6 +16,7 @@
 #include "weton/InterfaceLanguage.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -76,24 +77,25 @@ int main(int argc, char *argv[])
     fakes::FakePlatform fake;
     fake.clock.date = QDate(2001, 10, 24);  // today in the month the calendar shows
     WindowSet set(fake.platform());
-    bool ok = save(set.main(), folder, QStringLiteral("frmMain"));
-
-    // 2 October 2001 is a Selasa Legi, whose description is the longest of all.
+    // Siti was born on 2 October 2001 after sunset: her weton is that of 3 October, Rabu Pahing, and every
+    // window says why.
     frmMain &entry = set.main();
     child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Siti Rahayu"));
     child<QComboBox>(entry, "cboMonth")->setCurrentIndex(9);  // October
     child<QComboBox>(entry, "cboDate")->setCurrentText(QStringLiteral("2"));
     child<QComboBox>(entry, "cboYear")->setCurrentText(QStringLiteral("2001"));
+    child<QCheckBox>(entry, "chkAfterSunset")->setChecked(true);
+    bool ok = save(set.main(), folder, QStringLiteral("frmMain"));
     entry.Calculate();
     ok &= save(set.result(), folder, QStringLiteral("frmJavaneseAstrology"));
     ok &= save(set.report(), folder, QStringLiteral("frmSave"));
     ok &= save(set.about(), folder, QStringLiteral("frmAbout"));
-    set.calendar().showFor(set.shownBirthDate());
+    set.calendar().showFor(set.shownBirthDate(), set.shownAfterSunset());
     ok &= save(set.calendar(), folder, QStringLiteral("CalendarWindow"));
     // As small as it goes: the cells shrink and their texts end in an ellipsis.
     set.calendar().resize(set.calendar().minimumSizeHint());
     ok &= save(set.calendar(), folder, QStringLiteral("CalendarWindow-small"));
-    set.match().showFor(set.shownBirthDate());
+    set.match().showFor(set.shownBirthDate(), set.shownAfterSunset());
     child<DateBox>(set.match(), "secondDate")->setDate(QDate(1980, 6, 7));
     ok &= save(set.match(), folder, QStringLiteral("MatchWindow"));
     set.match().resize(set.match().minimumSizeHint());

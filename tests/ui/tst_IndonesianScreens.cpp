@@ -16,6 +16,7 @@
 #include "weton/DayFacts.h"
 #include "weton/DaySignCatalogue.h"
 #include "weton/InterfaceLanguage.h"
+#include "weton/PranataMangsa.h"
 #include "weton/Wuku.h"
 
 #include <QApplication>
@@ -158,10 +159,12 @@ private slots:
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         // 2 October 2001, a Selasa Legi: the longest description.
+        // After sunset, so that every window shows its line about it too.
         enterReading(set.main(), QStringLiteral("Siti Rahayu"), 9, QStringLiteral("2"), QStringLiteral("2001"));
+        child<QCheckBox>(set.main(), "chkAfterSunset")->setChecked(true);
         set.main().Calculate();
-        set.calendar().showFor(set.shownBirthDate());
-        set.match().showFor(set.shownBirthDate());
+        set.calendar().showFor(set.shownBirthDate(), set.shownAfterSunset());
+        set.match().showFor(set.shownBirthDate(), set.shownAfterSunset());
         const QMap<QString, QWidget *> windows{{"frmMain", &set.main()},      {"frmJavaneseAstrology", &set.result()},
                                                {"frmSave", &set.report()},    {"frmAbout", &set.about()},
                                                {"frmNagScreen2", &set.nag()}, {"CalendarWindow", &set.calendar()},
@@ -180,9 +183,9 @@ private slots:
     }
 
     // The calendar at the size it opens at paints every name whole: the weekdays over the columns, the
-    // wuku at the rows' start and over them their caption, and in the cells the market days and every
-    // Javanese month's name where it begins. December 2026 and the months of 2027, one after the other
-    // as Page Down turns them, hold all of them.
+    // wuku at the rows' start and over them their caption, and in the cells the market days, every
+    // Javanese month's name where it begins and every pranata mangsa's where it begins. December 2026 and the months of
+    // 2027, one after the other as Page Down turns them, hold all of them.
     void calendarPaintsEveryNameWhole_data()
     {
         QTest::addColumn<QString>("language");
@@ -217,6 +220,8 @@ private slots:
             names << DaySignCatalogue::marketDayInLookupOrder(market);
         for (int month = 1; month <= 12; ++month)
             names << CalendarModel::monthBeginText(month);
+        for (int mangsa = 1; mangsa <= PranataMangsa::Count; ++mangsa)
+            names << PranataMangsa::name(mangsa).toString();
         QStringList missing;
         for (const QString &name : names)
             if (!painted.contains(name))

@@ -28,6 +28,13 @@ QFont boldFont(const QFont &base)
     return font;
 }
 
+QFont italicFont(const QFont &base)
+{
+    QFont font = base;
+    font.setItalic(true);
+    return font;
+}
+
 void frame(QPainter *painter, const QRect &cell, const QColor &colour, int width)
 {
     painter->setPen(QPen(colour, width));
@@ -87,7 +94,16 @@ void CalendarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     const bool monthBegins = index.data(CalendarModel::MonthBeginsRole).toBool();
     painter->setPen(monthBegins ? MonthBegins : MinorText);
     painter->setFont(monthBegins ? boldFont(option.font) : option.font);
-    drawFitted(painter, inner, Qt::AlignLeft | Qt::AlignBottom, index.data(CalendarModel::JavaneseDayRole).toString());
+    const QString javaneseDay = index.data(CalendarModel::JavaneseDayRole).toString();
+    drawFitted(painter, inner, Qt::AlignLeft | Qt::AlignBottom, javaneseDay);
+    // A mangsa's first day carries its name beside the Javanese day, in the room that day's text leaves.
+    const QString mangsa = index.data(CalendarModel::MangsaBeginsRole).toString();
+    if (!mangsa.isEmpty()) {
+        const int javaneseWidth = painter->fontMetrics().horizontalAdvance(javaneseDay) + Gap;
+        painter->setPen(MangsaBegins);
+        painter->setFont(italicFont(option.font));
+        drawFitted(painter, inner.adjusted(javaneseWidth, 0, 0, 0), Qt::AlignRight | Qt::AlignBottom, mangsa);
+    }
     // Both frames lie in the padding, clear of the texts; the chosen day's runs inside today's.
     QRect framed = cell;
     if (marks & DayMarks::Today) {

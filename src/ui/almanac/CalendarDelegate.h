@@ -5,7 +5,8 @@
 #include <QStyledItemDelegate>
 
 // Draws a day of the almanac: the Gregorian day large, the market day beside it, the Javanese day below
-// (with the month's name, in colour, where a Javanese month begins), on a ground that marks the date of
+// (with the month's name, in colour, where a Javanese month begins), the name of a pranata mangsa in
+// italics on the day it begins, on a ground that marks the date of
 // birth or its wetonan, framed when it is today or chosen. The colours are the program's own, so the
 // texts keep their contrast under any desktop palette. In a cell too small for them the texts end in an
 // ellipsis.
@@ -22,6 +23,7 @@ public:
     static constexpr QColor Text{0, 0, 0};
     static constexpr QColor MinorText{64, 64, 64};
     static constexpr QColor MonthBegins{128, 0, 0};
+    static constexpr QColor MangsaBegins{0, 80, 40};
 
     using QStyledItemDelegate::QStyledItemDelegate;
 

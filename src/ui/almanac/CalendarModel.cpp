@@ -12,10 +12,11 @@ void CalendarModel::setMonth(int year, int month)
     endResetModel();
 }
 
-void CalendarModel::setMarks(QDate today, QDate birth)
+void CalendarModel::setMarks(QDate today, QDate birth, bool afterSunset)
 {
     m_today = today;
     m_birth = birth;
+    m_afterSunset = afterSunset;
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
                          {MarksRole, Qt::AccessibleTextRole, Qt::ToolTipRole});
@@ -50,7 +51,8 @@ QVariant CalendarModel::data(const QModelIndex &index, int role) const
             return {};
         return day->javanese->day == 1 ? monthBeginText(day->javanese->month) : QString::number(day->javanese->day);
     case MonthBeginsRole: return day->javanese && day->javanese->day == 1;
-    case MarksRole: return DayMarks::of(day->date, m_today, m_birth);
+    case MarksRole: return DayMarks::of(day->date, m_today, m_birth, m_afterSunset);
+    case MangsaBeginsRole: return day->mangsa.day == 1 ? day->mangsa.name.toString() : QString();
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole: return spokenWithMarks(*day);
     default: return {};
@@ -79,7 +81,9 @@ QString CalendarModel::monthBeginText(int month)
 QString CalendarModel::spokenWithMarks(const DayFacts::Facts &day) const
 {
     QString text = DayFacts::spoken(day);
-    const int marks = DayMarks::of(day.date, m_today, m_birth);
+    if (day.mangsa.day == 1)
+        text += tr(", mangsa %1 begins").arg(day.mangsa.name);
+    const int marks = DayMarks::of(day.date, m_today, m_birth, m_afterSunset);
     if (marks & DayMarks::Today)
         text += tr(", today");
     if (marks & DayMarks::Birth)

@@ -14,15 +14,18 @@ class CalendarModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Role { MarketDayRole = Qt::UserRole + 1, JavaneseDayRole, MonthBeginsRole, MarksRole };
+    // MangsaBeginsRole: the name of the pranata mangsa that begins on the day, empty on the other days.
+    enum Role { MarketDayRole = Qt::UserRole + 1, JavaneseDayRole, MonthBeginsRole, MarksRole, MangsaBeginsRole };
 
     explicit CalendarModel(QObject *parent = nullptr);
 
-    // The month on show, and the days it marks (an invalid date for none).
+    // The month on show, and the days it marks (an invalid date for none); the wetonan of a birth after
+    // sunset follow the next civil day.
     void setMonth(int year, int month);
-    void setMarks(QDate today, QDate birth);
+    void setMarks(QDate today, QDate birth, bool afterSunset);
     [[nodiscard]] const MonthSheet &sheet() const { return m_sheet; }
     [[nodiscard]] QDate birth() const { return m_birth; }
+    [[nodiscard]] bool afterSunset() const { return m_afterSunset; }
 
     // The caption of the column of wuku names, on screen and on paper.
     [[nodiscard]] static QString wukuCaption();
@@ -46,4 +49,5 @@ private:
     MonthSheet m_sheet{0, 0};
     QDate m_today;
     QDate m_birth;
+    bool m_afterSunset = false;
 };

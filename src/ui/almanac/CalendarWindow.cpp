@@ -3,6 +3,7 @@
 
 #include "CalendarDelegate.h"
 #include "CalendarModel.h"
+#include "CalendarPanels.h"
 #include "CalendarView.h"
 #include "Identity.h"
 #include "MonthDocument.h"
@@ -10,6 +11,8 @@
 #include "ui/kit/Controls.h"
 #include "ui/kit/Printing.h"
 #include "ui/kit/ScreenPlacement.h"
+#include "ui/kit/WetonanExport.h"
+#include "weton/AfterSunset.h"
 #include "weton/CoveredDays.h"
 #include "weton/CurrentReading.h"
 #include "weton/DaySignCatalogue.h"
@@ -20,6 +23,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextDocument>
@@ -33,22 +37,6 @@ namespace {
 // slept, a new time zone) is caught up with this soon.
 constexpr int LongestClockWait = 10 * 60 * 1000;
 
-QLabel *legend(DayMarks::Mark mark, const QColor &ground, const QColor &frame)
-{
-    auto *label = new QLabel(CalendarModel::markCaption(mark));
-    label->setContentsMargins(6, 2, 6, 2);
-    Controls::setBackground(label, ground);
-    Controls::setTextColour(label, Look::Black);
-    if (frame.isValid()) {
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(2);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, frame);
-        label->setPalette(palette);
-    }
-    return label;
-}
-
 }  // namespace
 
 CalendarWindow::CalendarWindow(const Services &services, const CurrentReading &reading)
@@ -60,8 +48,15 @@ CalendarWindow::CalendarWindow(const Services &services, const CurrentReading &r
     buildNavigation(layout);
     title = Controls::label(this, "title", QString(), {}, {Look::verdana(14, Look::Bold), Look::DarkGreen});
     javaneseTitle = Controls::label(this, "javaneseTitle", QString(), {}, {Look::verdana(10), Look::DarkGreen});
+    hijriTitle = Controls::label(this, "hijriTitle", QString(), {}, {Look::verdana(10), Look::DarkGreen});
     layout->addWidget(title);
-    layout->addWidget(javaneseTitle);
+    // The Javanese and the Hijri months share a line, so the month keeps its room on a small screen.
+    auto *calendars = new QHBoxLayout;
+    calendars->addWidget(javaneseTitle);
+    calendars->addSpacing(24);
+    calendars->addWidget(hijriTitle);
+    calendars->addStretch(1);
+    layout->addLayout(calendars);
     grid = new CalendarView(m_model, this);
     grid->setFont(Look::verdana(9));
     Controls::setInputColours(grid, Look::Black, Look::White);
@@ -125,15 +120,23 @@ void CalendarWindow::buildDetails(QBoxLayout *layout)
     auto *row = new QHBoxLayout;
     details = Controls::label(this, "details", QString(), {}, {Look::verdana(9), Look::DarkGreen});
     details->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    row->addWidget(details, 1);
+    const Controls::Text note{Look::verdana(8.25), Look::DarkGreen, Qt::AlignLeft | Qt::AlignTop, true};
+    sunsetNote = Controls::label(this, "sunsetNote", QString(), {}, note);
+    sunsetNote->hide();
+    hijriNote = Controls::label(this, "hijriNote",
+                                tr("The Hijri date is reckoned by the arithmetical (tabular) calendar. The dates "
+                                   "that Indonesia's government and Muhammadiyah announce, fixed by sighting "
+                                   "criteria, may differ from it by a day."),
+                                {}, note);
+    row->addWidget(CalendarPanels::detailsArea({details, sunsetNote, hijriNote}), 1);
     auto *legends = new QVBoxLayout;
-    legends->addWidget(legend(DayMarks::Today, Look::PaleYellow, CalendarDelegate::TodayFrame));
+    legends->addWidget(CalendarPanels::legend(DayMarks::Today, Look::PaleYellow, CalendarDelegate::TodayFrame));
     birthLegend = new QWidget(this);
     birthLegend->setObjectName(QStringLiteral("birthLegend"));
     auto *birthLegends = new QVBoxLayout(birthLegend);
     birthLegends->setContentsMargins(0, 0, 0, 0);
-    birthLegends->addWidget(legend(DayMarks::Birth, CalendarDelegate::BirthGround, QColor()));
-    birthLegends->addWidget(legend(DayMarks::Wetonan, CalendarDelegate::WetonanGround, QColor()));
+    birthLegends->addWidget(CalendarPanels::legend(DayMarks::Birth, CalendarDelegate::BirthGround, QColor()));
+    birthLegends->addWidget(CalendarPanels::legend(DayMarks::Wetonan, CalendarDelegate::WetonanGround, QColor()));
     legends->addWidget(birthLegend);
     legends->addStretch(1);
     row->addLayout(legends);
@@ -144,6 +147,11 @@ void CalendarWindow::buildButtons(QBoxLayout *layout)
 {
     auto *row = new QHBoxLayout;
     row->addWidget(reason, 1);
+    exportButton = new QPushButton(WetonanExport::caption(), this);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    exportButton->hide();  // only while a date of birth is marked
+    connect(exportButton, &QPushButton::clicked, this, &CalendarWindow::exportWetonan);
+    row->addWidget(exportButton);
     printButton = new QPushButton(tr("&Print"), this);
     printButton->setObjectName(QStringLiteral("printButton"));
     closeButton = new QPushButton(tr("&Close"), this);
@@ -155,9 +163,9 @@ void CalendarWindow::buildButtons(QBoxLayout *layout)
     layout->addLayout(row);
 }
 
-void CalendarWindow::showFor(QDate birth)
+void CalendarWindow::showFor(QDate birth, bool afterSunset)
 {
-    setBirth(birth);
+    setBirth(birth, afterSunset);
     // A clock outside the calendar's years still opens it, at the nearest day it covers.
     goTo(birth.isValid() ? birth : CoveredDays::nearest(m_services.clock.today()));
     if (!m_sized) {
@@ -169,11 +177,15 @@ void CalendarWindow::showFor(QDate birth)
     grid->setFocus();
 }
 
-void CalendarWindow::setBirth(QDate birth)
+void CalendarWindow::setBirth(QDate birth, bool afterSunset)
 {
     m_birth = CoveredDays::contains(birth) ? birth : QDate();
+    m_afterSunset = m_birth.isValid() && afterSunset;
     birthLegend->setVisible(m_birth.isValid());
-    m_model->setMarks(m_services.clock.today(), m_birth);
+    exportButton->setVisible(m_birth.isValid());
+    sunsetNote->setText(m_afterSunset ? AfterSunset::line(m_birth) : QString());
+    sunsetNote->setVisible(m_afterSunset);
+    m_model->setMarks(m_services.clock.today(), m_birth, m_afterSunset);
 }
 
 QDate CalendarWindow::chosenDate() const { return m_model->dateAt(grid->currentIndex()); }
@@ -190,12 +202,13 @@ bool CalendarWindow::goTo(QDate date)
     const MonthSheet &shown = m_model->sheet();
     if (shown.year() != date.year() || shown.month() != date.month()) {
         m_model->setMonth(date.year(), date.month());
-        m_model->setMarks(m_services.clock.today(), m_birth);
+        m_model->setMarks(m_services.clock.today(), m_birth, m_afterSunset);
         title->setText(m_model->sheet().title());
         // The title bar, the task bar and a screen reader name the month on show.
         setWindowTitle(tr("%1 – Javanese Calendar – %2").arg(title->text(), Identity::ApplicationTitle));
         grid->setAccessibleName(title->text());
         javaneseTitle->setText(m_model->sheet().javaneseTitle());
+        hijriTitle->setText(m_model->sheet().hijriTitle());
         const QSignalBlocker quietMonth(monthList), quietYear(yearBox);
         monthList->setCurrentIndex(date.month() - 1);
         yearBox->setValue(date.year());
@@ -220,13 +233,14 @@ void CalendarWindow::showChosenDay()
     details->setText(
         QStringList{DayFacts::shownDate(date),
                     tr("Market Day: %1").arg(DaySignCatalogue::marketDayInLookupOrder(day.neptu.marketDay)),
-                    DayFacts::neptuLine(day), DayFacts::wukuLine(day), DayFacts::javaneseDateLine(day)}
+                    DayFacts::neptuLine(day), DayFacts::wukuLine(day), DayFacts::javaneseDateLine(day),
+                    DayFacts::hijriDateLine(day), DayFacts::mangsaLine(day)}
             .join(QLatin1Char('\n')));
 }
 
 void CalendarWindow::followTheClock()
 {
-    m_model->setMarks(m_services.clock.today(), m_birth);
+    m_model->setMarks(m_services.clock.today(), m_birth, m_afterSunset);
     // Looks again at the next midnight, when today's mark moves on.
     const QDateTime now = QDateTime::fromMSecsSinceEpoch(m_services.clock.msecsSinceEpoch());
     const qint64 toMidnight = now.msecsTo(now.date().addDays(1).startOfDay());
@@ -237,12 +251,20 @@ void CalendarWindow::print()
 {
     MonthDocument::Notes notes{QString(), details->text()};
     if (m_birth.isValid())
-        notes.person =
-            tr("%1, born %2: %3")
-                .arg(m_reading.PersonName, DayFacts::shownDate(m_birth), DayFacts::wetonText(DayFacts::of(m_birth)));
+        notes.person = tr("%1, born %2: %3")
+                           .arg(m_reading.PersonName, DayFacts::shownDate(m_birth),
+                                DayFacts::wetonText(DayFacts::of(AfterSunset::wetonDay(m_birth, m_afterSunset))));
+    if (m_afterSunset)
+        notes.person += QLatin1Char('\n') + sunsetNote->text();
     QTextDocument document;
     MonthDocument::compose(document, *m_model, notes);
     Printing::print(m_services.printer, m_services.messages, document, platform::PageOrientation::Landscape);
+}
+
+void CalendarWindow::exportWetonan()
+{
+    WetonanExport::run({m_services.messages, m_services.fileDialogs, m_services.clock}, m_reading.PersonName, m_birth,
+                       m_afterSunset);
 }
 
 void CalendarWindow::keyPressEvent(QKeyEvent *event)

@@ -31,16 +31,18 @@ public:
         const platform::Clock &clock;
         platform::Printer &printer;
         platform::MessageBoxes &messages;
+        platform::FileDialogs &fileDialogs;
     };
 
     // The reading gives the name printed with a month that marks a date of birth.
     CalendarWindow(const Services &services, const CurrentReading &reading);
 
     // Brings the window up at the month of the reading's date of birth, chosen and marked with its
-    // wetonan, or at today (the nearest day covered) when no reading is shown (an invalid date).
-    void showFor(QDate birth);
+    // wetonan, or at today (the nearest day covered) when no reading is shown (an invalid date). After
+    // sunset the wetonan follow the next civil day, and a line says so.
+    void showFor(QDate birth, bool afterSunset = false);
     // The reading on screen changed: the marks follow it; the month stays.
-    void setBirth(QDate birth);
+    void setBirth(QDate birth, bool afterSunset = false);
 
     [[nodiscard]] QDate chosenDate() const;
     [[nodiscard]] const CalendarModel &model() const { return *m_model; }
@@ -62,18 +64,23 @@ private:
     // Marks today as the clock says, and looks again at the next midnight.
     void followTheClock();
     void print();
+    void exportWetonan();
 
     const Services m_services;
     const CurrentReading &m_reading;
     CalendarModel *m_model;
     QTimer *m_clockTimer;
     QDate m_birth;
+    bool m_afterSunset = false;
     bool m_sized = false;
 
     CalendarView *grid = nullptr;
     QLabel *title = nullptr;
     QLabel *javaneseTitle = nullptr;
+    QLabel *hijriTitle = nullptr;
     QLabel *details = nullptr;
+    QLabel *sunsetNote = nullptr;  // why the wetonan follow the day after the birth
+    QLabel *hijriNote = nullptr;   // what the Hijri date is reckoned by
     AlertLabel *reason = nullptr;  // why a move was refused, until the next move that succeeds
     QWidget *birthLegend = nullptr;
     QToolButton *previousYear = nullptr;
@@ -83,6 +90,7 @@ private:
     QComboBox *monthList = nullptr;
     QSpinBox *yearBox = nullptr;
     QPushButton *todayButton = nullptr;
+    QPushButton *exportButton = nullptr;
     QPushButton *printButton = nullptr;
     QPushButton *closeButton = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "ui/kit/Controls.h"
 #include "ui/kit/DateBox.h"
 #include "ui/kit/FocusMark.h"
+#include "weton/AfterSunset.h"
 #include "weton/CoveredDays.h"
 #include "weton/DayFacts.h"
 #include "weton/WetonMatch.h"
@@ -51,6 +52,9 @@ MatchWindow::MatchWindow(const platform::Clock &clock)
     firstWeton = Controls::label(this, "firstWeton", QString(), {}, value);
     secondWeton = Controls::label(this, "secondWeton", QString(), {}, value);
     rule = Controls::label(this, "rule", QString(), {}, value);
+    firstNote = Controls::label(this, "firstNote", QString(), {},
+                                {Look::verdana(8.25), Look::DarkGreen, Qt::AlignLeft | Qt::AlignTop, true});
+    firstNote->hide();
     matchName = Controls::label(this, "matchName", QString(), {}, {Look::verdana(12, Look::Bold), Look::DarkGreen});
     meaning = Controls::label(nullptr, "meaning", QString(), {},
                               {Look::verdana(9), Look::DarkGreen, Qt::AlignLeft | Qt::AlignTop, true});
@@ -74,32 +78,40 @@ MatchWindow::MatchWindow(const platform::Clock &clock)
     layout->addWidget(secondCaption, 1, 0);
     layout->addWidget(secondDate, 1, 1);
     layout->addWidget(secondWeton, 1, 2);
-    layout->addWidget(rule, 2, 0, 1, 3);
-    layout->addWidget(matchName, 3, 0, 1, 3);
-    layout->addWidget(meaningArea(meaning), 4, 0, 1, 3);
-    layout->addWidget(buttons, 5, 0, 1, 3);
+    layout->addWidget(firstNote, 2, 0, 1, 3);
+    layout->addWidget(rule, 3, 0, 1, 3);
+    layout->addWidget(matchName, 4, 0, 1, 3);
+    layout->addWidget(meaningArea(meaning), 5, 0, 1, 3);
+    layout->addWidget(buttons, 6, 0, 1, 3);
     layout->setColumnStretch(2, 1);
-    layout->setRowStretch(4, 1);
+    layout->setRowStretch(5, 1);
     for (DateBox *box : {firstDate, secondDate})
         connect(box, &QDateEdit::dateChanged, this, &MatchWindow::showMatch);
-    connect(firstDate, &QDateEdit::dateChanged, this, [this] { m_firstChosen = !m_followingReading; });
+    connect(firstDate, &QDateEdit::dateChanged, this, [this] {
+        m_firstChosen = !m_followingReading;
+        if (m_firstChosen)
+            firstNote->hide();  // the date is the user's now, no longer the reading's
+    });
     showMatch();
 }
 
-void MatchWindow::showFor(QDate birth)
+void MatchWindow::showFor(QDate birth, bool afterSunset)
 {
-    setBirth(birth);
+    setBirth(birth, afterSunset);
     showInFront();
 }
 
-void MatchWindow::setBirth(QDate birth)
+void MatchWindow::setBirth(QDate birth, bool afterSunset)
 {
     // The first date follows each new reading, unless the user has chosen one.
-    if (m_firstChosen || !CoveredDays::contains(birth))
+    const QDate wetonDay = AfterSunset::wetonDay(birth, afterSunset);
+    if (m_firstChosen || !CoveredDays::contains(wetonDay))
         return;
     m_followingReading = true;
-    firstDate->setDate(birth);
+    firstDate->setDate(wetonDay);
     m_followingReading = false;
+    firstNote->setText(afterSunset ? AfterSunset::line(birth) : QString());
+    firstNote->setVisible(afterSunset);
 }
 
 void MatchWindow::showMatch()

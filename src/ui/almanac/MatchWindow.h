@@ -23,11 +23,12 @@ public:
     // Both dates start at today, as the clock says (the nearest day covered).
     explicit MatchWindow(const platform::Clock &clock);
 
-    // Brings the window up, with the reading's date of birth as the first date when there is one (an
-    // invalid date for none).
-    void showFor(QDate birth);
-    // The reading on screen changed: the first date follows it, unless the user has chosen one.
-    void setBirth(QDate birth);
+    // Brings the window up, with the reading's weton day as the first date when there is one (an invalid
+    // date for none): the date of birth, or after sunset the next civil day.
+    void showFor(QDate birth, bool afterSunset = false);
+    // The reading on screen changed: the first date follows it, unless the user has chosen one; after
+    // sunset a line under the dates says why the first date is the day after the birth.
+    void setBirth(QDate birth, bool afterSunset = false);
 
 private:
     void showMatch();
@@ -40,6 +41,7 @@ private:
     QLabel *firstWeton = nullptr;
     QLabel *secondWeton = nullptr;
     QLabel *rule = nullptr;
+    QLabel *firstNote = nullptr;
     QLabel *matchName = nullptr;
     QLabel *meaning = nullptr;
 };

@@ -56,6 +56,13 @@ void fillDay(const QTextTableCell &cell, const QModelIndex &day)
     cursor.insertBlock();
     cursor.insertText(day.data(CalendarModel::JavaneseDayRole).toString(),
                       textFormat(TextSize, day.data(CalendarModel::MonthBeginsRole).toBool()));
+    const QString mangsa = day.data(CalendarModel::MangsaBeginsRole).toString();
+    if (!mangsa.isEmpty()) {  // beside the Javanese day, as the window draws it
+        QTextCharFormat italic = textFormat(TextSize, false);
+        italic.setFontItalic(true);
+        cursor.insertText(QStringLiteral(" "), textFormat(TextSize, false));
+        cursor.insertText(mangsa, italic);
+    }
 }
 
 // A table across the page whose first column takes the given share of its width, the others sharing the
@@ -124,7 +131,9 @@ void compose(QTextDocument &document, const CalendarModel &model, const Notes &n
     QTextCursor cursor(&document);
     cursor.insertText(model.sheet().title(), textFormat(TitleSize, true));
     cursor.insertBlock();
-    cursor.insertText(model.sheet().javaneseTitle(), textFormat(SubtitleSize, false));
+    // The Javanese and the Hijri months on one line, as the window shows them, so the month keeps one page.
+    cursor.insertText(model.sheet().javaneseTitle() + QStringLiteral("    ") + model.sheet().hijriTitle(),
+                      textFormat(SubtitleSize, false));
     if (!notes.person.isEmpty()) {
         cursor.insertBlock();
         cursor.insertText(notes.person, textFormat(SubtitleSize, true));

@@ -6,7 +6,7 @@
 class CalendarModel;
 class QTextDocument;
 
-// The month on show as a printable document: the Gregorian and Javanese titles, the person whose reading
+// The month on show as a printable document: the Gregorian, Javanese and Hijri titles, the person whose reading
 // it marks, then the table as the window shows it, with each week's wuku in the first column and the
 // days marked as on screen, then the chosen day's details beside the legend of the marks. It fits one
 // landscape page.

@@ -3,6 +3,7 @@
 
 #include "Identity.h"
 #include "ui/kit/Look.h"
+#include "weton/AfterSunset.h"
 #include "weton/GregorianMonths.h"
 #include "weton/InterfaceLanguage.h"
 
@@ -56,6 +57,9 @@ void compose(QTextCursor &cursor, const CurrentReading &reading, const WetonResu
     // Pieces go in as plain text, so a name that looks like markup is shown as typed.
     insertRow(cursor, QCoreApplication::translate("ReportDocument", "Name: "), reading.PersonName);
     insertRow(cursor, QCoreApplication::translate("ReportDocument", "Date of Birth: "), dateOfBirth(reading));
+    // The date stays as entered; the line says why the weton below is the next day's.
+    if (const QDate birth = AfterSunset::birthDate(reading); reading.BornAfterSunset && birth.isValid())
+        cursor.insertText(AfterSunset::line(birth) + LineBreak + LineBreak, valueFormat());
     insertRow(cursor, QCoreApplication::translate("ReportDocument", "Indonesian Day Sign: "), result.MarketDay);
     insertRow(cursor, QCoreApplication::translate("ReportDocument", "Indonesian Weekday: "), result.IndonesianWeekday);
     insertRow(cursor, QCoreApplication::translate("ReportDocument", "English Weekday: "), result.EnglishWeekday);

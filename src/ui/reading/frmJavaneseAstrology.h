@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/Platform.h"
 #include "ui/kit/FormWindow.h"
 #include "weton/WetonResult.h"
 
@@ -11,20 +12,28 @@ class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class ResultMoves;
-
-namespace platform {
-class Browser;
-}
+struct CurrentReading;
 
 // The result window: shows the four texts of a reading's outcome.
 class frmJavaneseAstrology final : public FormWindow
 {
     Q_OBJECT
 public:
-    frmJavaneseAstrology(platform::Browser &browser, ResultMoves &moves);
+    struct Services
+    {
+        platform::Browser &browser;
+        platform::MessageBoxes &messages;
+        platform::FileDialogs &fileDialogs;
+        const platform::Clock &clock;
+    };
 
-    // The four texts go into the result labels 0 to 3.
+    // The reading gives the date of birth that the wetonan are exported for.
+    frmJavaneseAstrology(const Services &services, const CurrentReading &reading, ResultMoves &moves);
+
+    // The four texts go into the result labels 0 to 3; a birth after sunset says why they are the next
+    // day's in a line above the description.
     void display(const WetonResult &result);
 
 protected:
@@ -37,19 +46,25 @@ private:
 
     void cmdSave_Click();
     void cmdBack_Click();
+    void exportWetonan();
+    void showSunsetLine();
 
-    platform::Browser &m_browser;
+    const Services m_services;
+    const CurrentReading &m_reading;
     ResultMoves &m_moves;
 
     LinkCaption *Label14 = nullptr;
     QFrame *Shape1 = nullptr;
     std::array<QLabel *, 3> Label1{};
     std::array<QLabel *, 4> lblJavaneseResult{};
+    QLabel *lblAfterSunset = nullptr;
+    QScrollArea *descriptionArea = nullptr;
     QFrame *Frame5 = nullptr;
     LinkCaption *lblCobrand = nullptr;
     LinkCaption *lblFullBrand = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdBack = nullptr;
     QAction *mnuBack = nullptr;
+    QAction *mnuExportWetonan = nullptr;
     QAction *mnuExit = nullptr;
 };

@@ -10,13 +10,14 @@
 #include "ui/kit/LinkCaption.h"
 #include "ui/kit/Messages.h"
 #include "ui/outreach/Branding.h"
+#include "weton/AfterSunset.h"
 #include "weton/CoveredDays.h"
 #include "weton/CurrentReading.h"
 #include "weton/GregorianMonths.h"
 #include "weton/InterfaceLanguage.h"
 #include "weton/Text.h"
-#include "weton/modJavaneseAstrology.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,6 +30,8 @@ namespace {
 constexpr int February = 1;
 // The captions of the name box and the date lists may grow this wide, short of the boxes at 1530.
 constexpr int DetailCaptionRoom = 1380;
+// The row under the date that holds "Born after sunset": everything below it moves down by as much.
+constexpr int SunsetRow = 270;
 
 // The lists share the one caption "Date of Birth"; each is named for a screen reader by what it holds.
 QComboBox *list(QWidget *parent, const char *name, const QString &spokenName, const QRect &place)
@@ -50,8 +53,8 @@ void selectItem(QComboBox *box, const QString &text)
 }  // namespace
 
 frmMain::frmMain(const Services &services, CurrentReading &reading, EntryMoves &moves)
-    : FormWindow(Identity::VersionCaption, 8205, 4455, Look::PaleYellow), m_services(services), m_reading(reading),
-      m_moves(moves)
+    : FormWindow(Identity::VersionCaption, 8205, 4455 + SunsetRow, Look::PaleYellow), m_services(services),
+      m_reading(reading), m_moves(moves)
 {
     setObjectName(QStringLiteral("frmMain"));
     buildIntroduction();
@@ -61,7 +64,8 @@ frmMain::frmMain(const Services &services, CurrentReading &reading, EntryMoves &
     setTabOrder(txtName, cboMonth);
     setTabOrder(cboMonth, cboDate);
     setTabOrder(cboDate, cboYear);
-    setTabOrder(cboYear, cmdCalculate);
+    setTabOrder(cboYear, chkAfterSunset);
+    setTabOrder(chkAfterSunset, cmdCalculate);
     setTabOrder(cmdCalculate, cmdOpen);
     Form_Load();
     txtName->setFocus();
@@ -86,7 +90,7 @@ void frmMain::buildIntroduction()
     Label2[0]->setProperty("index", 0);
     Label2[1]->setProperty("index", 1);
     cmdOpen = Controls::button(client(), "cmdOpen", tr("&Open Previously Saved Reading"),
-                               Look::rect(135, 1920, 2895, 1575), Look::verdana(9, Look::Bold));
+                               Look::rect(135, 1920, 2895, 1575 + SunsetRow), Look::verdana(9, Look::Bold));
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::Open);
 }
 
@@ -94,7 +98,7 @@ void frmMain::buildPersonalDetails()
 {
     Frame1 = new QGroupBox(tr("Personal Details"), client());
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(Look::rect(3135, 1800, 4935, 1215));
+    Frame1->setGeometry(Look::rect(3135, 1800, 4935, 1215 + SunsetRow));
     Frame1->setFont(Look::verdana(9, Look::Bold));
     Controls::setTextColour(Frame1, Look::DarkGreen);
     const Controls::Text caption{Look::verdana(8.25, Look::Bold), Look::Green};
@@ -119,15 +123,21 @@ void frmMain::buildPersonalDetails()
         control->setFont(Look::verdana(8.25));
         Controls::setInputColours(control, Look::Black, Look::White);
     }
+    // Off by default: a reading without it is the reading of the date as entered.
+    chkAfterSunset = new QCheckBox(tr("Born after &sunset"), Frame1);
+    chkAfterSunset->setObjectName(QStringLiteral("chkAfterSunset"));
+    chkAfterSunset->setGeometry(Look::rect(1530, 1140, 3300, 255));
+    chkAfterSunset->setFont(Look::verdana(8.25));
+    Controls::setTextColour(chkAfterSunset, Look::Green);
     cmdCalculate = Controls::button(client(), "cmdCalculate", tr("Find My &Indonesian Birthday (Weton)"),
-                                    Look::rect(3135, 3120, 4935, 375), Look::verdana(8.25, Look::Bold));
+                                    Look::rect(3135, 3120 + SunsetRow, 4935, 375), Look::verdana(8.25, Look::Bold));
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::Calculate);
 }
 
 void frmMain::buildBranding()
 {
     const Branding::OfferFrame built =
-        Branding::addOfferFrame(client(), Look::rect(30, 3600, 8145, 855), 7905, m_services.browser);
+        Branding::addOfferFrame(client(), Look::rect(30, 3600 + SunsetRow, 8145, 855), 7905, m_services.browser);
     fraFullBrand = built.fraFullBrand;
     lblFullBrand = built.offers.lblFullBrand;
     lblCobrand = built.offers.lblCobrand;
@@ -198,6 +208,7 @@ void frmMain::storeReading()
     const qint16 day = Text::trimSpaces(cboDate->currentText()).toShort(&ok);
     if (ok)
         m_reading.BirthDay = day;
+    m_reading.BornAfterSunset = chkAfterSunset->isChecked();
 }
 
 void frmMain::Calculate()
@@ -206,8 +217,7 @@ void frmMain::Calculate()
         return;
     storeReading();
     // An overflow (impossible with the listed days) is passed over like any failing step here.
-    m_moves.showResult(
-        modJavaneseAstrology::CalculateWeton(m_reading.BirthYear, m_reading.BirthMonth, m_reading.BirthDay));
+    m_moves.showResult(AfterSunset::shownResult(m_reading));
     close();  // the window set discards this window later, from the event loop
     m_moves.hideCompanionScreen();
 }
@@ -243,6 +253,7 @@ bool frmMain::loadSavedReading(const QString &path)
     if (month >= 0)
         cboMonth->setCurrentIndex(month);
     selectItem(cboYear, fields->year);
+    chkAfterSunset->setChecked(fields->afterSunset);
     return true;
 }
 

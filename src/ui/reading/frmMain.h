@@ -10,6 +10,7 @@
 class EntryMoves;
 class LinkCaption;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -71,6 +72,7 @@ private:
     QComboBox *cboMonth = nullptr;
     QComboBox *cboDate = nullptr;
     QComboBox *cboYear = nullptr;
+    QCheckBox *chkAfterSunset = nullptr;
     QPushButton *cmdCalculate = nullptr;
     QGroupBox *fraFullBrand = nullptr;
     LinkCaption *lblFullBrand = nullptr;

@@ -3,12 +3,12 @@
 
 #include "Identity.h"
 #include "ReportDocument.h"
-#include "files/SaveTarget.h"
 #include "files/SavedReading.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/kit/Messages.h"
 #include "ui/kit/Printing.h"
+#include "ui/kit/SaveFlow.h"
 #include "ui/outreach/Branding.h"
 #include "weton/CurrentReading.h"
 #include "weton/Text.h"
@@ -152,28 +152,11 @@ void frmSave::cmdSave_Click()
 {
     if (!mayLeaveOut(m_reading.PersonName))
         return;
-    const QString path = chooseSavePath();
-    if (path.isEmpty())
-        return;  // cancelled: nothing to say
-    const SaveTarget::Result result = SaveTarget::write(path, SavedReading::compose(m_reading));
-    if (result.outcome != SaveTarget::Outcome::Saved)
-        Messages::show(m_services.messages, SaveTarget::failureMessage(result, path), platform::MessageIcon::Critical);
-}
-
-// The dialog asks nothing: the one question is about the file that would really be replaced, under the
-// name the reading is saved as. No leaves everything as it was, like cancelling.
-QString frmSave::chooseSavePath()
-{
-    const QString chosen = m_services.fileDialogs.saveFileName({Identity::ApplicationTitle, SavedReading::FileFilter});
-    if (chosen.isEmpty())
-        return {};
-    QString path = SaveTarget::pathFor(chosen);
-    if (SaveTarget::kindAt(path) != SaveTarget::Kind::File)
-        return path;  // nothing to replace, or something that the save refuses with its own message
-    const platform::MessageAnswer answer =
-        Messages::show(m_services.messages, SaveTarget::replaceQuestion(path), platform::MessageIcon::Information,
-                       platform::MessageButtons::YesNoDefaultNo);
-    return answer == platform::MessageAnswer::Yes ? path : QString();
+    const QString path =
+        SaveFlow::choosePath({m_services.messages, m_services.fileDialogs},
+                             {Identity::ApplicationTitle, SavedReading::FileFilter}, SavedReading::Extension);
+    if (!path.isEmpty())
+        SaveFlow::write(m_services.messages, path, SavedReading::compose(m_reading), SaveTarget::Content::Reading);
 }
 
 // A saved reading holds only the characters of the Western code page that its scrambling can shift;

@@ -37,7 +37,6 @@ private:
 
     void cmdPrint_Click();
     void cmdSave_Click();
-    QString chooseSavePath();
     void appendPrintCopy();
     bool mayLeaveOut(const QString &name);
 

@@ -266,24 +266,38 @@ void tst_CalendarWindow::cellsShowWhereJavaneseMonthsBegin_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("javanese");  // the Javanese day as the cell shows it
+    QTest::addColumn<QString>("mangsa");    // the pranata mangsa that begins on the day
     // tirto.id, December 2021: the 6th was 1 Jumadilawal. Bank Indonesia's 2025 calendar: 27 June 2025 was
-    // 1 Sura 1959, after 29 Besar on the 26th.
-    QTest::newRow("a month begins: its name") << QDate(2021, 12, 6) << "1 Jumadilawal";
-    QTest::newRow("the day after: its number") << QDate(2021, 12, 7) << "2";
-    QTest::newRow("a Javanese year ends") << QDate(2025, 6, 26) << "29";
-    QTest::newRow("a Javanese year begins") << QDate(2025, 6, 27) << "1 Sura";
+    // 1 Sura 1959, after 29 Besar on the 26th. Kasa begins every year on 22 June.
+    QTest::newRow("a month begins: its name") << QDate(2021, 12, 6) << "1 Jumadilawal"
+                                              << "";
+    QTest::newRow("the day after: its number") << QDate(2021, 12, 7) << "2"
+                                               << "";
+    QTest::newRow("Kasa begins: its name") << QDate(2025, 6, 22) << "25"
+                                           << "Kasa";
+    QTest::newRow("Kasa's second day") << QDate(2025, 6, 23) << "26"
+                                       << "";
+    QTest::newRow("a Javanese year ends") << QDate(2025, 6, 26) << "29"
+                                          << "";
+    QTest::newRow("a Javanese year begins") << QDate(2025, 6, 27) << "1 Sura"
+                                            << "";
 }
 
 void tst_CalendarWindow::cellsShowWhereJavaneseMonthsBegin()
 {
     QFETCH(QDate, date);
     QFETCH(QString, javanese);
+    QFETCH(QString, mangsa);
     CalendarModel model;
     model.setMonth(date.year(), date.month());
     const QModelIndex cell = model.indexOf(date);
     QCOMPARE(cell.data(Qt::DisplayRole).toString(), QString::number(date.day()));
     QCOMPARE(cell.data(CalendarModel::JavaneseDayRole).toString(), javanese);
     QCOMPARE(cell.data(CalendarModel::MonthBeginsRole).toBool(), javanese.contains(QLatin1Char(' ')));
+    QCOMPARE(cell.data(CalendarModel::MangsaBeginsRole).toString(), mangsa);
+    // A screen reader hears it too.
+    QCOMPARE(cell.data(Qt::AccessibleTextRole).toString().endsWith(QStringLiteral(", mangsa %1 begins").arg(mangsa)),
+             !mangsa.isEmpty());
 }
 
 void tst_CalendarWindow::todayMovesOnAtMidnight()
@@ -342,6 +356,17 @@ void tst_CalendarWindow::printsTheMonthOfAReading()
           QStringLiteral("Neptu: 13 (Jumat 6 + Pon 7)"), QStringLiteral("Today"), QStringLiteral("Date of Birth"),
           QStringLiteral("Wetonan: the same weton, every 35 days")})
         QVERIFY2(text.contains(shown), qPrintable(shown));
+    // The month's title on a line of its own, the Javanese and Hijri months under it; the chosen day's
+    // Hijri date and season (Dhesta began on 19 April: day 13 of 23); Sadha's first day, 12 May, named.
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QVERIFY(lines.contains(QStringLiteral("May 2026")));
+    const QString hijriTitle = child<QLabel>(set.calendar(), "hijriTitle")->text();
+    QVERIFY2(hijriTitle.endsWith(QStringLiteral(" 1447 AH")), qPrintable(hijriTitle));
+    QVERIFY(text.contains(hijriTitle));
+    for (const QString &line :
+         {QStringLiteral("Pranata Mangsa: Dhesta (season 11 of 12), day 13 of 23"), QStringLiteral("Hijri Date: ")})
+        QVERIFY2(lines.filter(line).size() == 1, qPrintable(line));
+    QVERIFY(text.contains(QStringLiteral("Sadha")));
     // The date of birth on its ground, as in the legend.
     QCOMPARE(html.count(CalendarDelegate::BirthGround.name()), 2);
     QCOMPARE(html.count(CalendarDelegate::WetonanGround.name()), 1);

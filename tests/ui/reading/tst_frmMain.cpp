@@ -10,6 +10,7 @@
 #include "web/modHelp.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
@@ -84,14 +85,33 @@ private slots:
         QCOMPARE(window.findChildren<QLabel *>(QStringLiteral("Label2")).size(), 2);
     }
 
+    // Alt+S ticks and clears "Born after sunset" from anywhere in the window, and leaves it the focus.
+    void theSunsetBoxAnswersItsAccessKey()
+    {
+        fakes::FakePlatform fake;
+        WindowSet set(fake.platform());
+        frmMain &window = set.main();
+        window.showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *box = child<QCheckBox>(window, "chkAfterSunset");
+        QVERIFY(!box->isChecked());
+        for (const bool ticked : {true, false}) {
+            QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::AltModifier);
+            QTRY_COMPARE(box->isChecked(), ticked);  // a button pressed by its key shows the press first
+            QCOMPARE(QApplication::focusWidget(), box);
+        }
+    }
+
     void focusOrderFollowsTheForm()
     {
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         frmMain &window = set.main();
-        QList<QWidget *> expected{child<QLineEdit>(window, "txtName"),        child<QComboBox>(window, "cboMonth"),
-                                  child<QComboBox>(window, "cboDate"),        child<QComboBox>(window, "cboYear"),
-                                  child<QPushButton>(window, "cmdCalculate"), child<QPushButton>(window, "cmdOpen")};
+        QList<QWidget *> expected{
+            child<QLineEdit>(window, "txtName"),        child<QComboBox>(window, "cboMonth"),
+            child<QComboBox>(window, "cboDate"),        child<QComboBox>(window, "cboYear"),
+            child<QCheckBox>(window, "chkAfterSunset"), child<QPushButton>(window, "cmdCalculate"),
+            child<QPushButton>(window, "cmdOpen")};
         const auto nextTabStop = [](QWidget *widget) {
             do
                 widget = widget->nextInFocusChain();

@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Today</source>
-        <translation>Hari ini</translation>
+        <translation>Hari Ini</translation>
     </message>
     <message>
         <source>Wetonan: the same weton, every 35 days</source>

@@ -53,35 +53,45 @@ private slots:
     void everyWindowSaysOnceThatItClosed_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("byEsc");
+        QTest::addColumn<QString>("how");  // "box", "Esc", or the object name of a button pressed
         QTest::addColumn<bool>("closes");
         for (const char *window : {"frmMain", "frmJavaneseAstrology", "frmSave", "frmAbout", "frmNagScreen2",
                                    "CalendarWindow", "MatchWindow"})
-            QTest::addRow("%s: close box", window) << QString::fromLatin1(window) << false << true;
+            QTest::addRow("%s: close box", window) << QString::fromLatin1(window) << "box" << true;
         // Esc closes the dialogs and the calendar; the main windows and the companion screen stay.
-        QTest::newRow("frmMain: Esc does nothing") << "frmMain" << true << false;
-        QTest::newRow("frmNagScreen2: Esc does nothing") << "frmNagScreen2" << true << false;
-        QTest::newRow("frmSave: Esc") << "frmSave" << true << true;
-        QTest::newRow("frmAbout: Esc") << "frmAbout" << true << true;
-        QTest::newRow("CalendarWindow: Esc") << "CalendarWindow" << true << true;
-        QTest::newRow("MatchWindow: Esc") << "MatchWindow" << true << true;
+        QTest::newRow("frmMain: Esc does nothing") << "frmMain"
+                                                   << "Esc" << false;
+        QTest::newRow("frmNagScreen2: Esc does nothing") << "frmNagScreen2"
+                                                         << "Esc" << false;
+        QTest::newRow("frmSave: Esc") << "frmSave"
+                                      << "Esc" << true;
+        QTest::newRow("frmAbout: Esc") << "frmAbout"
+                                       << "Esc" << true;
+        QTest::newRow("CalendarWindow: Esc") << "CalendarWindow"
+                                             << "Esc" << true;
+        QTest::newRow("MatchWindow: Esc") << "MatchWindow"
+                                          << "Esc" << true;
+        QTest::newRow("CalendarWindow: its Close button") << "CalendarWindow"
+                                                          << "closeButton" << true;
     }
 
     // Said once, after which the set discards the window: the next use makes it afresh.
     void everyWindowSaysOnceThatItClosed()
     {
         QFETCH(QString, window);
-        QFETCH(bool, byEsc);
+        QFETCH(QString, how);
         QFETCH(bool, closes);
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         QPointer<QWidget> shown = windowOf(set, window, true);
         shown->show();
         QSignalSpy closed(shown, SIGNAL(closed()));
-        if (byEsc)
+        if (how == QLatin1String("box"))
+            shown->close();
+        else if (how == QLatin1String("Esc"))
             QTest::keyClick(shown, Qt::Key_Escape);
         else
-            shown->close();
+            child<QPushButton>(*shown, qPrintable(how))->click();
         QCOMPARE(closed.count(), closes ? 1 : 0);
         shown->close();  // a second close, or the first: the window says it once
         QCOMPARE(closed.count(), 1);

@@ -208,7 +208,8 @@ private slots:
             }
             QTest::keyClick(child<CalendarView>(calendar, "calendarGrid"), Qt::Key_PageDown);
         }
-        QStringList names{CalendarModel::wukuCaption()};
+        // 31 is a Gregorian day alone (a Javanese month has at most 30): each day's own number is painted.
+        QStringList names{CalendarModel::wukuCaption(), QStringLiteral("31")};
         for (int number = 1; number <= Wuku::Count; ++number)
             names << Wuku::name(number).toString();
         for (int day = 0; day < 7; ++day)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What every window has from the kit's Form, the look-up windows as much as the others: one way to say it
-// closed, whatever closed it, and Return pressing the focused button and nothing else.
+// closed, whatever closed it, Return pressing the focused button and nothing else, and a focus mark where
+// a control draws none.
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
 #include "support/Controls.h"
@@ -14,8 +15,10 @@
 #include "ui/reading/frmSave.h"
 
 #include <QDialogButtonBox>
+#include <QFocusFrame>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -113,6 +116,31 @@ private slots:
         QCOMPARE(matchClosed.count(), 1);
         QVERIFY(!set.openCalendar() && !set.openMatch());
         QCOMPARE(fake.process.exits, QList<int>{0});
+    }
+
+    // A text that scrolls takes the focus for the keys that scroll it, and shows that it has it.
+    void scrolledTextsShowTheFocus_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("area");
+        QTest::newRow("the reading's description") << "frmJavaneseAstrology"
+                                                   << "descriptionArea";
+        QTest::newRow("the meaning of a match") << "MatchWindow"
+                                                << "meaningArea";
+    }
+    void scrolledTextsShowTheFocus()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, area);
+        fakes::FakePlatform fake;
+        WindowSet set(fake.platform());
+        QWidget *shown = windowOf(set, window, true);
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        auto *scrolled = child<QScrollArea>(*shown, qPrintable(area));
+        scrolled->setFocus(Qt::TabFocusReason);
+        const auto *mark = shown->findChild<QFocusFrame *>();
+        QVERIFY(mark && mark->isVisible() && mark->geometry().contains(scrolled->geometry()));
     }
 
     // In the look-up windows as in the others: Return presses the focused button, and in a date box does

@@ -42,6 +42,9 @@ QWidget *windowOf(WindowSet &set, const QString &name, bool make)
     return (make ? made : open).value(name)();
 }
 
+// How a test closes a window: its close box, the Esc key, or its own Close button.
+enum Closing { CloseBox, Esc, CloseButton };
+
 void freeClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace
@@ -56,45 +59,38 @@ private slots:
     void everyWindowSaysOnceThatItClosed_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("how");  // "box", "Esc", or the object name of a button pressed
+        QTest::addColumn<int>("how");  // a Closing
         QTest::addColumn<bool>("closes");
         for (const char *window : {"frmMain", "frmJavaneseAstrology", "frmSave", "frmAbout", "frmNagScreen2",
                                    "CalendarWindow", "MatchWindow"})
-            QTest::addRow("%s: close box", window) << QString::fromLatin1(window) << "box" << true;
+            QTest::addRow("%s: close box", window) << QString::fromLatin1(window) << int(CloseBox) << true;
         // Esc closes the dialogs and the calendar; the main windows and the companion screen stay.
-        QTest::newRow("frmMain: Esc does nothing") << "frmMain"
-                                                   << "Esc" << false;
-        QTest::newRow("frmNagScreen2: Esc does nothing") << "frmNagScreen2"
-                                                         << "Esc" << false;
-        QTest::newRow("frmSave: Esc") << "frmSave"
-                                      << "Esc" << true;
-        QTest::newRow("frmAbout: Esc") << "frmAbout"
-                                       << "Esc" << true;
-        QTest::newRow("CalendarWindow: Esc") << "CalendarWindow"
-                                             << "Esc" << true;
-        QTest::newRow("MatchWindow: Esc") << "MatchWindow"
-                                          << "Esc" << true;
-        QTest::newRow("CalendarWindow: its Close button") << "CalendarWindow"
-                                                          << "closeButton" << true;
+        QTest::newRow("frmMain: Esc does nothing") << "frmMain" << int(Esc) << false;
+        QTest::newRow("frmNagScreen2: Esc does nothing") << "frmNagScreen2" << int(Esc) << false;
+        QTest::newRow("frmSave: Esc") << "frmSave" << int(Esc) << true;
+        QTest::newRow("frmAbout: Esc") << "frmAbout" << int(Esc) << true;
+        QTest::newRow("CalendarWindow: Esc") << "CalendarWindow" << int(Esc) << true;
+        QTest::newRow("MatchWindow: Esc") << "MatchWindow" << int(Esc) << true;
+        QTest::newRow("CalendarWindow: its Close button") << "CalendarWindow" << int(CloseButton) << true;
     }
 
     // Said once, after which the set discards the window: the next use makes it afresh.
     void everyWindowSaysOnceThatItClosed()
     {
         QFETCH(QString, window);
-        QFETCH(QString, how);
+        QFETCH(int, how);
         QFETCH(bool, closes);
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         QPointer<QWidget> shown = windowOf(set, window, true);
         shown->show();
         QSignalSpy closed(shown, SIGNAL(closed()));
-        if (how == QLatin1String("box"))
+        if (how == CloseBox)
             shown->close();
-        else if (how == QLatin1String("Esc"))
+        else if (how == Esc)
             QTest::keyClick(shown, Qt::Key_Escape);
         else
-            child<QPushButton>(*shown, qPrintable(how))->click();
+            child<QPushButton>(*shown, "closeButton")->click();
         QCOMPARE(closed.count(), closes ? 1 : 0);
         shown->close();  // a second close, or the first: the window says it once
         QCOMPARE(closed.count(), 1);
@@ -123,10 +119,11 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("area");
-        QTest::newRow("the reading's description") << "frmJavaneseAstrology"
-                                                   << "descriptionArea";
-        QTest::newRow("the meaning of a match") << "MatchWindow"
-                                                << "meaningArea";
+        const auto row = [](const char *text, const char *window, const char *area) {
+            QTest::newRow(text) << QString::fromLatin1(window) << QString::fromLatin1(area);
+        };
+        row("the reading's description", "frmJavaneseAstrology", "descriptionArea");
+        row("the meaning of a match", "MatchWindow", "meaningArea");
     }
     void scrolledTextsShowTheFocus()
     {

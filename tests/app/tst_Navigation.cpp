@@ -524,8 +524,13 @@ void tst_Navigation::lookUpWindowsBesideTheMoves()
         child<QPushButton>(*run.set.openMain(), "cmdCalculate")->click();
     FormWindow *from = fromResult ? static_cast<FormWindow *>(run.set.openResult()) : run.set.openMain();
     QVERIFY2(!run.set.openCalendar() && !run.set.openMatch(), "nothing of them is built before they are opened");
-    for (const char *entry : {"mnuJavaneseCalendar", "mnuMatch", "mnuJavaneseCalendar", "mnuMatch"})
+    for (const char *entry : {"mnuJavaneseCalendar", "mnuMatch", "mnuJavaneseCalendar", "mnuMatch"}) {
         entryOf(from, entry)->trigger();
+        // Opened anew or already open behind another, the window asked for comes to the front with the focus.
+        QWidget *asked = qstrcmp(entry, "mnuMatch") == 0 ? static_cast<QWidget *>(run.set.openMatch())
+                                                         : static_cast<QWidget *>(run.set.openCalendar());
+        QTRY_COMPARE(QApplication::activeWindow(), asked);
+    }
     // At the reading's date from the result window, at today's from the entry window.
     const QDate shown = fromResult ? QDate(1945, 8, 17) : run.fake.clock.date;
     QCOMPARE(run.set.openCalendar()->chosenDate(), shown);

@@ -48,8 +48,9 @@ void speak(const QString &language)
 
 // The problem with a control's text, if any. Wrapped text is laid out as the control lays it out; a line
 // that does not wrap is measured by its ink, so the blank side bearing after a last letter may overhang
-// (as it does in the English design, drawn with a substitute for Verdana).
-QString problemOf(const QWidget *control, QString text, int room, bool wrap)
+// (as it does in the English design, drawn with a substitute for Verdana). A text that scrolls may run
+// below its area, not beside it.
+QString problemOf(const QWidget *control, QString text, int room, bool wrap, bool scrolls = false)
 {
     const QFontMetrics metrics = control->fontMetrics();
     QSize need = metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text).size();
@@ -61,8 +62,10 @@ QString problemOf(const QWidget *control, QString text, int room, bool wrap)
         }
     }
     const QRect rect = control->contentsRect();
+    const QRect area = control->parentWidget()->rect();
     if (need.width() <= room && need.height() <= rect.height()
-        && control->parentWidget()->rect().contains(control->geometry()))
+        && (scrolls ? control->x() >= 0 && control->geometry().right() <= area.right()
+                    : area.contains(control->geometry())))
         return {};
     return QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6 at %7,%8")
         .arg(control->objectName(), text.left(30))
@@ -74,18 +77,19 @@ QString problemOf(const QWidget *control, QString text, int room, bool wrap)
         .arg(control->y());
 }
 
-// Every text of the window that is cut off or runs outside its container. The description and the
-// report are left out: they scroll.
+// Every text of the window that is cut off or runs outside its container; the texts that scroll (the
+// description, the meaning of a match) only beside it.
 QStringList clippedTexts(QWidget &window)
 {
     QStringList clipped;
     for (QWidget *w : window.findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(&window) || qobject_cast<QScrollArea *>(w->parentWidget()->parentWidget()))
+        if (!w->isVisibleTo(&window))
             continue;
+        const bool scrolls = qobject_cast<QScrollArea *>(w->parentWidget()->parentWidget());
         const QStyle *style = w->style();
         QString problem;
         if (auto *label = qobject_cast<QLabel *>(w))
-            problem = problemOf(label, label->text(), label->contentsRect().width(), label->wordWrap());
+            problem = problemOf(label, label->text(), label->contentsRect().width(), label->wordWrap(), scrolls);
         else if (auto *check = qobject_cast<QCheckBox *>(w))
             problem = problemOf(check, check->text(),
                                 check->width() - style->pixelMetric(QStyle::PM_IndicatorWidth)
@@ -211,7 +215,8 @@ private slots:
             }
             QTest::keyClick(child<CalendarView>(calendar, "calendarGrid"), Qt::Key_PageDown);
         }
-        QStringList names{CalendarModel::wukuCaption()};
+        // 31 is a Gregorian day alone (a Javanese month has at most 30): each day's own number is painted.
+        QStringList names{CalendarModel::wukuCaption(), QStringLiteral("31")};
         for (int number = 1; number <= Wuku::Count; ++number)
             names << Wuku::name(number).toString();
         for (int day = 0; day < 7; ++day)

@@ -38,6 +38,7 @@ void tst_MonthSheet::everyMonthLaysOutItsDaysByWeekAndWuku()
                     expected = expected.addDays(1);
                 }
             QCOMPARE(expected, first.addMonths(1));
+            QVERIFY2(sheet.dayAt(sheet.rows() - 1, 0), "no week after the month's last is shown");
             QVERIFY(sheet.rows() >= 4 && sheet.rows() <= 6);
         }
 }

@@ -242,9 +242,12 @@ void tst_QtHandOver::socketThatCannotBeMadeIsReportedOnce()
     QVERIFY(captured.open());
     const int savedError = ::dup(STDERR_FILENO);
     ::dup2(captured.handle(), STDERR_FILENO);
+    const QStringList descriptorsBefore = openDescriptors();
+    QStringList descriptorsAfter;
     {
         Listener listener(m_scratch.filePath(name));
         QTest::qWait(50);
+        descriptorsAfter = openDescriptors();
     }
     ::dup2(savedError, STDERR_FILENO);
     ::close(savedError);
@@ -252,6 +255,7 @@ void tst_QtHandOver::socketThatCannotBeMadeIsReportedOnce()
     const QByteArray said = captured.readAll();
     QVERIFY2(said.startsWith("wetonara: later copies cannot hand files to this one: ") && said.count('\n') == 1,
              said.constData());
+    QCOMPARE(descriptorsAfter, descriptorsBefore);  // the socket that could not listen is closed
 }
 
 QTEST_GUILESS_MAIN(tst_QtHandOver)

@@ -5,6 +5,7 @@
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
 #include "support/Controls.h"
+#include "ui/almanac/CalendarWindow.h"
 #include "ui/kit/LinkCaption.h"
 #include "ui/outreach/frmAbout.h"
 #include "ui/outreach/frmNagScreen2.h"
@@ -29,6 +30,8 @@ QWidget *windowNamed(WindowSet &set, const QString &name)
         return &set.about();
     if (name == QLatin1String("companion"))
         return &set.nag();
+    if (name == QLatin1String("calendar"))
+        return &set.calendar();
     return &set.main();
 }
 
@@ -71,11 +74,13 @@ void tst_Accessibility::controlsAreNamedByTheirCaptions_data()
     row("companion box by its placeholder, not by its frame", "companion", "txtFriendEmail", QAccessible::EditableText,
         "Friend's Email Address");
     row("companion message box, out of sight", "companion", "txtMessage", QAccessible::EditableText, "Your Message");
+    row("calendar's month list, beside no caption", "calendar", "monthList", QAccessible::ComboBox, "Month");
     // Spoken names are read to the user, so they speak the interface's language.
     rowIn("id", "Indonesian: day list named in Indonesian", "entry", "cboDate", QAccessible::ComboBox, "Tanggal");
     rowIn("id", "Indonesian: month list and its item", "entry", "cboMonth", QAccessible::ComboBox, "Bulan", "Januari");
     rowIn("id", "Indonesian: companion box by its placeholder", "companion", "txtFriendEmail",
           QAccessible::EditableText, "Alamat Email Teman");
+    rowIn("id", "Indonesian: calendar's month list", "calendar", "monthList", QAccessible::ComboBox, "Bulan");
 }
 
 void tst_Accessibility::controlsAreNamedByTheirCaptions()

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTranslator>
 
@@ -123,16 +124,20 @@ private slots:
     }
 
     // A screen reader hears each date box by its caption, with the date in words as its value and the
-    // date as its text, never a number; its weton is tied to it, and it controls the reckoning.
+    // date as its text, never a number, and what of it is selected; its weton is tied to it, and it
+    // controls the reckoning.
     void dateBoxesSpeakTheirDates_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("spoken");  // name, value, text
+        QTest::addColumn<QString>("monthOn");     // the month and year, selected
         QTest::newRow("English") << "en"
-                                 << QStringList{"First Date of Birth:", "Friday 17 August 1945", "17 August 1945"};
+                                 << QStringList{"First Date of Birth:", "Friday 17 August 1945", "17 August 1945"}
+                                 << "August 1945";
         QTest::newRow("Indonesian") << "id"
                                     << QStringList{"Tanggal Lahir Pertama:", "Jumat, 17 Agustus 1945",
-                                                   "17 Agustus 1945"};
+                                                   "17 Agustus 1945"}
+                                    << "Agustus 1945";
     }
     void dateBoxesSpeakTheirDates()
     {
@@ -151,6 +156,11 @@ private slots:
         QVERIFY(!box->valueInterface());
         QVERIFY(box->textInterface());
         QCOMPARE(box->textInterface()->text(0, box->textInterface()->characterCount()), spoken[2]);
+        QFETCH(QString, monthOn);
+        child<DateBox>(match, "firstDate")->findChild<QLineEdit *>()->setSelection(3, int(monthOn.size()));
+        int start = -1, end = -1;
+        box->textInterface()->selection(0, &start, &end);
+        QCOMPARE(box->textInterface()->text(start, end), monthOn);
         QList<QObject *> labels, controlled;
         for (const auto &[other, relation] : box->relations())
             (relation == QAccessible::Label ? labels : controlled).append(other->object());

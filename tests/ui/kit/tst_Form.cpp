@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What every window has from the kit's Form, the look-up windows as much as the others: one way to say it
-// closed, whatever closed it, and Return pressing the focused button and nothing else.
+// closed, whatever closed it, Return pressing the focused button and nothing else, and a focus mark where
+// a control draws none.
 #include "app/WindowSet.h"
 #include "fakes/FakePlatform.h"
 #include "support/Controls.h"
@@ -14,8 +15,10 @@
 #include "ui/reading/frmSave.h"
 
 #include <QDialogButtonBox>
+#include <QFocusFrame>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -39,6 +42,9 @@ QWidget *windowOf(WindowSet &set, const QString &name, bool make)
     return (make ? made : open).value(name)();
 }
 
+// How a test closes a window: its close box, the Esc key, or its own Close button.
+enum Closing { CloseBox, Esc, CloseButton };
+
 void freeClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace
@@ -53,35 +59,38 @@ private slots:
     void everyWindowSaysOnceThatItClosed_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("byEsc");
+        QTest::addColumn<int>("how");  // a Closing
         QTest::addColumn<bool>("closes");
         for (const char *window : {"frmMain", "frmJavaneseAstrology", "frmSave", "frmAbout", "frmNagScreen2",
                                    "CalendarWindow", "MatchWindow"})
-            QTest::addRow("%s: close box", window) << QString::fromLatin1(window) << false << true;
+            QTest::addRow("%s: close box", window) << QString::fromLatin1(window) << int(CloseBox) << true;
         // Esc closes the dialogs and the calendar; the main windows and the companion screen stay.
-        QTest::newRow("frmMain: Esc does nothing") << "frmMain" << true << false;
-        QTest::newRow("frmNagScreen2: Esc does nothing") << "frmNagScreen2" << true << false;
-        QTest::newRow("frmSave: Esc") << "frmSave" << true << true;
-        QTest::newRow("frmAbout: Esc") << "frmAbout" << true << true;
-        QTest::newRow("CalendarWindow: Esc") << "CalendarWindow" << true << true;
-        QTest::newRow("MatchWindow: Esc") << "MatchWindow" << true << true;
+        QTest::newRow("frmMain: Esc does nothing") << "frmMain" << int(Esc) << false;
+        QTest::newRow("frmNagScreen2: Esc does nothing") << "frmNagScreen2" << int(Esc) << false;
+        QTest::newRow("frmSave: Esc") << "frmSave" << int(Esc) << true;
+        QTest::newRow("frmAbout: Esc") << "frmAbout" << int(Esc) << true;
+        QTest::newRow("CalendarWindow: Esc") << "CalendarWindow" << int(Esc) << true;
+        QTest::newRow("MatchWindow: Esc") << "MatchWindow" << int(Esc) << true;
+        QTest::newRow("CalendarWindow: its Close button") << "CalendarWindow" << int(CloseButton) << true;
     }
 
     // Said once, after which the set discards the window: the next use makes it afresh.
     void everyWindowSaysOnceThatItClosed()
     {
         QFETCH(QString, window);
-        QFETCH(bool, byEsc);
+        QFETCH(int, how);
         QFETCH(bool, closes);
         fakes::FakePlatform fake;
         WindowSet set(fake.platform());
         QPointer<QWidget> shown = windowOf(set, window, true);
         shown->show();
         QSignalSpy closed(shown, SIGNAL(closed()));
-        if (byEsc)
+        if (how == CloseBox)
+            shown->close();
+        else if (how == Esc)
             QTest::keyClick(shown, Qt::Key_Escape);
         else
-            shown->close();
+            child<QPushButton>(*shown, "closeButton")->click();
         QCOMPARE(closed.count(), closes ? 1 : 0);
         shown->close();  // a second close, or the first: the window says it once
         QCOMPARE(closed.count(), 1);
@@ -103,6 +112,32 @@ private slots:
         QCOMPARE(matchClosed.count(), 1);
         QVERIFY(!set.openCalendar() && !set.openMatch());
         QCOMPARE(fake.process.exits, QList<int>{0});
+    }
+
+    // A text that scrolls takes the focus for the keys that scroll it, and shows that it has it.
+    void scrolledTextsShowTheFocus_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("area");
+        const auto row = [](const char *text, const char *window, const char *area) {
+            QTest::newRow(text) << QString::fromLatin1(window) << QString::fromLatin1(area);
+        };
+        row("the reading's description", "frmJavaneseAstrology", "descriptionArea");
+        row("the meaning of a match", "MatchWindow", "meaningArea");
+    }
+    void scrolledTextsShowTheFocus()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, area);
+        fakes::FakePlatform fake;
+        WindowSet set(fake.platform());
+        QWidget *shown = windowOf(set, window, true);
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        auto *scrolled = child<QScrollArea>(*shown, qPrintable(area));
+        scrolled->setFocus(Qt::TabFocusReason);
+        const auto *mark = shown->findChild<QFocusFrame *>();
+        QVERIFY(mark && mark->isVisible() && mark->geometry().contains(scrolled->geometry()));
     }
 
     // In the look-up windows as in the others: Return presses the focused button, and in a date box does

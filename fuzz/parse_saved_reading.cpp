@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     // Whatever opens must be a reading that saving it again stores and opens unchanged.
     const CurrentReading reading{fields->name, qint16(fields->year.toShort()), fields->month,
-                                 qint16(fields->day.toShort())};
+                                 qint16(fields->day.toShort()), fields->afterSunset};
     if (SavedReading::parse(SavedReading::compose(reading)) != fields)
         std::abort();
     return 0;

@@ -166,6 +166,9 @@ void tst_AfterSunsetWindows::everyWindowFollowsTheWetonDay()
     MatchWindow &match = *run.set.openMatch();
     QCOMPARE(child<DateBox>(match, "firstDate")->date(), matchFirst.isValid() ? matchFirst : run.fake.clock.date);
     QCOMPARE(sunsetLineOf(match, "firstNote"), matchFirst.isValid() ? line : QString());
+    // A first date the user picks is no longer the reading's: the line goes with it.
+    child<DateBox>(match, "firstDate")->setDate(QDate(1945, 8, 17));
+    QCOMPARE(sunsetLineOf(match, "firstNote"), QString());
 }
 
 QTEST_MAIN(tst_AfterSunsetWindows)

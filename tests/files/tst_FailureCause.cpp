@@ -15,7 +15,7 @@ class tst_FailureCause : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator *>()); }
+    void cleanup() { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>()); }
     void causeInWords_data();
     void causeInWords();
 };
@@ -44,7 +44,7 @@ void tst_FailureCause::causeInWords()
     QTemporaryDir made;
     if (!locale.isEmpty()) {
         const QString language = locale.section(QLatin1Char('_'), 0, 0);
-        QCOMPARE(InterfaceLanguage::install(*qApp, {language}), language);
+        QCOMPARE(InterfaceLanguage::install(*QCoreApplication::instance(), {language}), language);
         if (QProcess::execute(QStringLiteral("localedef"),
                               {"-i", locale, "-f", "UTF-8", made.filePath(locale + QStringLiteral(".UTF-8"))})
             != 0)

@@ -25,7 +25,6 @@ public:
     void setMarks(QDate today, QDate birth, bool afterSunset);
     [[nodiscard]] const MonthSheet &sheet() const { return m_sheet; }
     [[nodiscard]] QDate birth() const { return m_birth; }
-    [[nodiscard]] bool afterSunset() const { return m_afterSunset; }
 
     // The caption of the column of wuku names, on screen and on paper.
     [[nodiscard]] static QString wukuCaption();

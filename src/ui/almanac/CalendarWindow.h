@@ -42,7 +42,7 @@ public:
     // sunset the wetonan follow the next civil day, and a line says so.
     void showFor(QDate birth, bool afterSunset = false);
     // The reading on screen changed: the marks follow it; the month stays.
-    void setBirth(QDate birth, bool afterSunset = false);
+    void setBirth(QDate birth, bool afterSunset);
 
     [[nodiscard]] QDate chosenDate() const;
     [[nodiscard]] const CalendarModel &model() const { return *m_model; }
